@@ -1,0 +1,102 @@
+#include "link/dispatcher.h"
+
+#include "functions/printer_functions.h"
+#include "link/printer_link.h"
+
+#include <cstring>
+
+namespace lb {
+namespace {
+
+bool g_running = false;
+
+class RunningGuard {
+public:
+    RunningGuard() { g_running = true; }
+    ~RunningGuard() { g_running = false; }
+    RunningGuard(const RunningGuard&) = delete;
+    RunningGuard& operator=(const RunningGuard&) = delete;
+};
+
+int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
+    switch (code) {
+    case kOpFactoryDefault: return FactoryDefault(kind);
+    case kOpSelfTest: return PrintConfigurationPage(kind);
+    case kOpResetPrinter: return ResetPrinter(kind);
+    case kOpSendRawBlock:
+        if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
+        return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
+    case kOpIgnoreAutoBas: return IgnoreAutoBas(kind);
+    case kOpLinkCheck: return CheckLink(kind);
+    case kOpLeaveLineMode: return LeaveLineMode(kind);
+    default:
+        // Operations that are not built yet.
+        return kUnknownError;
+    }
+}
+
+} // namespace
+
+bool PrinterOperationRunning() { return g_running; }
+
+int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
+    if (code > kLastOperationCode) return kUnknownError;
+    // The link layer is not re-entrant: a timer tick or a click delivered while a transfer
+    // pumps the message loop must not start a second operation.
+    if (g_running) return kOperationBusy;
+    RunningGuard guard;
+
+    if (kind == InterfaceKind::Lpt) {
+        if (code == kOpQueryStatus || code == kOpReadConfiguration) return kDataReceivingError;
+        if (code == kOpReadPassword) {
+            // To the password gate an empty text means that no password is set.
+            if (data) static_cast<char*>(data)[0] = '\0';
+            return kLinkOk;
+        }
+    }
+
+    const bool withProgress = (code == kOpReadConfiguration && extra == 1) || code == kOpWriteConfiguration ||
+                              code == kOpMemoryInfo;
+    if (!withProgress) return Dispatch(code, kind, data, extra);
+
+    ShowProgress(StepPerWrite, 3, 3);
+    const int result = Dispatch(code, kind, data, extra);
+    HideProgress();
+    return result;
+}
+
+int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    const bool ok = WriteLink(handle, kind, bytes, length);
+    CloseLink(kind, handle);
+    return ok ? kLinkOk : kDataTransmissionError;
+}
+
+int SendOneCommand(InterfaceKind kind, const char* text) {
+    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(text), static_cast<uint32_t>(std::strlen(text)));
+}
+
+int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    ShowProgress(PercentOfBlock, 3, 3);
+    const bool ok = WriteLink(handle, kind, bytes, length);
+    HideProgress();
+    CloseLink(kind, handle);
+    return ok ? kLinkOk : kDataTransmissionError;
+}
+
+int CheckLink(InterfaceKind kind) {
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    CloseLink(kind, handle);
+    return kLinkOk;
+}
+
+int LeaveLineMode(InterfaceKind kind) {
+    static const uint8_t kCommand[] = {0x1B, 0x5A, 0x0D, 0x0A};
+    return SendOneCommand(kind, kCommand, sizeof kCommand);
+}
+
+} // namespace lb

@@ -1,0 +1,27 @@
+#pragma once
+// How the link layer reaches the front end: the progress window and the message loop.
+// The GUI implements it with TFormProcess and processEvents(), the CLI with a bar on
+// stderr, tests with a recorder.
+
+namespace lb {
+
+enum ProgressMode : int { StepPerWrite = 0, PercentOfBlock = 1 };
+
+class LinkObserver {
+public:
+    virtual ~LinkObserver() = default;
+    // The progress window is created and shown (bar at 0, range 0..100).
+    virtual void progressShown() {}
+    // The bar moved to value (0..100).
+    virtual void progressChanged(int value) { (void)value; }
+    // The progress window is destroyed.
+    virtual void progressHidden() {}
+    // Let the message loop process every pending message once.
+    virtual void pumpEvents() {}
+};
+
+// The observer stays registered until replaced; nullptr means nobody is listening.
+void SetLinkObserver(LinkObserver* observer);
+LinkObserver* CurrentLinkObserver();
+
+} // namespace lb

@@ -1,0 +1,323 @@
+#include "link/printer_link.h"
+
+#include "link/link_timing.h"
+#include "link/receive_ring.h"
+#include "link/transport.h"
+
+#include <QThread>
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace lb {
+namespace {
+
+struct ProgressState {
+    bool active = false;
+    ProgressMode mode = StepPerWrite;
+    int stepPerWrite = 0;
+    int value = 0;
+};
+
+struct LinkState {
+    LinkSettingsView settings;
+    std::array<std::unique_ptr<Transport>, 4> transports;
+    ReceiveRing usbRing;
+    ReceiveRing comRing;
+    ReceiveRing ethernetRing;
+    bool open = false;
+    ProgressState progress;
+    LinkObserver* observer = nullptr;
+    LinkTiming timing;
+};
+
+LinkState& State() {
+    // The rings are 64 KiB each: keep them off the stack and out of static-init order trouble.
+    static LinkState* state = new LinkState;
+    return *state;
+}
+
+int Index(InterfaceKind kind) { return static_cast<int>(kind); }
+
+Transport& TransportFor(InterfaceKind kind) {
+    auto& slot = State().transports[Index(kind)];
+    if (!slot) slot = kind == InterfaceKind::Ethernet ? MakeTcpTransport() : MakeAbsentTransport();
+    return *slot;
+}
+
+// Chunk size of a kind's writes; 0 means the whole block in one write.
+uint32_t ChunkSize(InterfaceKind kind) {
+    switch (kind) {
+    case InterfaceKind::Usb:
+    case InterfaceKind::Com: return 64;
+    case InterfaceKind::Ethernet: return 512;
+    case InterfaceKind::Lpt: return 0;
+    }
+    return 0;
+}
+
+// Bytes one refill may add, and how long it may wait.
+uint32_t FillSize(InterfaceKind kind) {
+    switch (kind) {
+    case InterfaceKind::Usb: return 64;
+    case InterfaceKind::Com: return 1;
+    case InterfaceKind::Ethernet: return 4096;
+    case InterfaceKind::Lpt: return 0;
+    }
+    return 0;
+}
+
+int FillTimeout(InterfaceKind kind) {
+    const LinkTiming& t = State().timing;
+    switch (kind) {
+    case InterfaceKind::Usb: return t.usbReadTimeoutMs;
+    case InterfaceKind::Com: return t.comReadTimeoutMs;
+    case InterfaceKind::Ethernet: return t.tcpTimeoutMs;
+    case InterfaceKind::Lpt: return 0;
+    }
+    return 0;
+}
+
+void Pump() {
+    if (LinkObserver* o = State().observer) o->pumpEvents();
+}
+
+void Pause(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+void NotifyProgress() {
+    if (LinkObserver* o = State().observer) o->progressChanged(State().progress.value);
+}
+
+} // namespace
+
+const LinkTiming& CurrentLinkTiming() { return State().timing; }
+void SetLinkTiming(const LinkTiming& timing) { State().timing = timing; }
+
+void SetLinkObserver(LinkObserver* observer) { State().observer = observer; }
+LinkObserver* CurrentLinkObserver() { return State().observer; }
+
+void SetTransport(InterfaceKind kind, std::unique_ptr<Transport> transport) {
+    if (!IsValidInterfaceKind(kind)) return;
+    State().transports[Index(kind)] = std::move(transport);
+}
+
+void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network) {
+    LinkState& s = State();
+    s.settings.serial = serial;
+    s.settings.parallel = parallel;
+    s.settings.network = network;
+    s.progress.active = false;
+    s.progress.stepPerWrite = 0;
+}
+
+ReceiveRing* ReceiveRingOf(InterfaceKind kind) {
+    switch (kind) {
+    case InterfaceKind::Usb: return &State().usbRing;
+    case InterfaceKind::Com: return &State().comRing;
+    case InterfaceKind::Ethernet: return &State().ethernetRing;
+    case InterfaceKind::Lpt: return nullptr;
+    }
+    return nullptr;
+}
+
+bool LinkIsOpen() { return State().open; }
+
+LinkHandle OpenLink(InterfaceKind kind) {
+    if (!IsValidInterfaceKind(kind)) return kNoLink;
+    LinkState& s = State();
+    const LinkHandle handle = TransportFor(kind).open(s.settings);
+    if (handle == kNoLink) return kNoLink;
+    if (ReceiveRing* ring = ReceiveRingOf(kind)) ring->reset();
+    s.open = true;
+    return handle;
+}
+
+void CloseLink(InterfaceKind kind, LinkHandle handle) {
+    if (!IsValidInterfaceKind(kind) || handle == kNoLink) return;
+    TransportFor(kind).close();
+    State().open = false;
+}
+
+bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
+    AdvanceProgress(StepPerWrite, 0);
+    if (!IsValidInterfaceKind(kind) || handle == kNoLink) return false;
+    Transport& transport = TransportFor(kind);
+
+    if (kind == InterfaceKind::Lpt) {
+        const int64_t written = transport.writeChunk(bytes, length);
+        if (written < static_cast<int64_t>(length)) return false;
+        AdvanceProgress(PercentOfBlock, 100);
+        Pump();
+        return true;
+    }
+
+    const uint32_t chunk = ChunkSize(kind);
+    uint32_t done = 0;
+    while (done < length) {
+        const uint32_t n = length - done < chunk ? length - done : chunk;
+        if (transport.writeChunk(bytes + done, n) != static_cast<int64_t>(n)) return false;
+        done += n;
+        AdvanceProgress(PercentOfBlock, static_cast<int>(uint64_t(done) * 100 / length));
+        Pump();
+    }
+    if (kind == InterfaceKind::Ethernet && length > 0) AdvanceProgress(PercentOfBlock, 100);
+    return true;
+}
+
+bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out) {
+    if (handle == kNoLink) return false;
+    ReceiveRing* ring = ReceiveRingOf(kind);
+    if (!ring) return false;
+    if (ring->count() == 0) {
+        uint8_t chunk[4096];
+        const uint32_t got = TransportFor(kind).fill(chunk, FillSize(kind), FillTimeout(kind));
+        ring->append(chunk, got);
+    }
+    return ring->take(out);
+}
+
+bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i)
+        if (!ReadLinkByte(handle, kind, buffer[i])) return false;
+    return true;
+}
+
+bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length) {
+    uint8_t byte = 0;
+    do {
+        if (!ReadLinkByte(handle, kind, byte)) return false;
+    } while (byte != '{');
+
+    // The length field: at most 31 digits. Collection stops after the 32nd, which then
+    // fails the separator check below.
+    char digits[kMaxLengthDigits + 2];
+    int digitCount = 0;
+    bool got = false;
+    while ((got = ReadLinkByte(handle, kind, byte)) && byte >= '0' && byte <= '9') {
+        digits[digitCount++] = static_cast<char>(byte);
+        if (digitCount > kMaxLengthDigits) break;
+    }
+    if (!got || byte != '|' || digitCount > kMaxLengthDigits) return false;
+
+    int64_t value = 0;
+    for (int i = 0; i < digitCount; ++i) {
+        value = value * 10 + (digits[i] - '0');
+        if (value > INT32_MAX) return false;
+    }
+    if (value >= int64_t(capacity) - 1) return false;
+
+    const uint32_t dataLength = static_cast<uint32_t>(value);
+    if (!ReadLinkBytes(handle, kind, reinterpret_cast<uint8_t*>(buffer), dataLength)) return false;
+    if (!ReadLinkByte(handle, kind, byte) || byte != '}') return false;
+    buffer[dataLength] = '\0';
+    length = dataLength;
+    return true;
+}
+
+bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length) {
+    uint32_t n = 0;
+    uint8_t byte = 0;
+    while (ReadLinkByte(handle, kind, byte)) {
+        if (byte == '\r') continue;
+        if (byte == '\n') break;
+        if (n == kReplyLineMax) {
+            buffer[n] = '\0';
+            length = n;
+            return false;
+        }
+        buffer[n++] = static_cast<char>(byte);
+    }
+    buffer[n] = '\0';
+    length = n;
+    return true;
+}
+
+int SendCommand(LinkHandle handle, InterfaceKind kind, const char* text) {
+    const bool ok = WriteLink(handle, kind, reinterpret_cast<const uint8_t*>(text),
+                              static_cast<uint32_t>(std::strlen(text)));
+    return ok ? kLinkOk : kDataTransmissionError;
+}
+
+int SendCommandReadReply(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
+                         uint32_t capacity, uint32_t& length) {
+    if (SendCommand(handle, kind, text) != kLinkOk) return kDataTransmissionError;
+    return ReadFramedReply(handle, kind, buffer, capacity, length) ? kLinkOk : kDataReceivingError;
+}
+
+int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
+                             uint32_t capacity, uint32_t& total) {
+    if (SendCommand(handle, kind, text) != kLinkOk) return kDataTransmissionError;
+    uint32_t fill = 0;
+    for (;;) {
+        Pause(State().timing.replyListPauseMs);
+        const int64_t room = int64_t(capacity) - fill - 2;
+        uint32_t frameLength = 0;
+        if (!ReadFramedReply(handle, kind, buffer + fill, room > 0 ? static_cast<uint32_t>(room) : 0, frameLength))
+            return kDataReceivingError;
+        if (frameLength == 0) {
+            total = fill;
+            return kLinkOk;
+        }
+        fill += frameLength;
+        buffer[fill] = '\r';
+        buffer[fill + 1] = '\n';
+        buffer[fill + 2] = '\0';
+        fill += 2;
+    }
+}
+
+const char* InterfaceAnnouncement(InterfaceKind kind) {
+    switch (kind) {
+    case InterfaceKind::Usb: return "\r\nDIAGNOSTIC INTERFACE USB\r\n";
+    case InterfaceKind::Com: return "\r\nDIAGNOSTIC INTERFACE COM\r\n";
+    case InterfaceKind::Lpt: return "\r\nDIAGNOSTIC INTERFACE LPT\r\n";
+    case InterfaceKind::Ethernet: return "\r\nDIAGNOSTIC INTERFACE NET\r\n";
+    }
+    return nullptr;
+}
+
+int SendInterfaceAnnouncement(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity) {
+    const char* text = InterfaceAnnouncement(kind);
+    if (!text) return kDataTransmissionError;
+    uint32_t length = 0;
+    return SendCommandReadReply(handle, kind, text, buffer, capacity, length);
+}
+
+void ShowProgress(ProgressMode mode, int firstStep, int stepPerWrite) {
+    ProgressState& p = State().progress;
+    p.mode = mode;
+    p.stepPerWrite = stepPerWrite;
+    p.active = true;
+    p.value = 0;
+    if (LinkObserver* o = State().observer) o->progressShown();
+    p.value = firstStep < 0 ? 0 : (firstStep > 100 ? 100 : firstStep);
+    NotifyProgress();
+}
+
+void AdvanceProgress(ProgressMode mode, int value) {
+    ProgressState& p = State().progress;
+    if (!p.active || mode != p.mode) return;
+    int next = mode == StepPerWrite ? p.value + p.stepPerWrite : value;
+    if (next > 100) next = 100;
+    if (next < 0) next = 0;
+    p.value = next;
+    NotifyProgress();
+}
+
+void HideProgress() {
+    Pause(State().timing.progressHidePauseMs);
+    ProgressState& p = State().progress;
+    const bool wasActive = p.active;
+    p.active = false;
+    p.value = 100;
+    if (!wasActive) return;
+    NotifyProgress();
+    if (LinkObserver* o = State().observer) o->progressHidden();
+}
+
+bool ProgressActive() { return State().progress.active; }
+int ProgressValue() { return State().progress.value; }
+
+} // namespace lb

@@ -1,0 +1,72 @@
+#pragma once
+// The link-independent command exchange: opening and closing a link by interface kind,
+// chunked writes with progress and message pumping, the receive rings, the reply framing
+// and the composite send/receive calls used by every printer operation.
+//
+// A framed reply is "{", 0 to 31 decimal digits giving the data length, "|", the data,
+// "}". Bytes before the opening brace are skipped.
+
+#include "link/link_observer.h"
+#include "link/link_types.h"
+
+#include <QByteArray>
+#include <cstdint>
+
+namespace lb {
+
+class ReceiveRing;
+
+constexpr uint32_t kReplyBufferSize = 1024;   // the usual report buffer
+constexpr uint32_t kReplyLineMax = 1024;      // longest reply line; its buffer holds one more
+constexpr int kMaxLengthDigits = 31;          // longest length field of a framed reply
+
+// The main window's three settings records; read at every OpenLink.
+void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network);
+
+LinkHandle OpenLink(InterfaceKind kind);
+void CloseLink(InterfaceKind kind, LinkHandle handle);
+
+bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint32_t length);
+inline bool WriteLink(LinkHandle handle, InterfaceKind kind, const QByteArray& bytes) {
+    return WriteLink(handle, kind, reinterpret_cast<const uint8_t*>(bytes.constData()),
+                     static_cast<uint32_t>(bytes.size()));
+}
+
+bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out);
+bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count);
+
+// One whole frame into buffer: at most capacity - 2 data bytes, followed by a NUL.
+bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length);
+// One line, CRs dropped, up to LF or a read time-out. buffer holds at least kReplyLineMax + 1
+// bytes. False only when the line is longer than kReplyLineMax characters.
+bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length);
+
+// Writes the text up to its NUL. Returns 0 or kDataTransmissionError.
+int SendCommand(LinkHandle handle, InterfaceKind kind, const char* text);
+// SendCommand, then one framed reply. Returns 0, 2 or 3.
+int SendCommandReadReply(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
+                         uint32_t capacity, uint32_t& length);
+// SendCommand, then frames until an empty one; their data joined, each followed by "\r\n".
+int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
+                             uint32_t capacity, uint32_t& total);
+
+// The first command of every report sequence ("\r\nDIAGNOSTIC INTERFACE USB\r\n" …).
+// nullptr for a kind outside 0..3.
+const char* InterfaceAnnouncement(InterfaceKind kind);
+// Sends the announcement and reads (and ignores) its framed reply into a work buffer of
+// the given capacity. Returns 0, 2 or 3.
+int SendInterfaceAnnouncement(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity);
+
+// The progress window.
+void ShowProgress(ProgressMode mode, int firstStep, int stepPerWrite);
+void AdvanceProgress(ProgressMode mode, int value);
+void HideProgress();
+bool ProgressActive();
+int ProgressValue();
+
+// The receive ring of a reading kind (nullptr for LPT and invalid kinds); for tests.
+ReceiveRing* ReceiveRingOf(InterfaceKind kind);
+// Whether a link is open at the moment.
+bool LinkIsOpen();
+
+} // namespace lb
