@@ -19,9 +19,9 @@ public:
         if (host.isEmpty() || port <= 0 || port > 65535) return kNoLink;
 
         m_socket = std::make_unique<QTcpSocket>();
-        // Commands are short request/reply exchanges: do not let Nagle hold them back.
-        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        m_socket->connectToHost(host, static_cast<quint16>(port));
+        // Unbuffered: a chunk goes straight to the system's send call, and only what it did
+        // not take is left to the waits below.
+        m_socket->connectToHost(host, static_cast<quint16>(port), QIODevice::ReadWrite | QIODevice::Unbuffered);
         if (!m_socket->waitForConnected(CurrentLinkTiming().tcpConnectTimeoutMs) ||
             m_socket->state() != QAbstractSocket::ConnectedState) {
             close();

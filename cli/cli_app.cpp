@@ -1,0 +1,227 @@
+#include "cli/cli_app.h"
+
+#include "link/dispatcher.h"
+#include "link/link_error.h"
+#include "link/link_observer.h"
+#include "link/printer_link.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QTextStream>
+#include <functional>
+#include <map>
+
+namespace lb::cli {
+namespace {
+
+const char* const kUsage =
+    "Usage: labelbench-cli [LINK OPTIONS] COMMAND [ARGS]\n"
+    "\n"
+    "Link options:\n"
+    "  --interface usb|com|lpt|ethernet   the printer's interface (default usb)\n"
+    "  --host HOST                        the printer's host name or address (selects ethernet)\n"
+    "  --port N                           the printer's TCP port (default 9100)\n"
+    "\n"
+    "Commands:\n"
+    "  check          open and close the link (is the printer there?)\n"
+    "  line-mode-out  make the printer leave line mode\n"
+    "  self-test      print the configuration page\n"
+    "  reset          reset the printer\n"
+    "  ignore-auto    start without running AUTO.BAS\n"
+    "  send FILE      send a file's bytes unchanged ('-' reads standard input)\n"
+    "\n"
+    "COMMAND --help describes a command.\n"
+    "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
+    "64 bad usage or bad input (nothing sent).\n";
+
+struct CommandInfo {
+    const char* help;
+    int argumentCount;
+};
+
+const std::map<QString, CommandInfo>& Commands() {
+    static const std::map<QString, CommandInfo> commands = {
+        {"check", {"check: opens the link to the printer and closes it again; nothing is sent.", 0}},
+        {"line-mode-out", {"line-mode-out: sends ESC Z CR LF, which makes the printer leave line mode.", 0}},
+        {"self-test", {"self-test: sends SELFTEST; the printer prints its configuration page.", 0}},
+        {"reset", {"reset: sends ESC ! R; the printer resets.", 0}},
+        {"ignore-auto", {"ignore-auto: sends ESC ! C; the printer skips its AUTO.BAS start-up program.", 0}},
+        {"send", {"send FILE: sends the bytes of FILE unchanged, in one operation. '-' reads standard input.", 1}},
+    };
+    return commands;
+}
+
+// Draws "[#####     ]  50%" on stderr while a long transfer runs.
+class ProgressBarObserver : public LinkObserver {
+public:
+    explicit ProgressBarObserver(QTextStream* err) : m_err(err) {}
+    void progressShown() override { m_visible = true; }
+    void progressChanged(int value) override {
+        if (!m_visible || value == m_last) return;
+        m_last = value;
+        const int filled = value * 40 / 100;
+        *m_err << '\r' << '[' << QString(filled, '#') << QString(40 - filled, ' ') << "] " << qSetFieldWidth(3)
+               << value << qSetFieldWidth(0) << '%';
+        m_err->flush();
+    }
+    void progressHidden() override {
+        if (m_visible && m_last >= 0) {
+            *m_err << '\n';
+            m_err->flush();
+        }
+        m_visible = false;
+        m_last = -1;
+    }
+
+private:
+    QTextStream* m_err;
+    bool m_visible = false;
+    int m_last = -1;
+};
+
+class ScopedObserver {
+public:
+    explicit ScopedObserver(LinkObserver* o) : m_saved(CurrentLinkObserver()) { SetLinkObserver(o); }
+    ~ScopedObserver() { SetLinkObserver(m_saved); }
+    ScopedObserver(const ScopedObserver&) = delete;
+    ScopedObserver& operator=(const ScopedObserver&) = delete;
+
+private:
+    LinkObserver* m_saved;
+};
+
+struct Options {
+    InterfaceKind kind = InterfaceKind::Usb;
+    bool kindGiven = false;
+    QByteArray host;
+    int port = 9100;
+    QString command;
+    QStringList arguments;
+    bool help = false;
+};
+
+bool ParseInterface(const QString& text, InterfaceKind& kind) {
+    static const std::map<QString, InterfaceKind> names = {{"usb", InterfaceKind::Usb},
+                                                           {"com", InterfaceKind::Com},
+                                                           {"lpt", InterfaceKind::Lpt},
+                                                           {"ethernet", InterfaceKind::Ethernet}};
+    const auto it = names.find(text.toLower());
+    if (it == names.end()) return false;
+    kind = it->second;
+    return true;
+}
+
+// Returns an empty text on success, otherwise what was wrong.
+QString ParseArguments(const QStringList& args, Options& o) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& out) -> bool {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        if (!o.command.isEmpty()) {
+            if (a == "--help" || a == "-h") o.help = true;
+            else o.arguments.append(a);
+            continue;
+        }
+        QString v;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--interface") {
+            if (!value(v) || !ParseInterface(v, o.kind)) return "--interface takes usb, com, lpt or ethernet";
+            o.kindGiven = true;
+        } else if (a == "--host") {
+            if (!value(v) || v.isEmpty()) return "--host takes a host name or address";
+            // The host travels in a 64-byte field: 63 characters of plain ASCII at most.
+            bool ascii = true;
+            for (QChar c : v) ascii = ascii && c.unicode() > 32 && c.unicode() < 127;
+            if (!ascii || v.size() > 63) return "--host takes a host name or address of at most 63 characters";
+            o.host = v.toLatin1();
+        } else if (a == "--port") {
+            bool ok = false;
+            if (!value(v)) return "--port takes a number";
+            o.port = v.toInt(&ok);
+            if (!ok || o.port < 1 || o.port > 65535) return "--port takes a number from 1 to 65535";
+        } else if (a.startsWith("--")) {
+            return "unknown option " + a;
+        } else {
+            o.command = a;
+        }
+    }
+    if (!o.host.isEmpty() && !o.kindGiven) o.kind = InterfaceKind::Ethernet;
+    return {};
+}
+
+int Fail(const CliStreams& s, int code) {
+    *s.err << LinkErrorTextEnglish(code) << '\n';
+    s.err->flush();
+    return code;
+}
+
+int Usage(const CliStreams& s, const QString& message) {
+    *s.err << "labelbench-cli: " << message << "\nTry 'labelbench-cli --help'.\n";
+    s.err->flush();
+    return kExitUsage;
+}
+
+} // namespace
+
+int RunCli(const QStringList& arguments, const CliStreams& s) {
+    Options o;
+    const QString problem = ParseArguments(arguments, o);
+    if (!problem.isEmpty()) return Usage(s, problem);
+    if (o.command.isEmpty()) {
+        if (o.help) {
+            *s.out << kUsage;
+            s.out->flush();
+            return 0;
+        }
+        return Usage(s, "no command given");
+    }
+    const auto it = Commands().find(o.command);
+    if (it == Commands().end()) return Usage(s, "unknown command " + o.command);
+    if (o.help) {
+        *s.out << it->second.help << '\n';
+        s.out->flush();
+        return 0;
+    }
+    if (o.arguments.size() != it->second.argumentCount)
+        return Usage(s, o.command + (it->second.argumentCount ? " takes one argument" : " takes no argument"));
+
+    // The link settings live for the whole run, as the main window's do.
+    static SerialSettings serial = DefaultSerialSettings();
+    static ParallelPortName parallel = DefaultParallelPortName();
+    static NetworkTarget network = DefaultNetworkTarget();
+    CopyToField(network.host, o.host.constData(), std::size_t(o.host.size()));
+    network.port = o.port;
+    RegisterLinkSettings(&serial, &parallel, &network);
+
+    ProgressBarObserver bar(s.err);
+    ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
+
+    int result = kLinkOk;
+    if (o.command == "check") result = RunPrinterOperation(kOpLinkCheck, o.kind, nullptr, 0);
+    else if (o.command == "line-mode-out") result = RunPrinterOperation(kOpLeaveLineMode, o.kind, nullptr, 0);
+    else if (o.command == "self-test") result = RunPrinterOperation(kOpSelfTest, o.kind, nullptr, 0);
+    else if (o.command == "reset") result = RunPrinterOperation(kOpResetPrinter, o.kind, nullptr, 0);
+    else if (o.command == "ignore-auto") result = RunPrinterOperation(kOpIgnoreAutoBas, o.kind, nullptr, 0);
+    else if (o.command == "send") {
+        const QString path = o.arguments.first();
+        QByteArray bytes;
+        if (path == "-") {
+            if (!s.in) return Fail(s, kFileOpenError);
+            bytes = s.in->readAll();
+        } else {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) return Fail(s, kFileOpenError);
+            if (file.size() > INT32_MAX) return Usage(s, path + " is larger than 2 GiB");
+            bytes = file.readAll();
+            if (bytes.size() != file.size()) return Fail(s, kFileOpenError);
+        }
+        result = RunPrinterOperation(kOpSendRawBlock, o.kind, bytes.data(), int32_t(bytes.size()));
+    }
+    return result == kLinkOk ? 0 : Fail(s, result);
+}
+
+} // namespace lb::cli
