@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs what building LabelBench needs on Debian 12; with --test also what the tests need.
+# Runs apt-get as root, through sudo when started by another user.
+set -e
+packages="qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+qt6-translations-l10n libusb-1.0-0-dev ninja-build cmake g++ pkg-config"
+if [ "$1" = "--test" ]; then
+    packages="$packages socat xvfb xauth fonts-dejavu-core fonts-wqy-microhei"
+fi
+as_root=""
+[ "$(id -u)" -eq 0 ] || as_root="sudo"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    $as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
+fi
