@@ -1,0 +1,145 @@
+// labelbench-sim: the simulated printer on 127.0.0.1, for the demo and for trying LabelBench
+// without a printer. Runs until SIGTERM or SIGINT.
+
+#include "sim/sim_server.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A signal handler may only write to a descriptor; the event loop reads the other end.
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[0], &byte, 1);
+}
+
+bool InstallSignalHandlers() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return false;
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
+}
+
+int Fail(const QString& message, int code) {
+    std::fprintf(stderr, "labelbench-sim: %s\n", qPrintable(message));
+    return code;
+}
+
+constexpr int kUsageError = 64;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Simulated label printer on 127.0.0.1"));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("TCP port (0: any free port)."), QStringLiteral("N"),
+                                        QStringLiteral("9100"));
+    const QCommandLineOption profileOption(QStringLiteral("profile"), QStringLiteral("JSON printer profile."),
+                                           QStringLiteral("FILE"));
+    const QCommandLineOption transcriptOption(QStringLiteral("transcript"),
+                                              QStringLiteral("Append every connection's bytes to FILE."),
+                                              QStringLiteral("FILE"));
+    const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Wait before each reply."),
+                                         QStringLiteral("MS"));
+    const QCommandLineOption segmentsOption(QStringLiteral("one-byte-segments"),
+                                            QStringLiteral("Send every reply byte on its own."));
+    const QCommandLineOption noiseOption(
+        QStringLiteral("noise"), QStringLiteral("Send TEXT ahead of every frame."), QStringLiteral("TEXT"));
+    const QCommandLineOption malformedOption(
+        QStringLiteral("malformed"),
+        QStringLiteral("Break every frame: missing-brace, too-many-digits, oversized or no-separator."),
+        QStringLiteral("KIND"));
+    const QCommandLineOption silentOption(QStringLiteral("silent"),
+                                          QStringLiteral("Do not answer report KEY (repeatable)."),
+                                          QStringLiteral("KEY"));
+    const QCommandLineOption closeOption(QStringLiteral("close-after"),
+                                         QStringLiteral("Close each connection after N commands."),
+                                         QStringLiteral("N"));
+    parser.addOptions({portOption, profileOption, transcriptOption, delayOption, segmentsOption, noiseOption,
+                       malformedOption, silentOption, closeOption});
+    if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return Fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()),
+                    kUsageError);
+
+    bool ok = false;
+    const uint port = parser.value(portOption).toUInt(&ok);
+    if (!ok || port > 65535)
+        return Fail(QStringLiteral("bad port %1").arg(parser.value(portOption)), kUsageError);
+
+    lb::sim::Profile profile = lb::sim::Profile::Default();
+    if (parser.isSet(profileOption)) {
+        QString error;
+        if (!lb::sim::Profile::LoadFromFile(parser.value(profileOption), profile, &error))
+            return Fail(error, kUsageError);
+    }
+
+    lb::sim::Faults faults;
+    if (parser.isSet(delayOption)) {
+        faults.replyDelayMs = parser.value(delayOption).toInt(&ok);
+        if (!ok || faults.replyDelayMs < 0)
+            return Fail(QStringLiteral("bad delay %1").arg(parser.value(delayOption)), kUsageError);
+    }
+    faults.oneByteSegments = parser.isSet(segmentsOption);
+    faults.noiseBeforeFrame = parser.value(noiseOption).toLatin1();
+    if (parser.isSet(malformedOption)) {
+        const QString kind = parser.value(malformedOption);
+        using M = lb::sim::Faults::Malformed;
+        if (kind == QLatin1String("missing-brace"))
+            faults.malformed = M::MissingClosingBrace;
+        else if (kind == QLatin1String("too-many-digits"))
+            faults.malformed = M::TooManyDigits;
+        else if (kind == QLatin1String("oversized"))
+            faults.malformed = M::OversizedLength;
+        else if (kind == QLatin1String("no-separator"))
+            faults.malformed = M::NoSeparator;
+        else
+            return Fail(QStringLiteral("bad malformed kind %1").arg(kind), kUsageError);
+    }
+    for (const QString& key : parser.values(silentOption))
+        faults.silentKeywords.insert(key.toLatin1().toUpper());
+    if (parser.isSet(closeOption)) {
+        faults.closeAfterCommands = parser.value(closeOption).toInt(&ok);
+        if (!ok || faults.closeAfterCommands < 1)
+            return Fail(QStringLiteral("bad command count %1").arg(parser.value(closeOption)), kUsageError);
+    }
+
+    if (!InstallSignalHandlers()) return Fail(QStringLiteral("cannot install signal handlers"), 1);
+    QSocketNotifier notifier(g_signalPipe[1], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+
+    lb::sim::SimServer server(profile, faults);
+    if (parser.isSet(transcriptOption)) server.setTranscriptFile(parser.value(transcriptOption));
+    if (!server.start(quint16(port)))
+        return Fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port), 1);
+    std::printf("labelbench-sim listening on 127.0.0.1:%u\n", unsigned(server.port()));
+    std::fflush(stdout);
+
+    const int result = QCoreApplication::exec();
+    server.stop();   // ends the open connections, so their transcripts are written
+    return result;
+}
