@@ -1,0 +1,185 @@
+// labelbench-cli against the simulated printer: bytes sent, exit codes, messages.
+
+#include "cli/cli_app.h"
+#include "link/link_timing.h"
+#include "sim/sim_server.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryFile>
+#include <QtTest>
+
+using namespace lb;
+using lb::sim::SimServer;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run RunWith(const QStringList& args, QIODevice* in = nullptr) {
+    Run r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    cli::CliStreams s;
+    s.out = &out;
+    s.err = &err;
+    s.in = in;
+    r.exitCode = cli::RunCli(args, s);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+quint16 ClosedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+LinkTiming ShortWaits() {
+    LinkTiming t;
+    t.tcpTimeoutMs = 500;
+    t.progressHidePauseMs = 0;
+    return t;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private:
+    ScopedLinkTiming m_timing{ShortWaits()};
+
+    QStringList link(const SimServer& server) {
+        return {"--host", "127.0.0.1", "--port", QString::number(server.port())};
+    }
+
+private slots:
+    void commandsSendTheirBytes_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("reset") << "reset" << QByteArray("\x1b\x21\x52", 3);
+        QTest::newRow("line-mode-out") << "line-mode-out" << QByteArray("\x1b\x5a\x0d\x0a", 4);
+        QTest::newRow("ignore-auto") << "ignore-auto" << QByteArray("\x1b\x21\x43", 3);
+        QTest::newRow("self-test") << "self-test" << QByteArray("SELFTEST\r\n");
+        QTest::newRow("check") << "check" << QByteArray();
+    }
+
+    void commandsSendTheirBytes() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, bytes);
+        SimServer server;
+        QVERIFY(server.start());
+        const Run r = RunWith(link(server) << command);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QString());
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(), bytes);
+    }
+
+    void closedPortIsPortOpenError() {
+        const Run r = RunWith({"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QString("Port Open Error\n"));
+    }
+
+    void usbWithoutDeviceIsPortOpenError() {
+        const Run r = RunWith({"check"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QString("Port Open Error\n"));
+    }
+
+    void sendFile() {
+        SimServer server;
+        QVERIFY(server.start());
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        QByteArray content("SIZE 4,2.5\r\nCLS\r\nTEXT 10,10,\"3\",0,1,1,\"caf\xe9\"\r\nPRINT 1\r\n");
+        content.append(QByteArray(5000, '\x1b'));
+        file.write(content);
+        file.close();
+        const Run r = RunWith(link(server) << "send" << file.fileName());
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(), content);
+    }
+
+    void sendStandardInput() {
+        SimServer server;
+        QVERIFY(server.start());
+        QByteArray content("SELFTEST\r\n");
+        QBuffer in(&content);
+        in.open(QIODevice::ReadOnly);
+        const Run r = RunWith(link(server) << "send" << "-", &in);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(), content);
+    }
+
+    void sendMissingFileSendsNothing() {
+        SimServer server;
+        QVERIFY(server.start());
+        const Run r = RunWith(link(server) << "send" << "/nonexistent/label.prn");
+        QCOMPARE(r.exitCode, 4);
+        QCOMPARE(r.err, QString("File Open Error\n"));
+        QCOMPARE(server.connectionCount(), 0);
+    }
+
+    void badUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no command") << QStringList{"--host", "127.0.0.1"};
+        QTest::newRow("unknown command") << QStringList{"--host", "127.0.0.1", "frobnicate"};
+        QTest::newRow("unknown option") << QStringList{"--hots", "127.0.0.1", "reset"};
+        QTest::newRow("port not a number") << QStringList{"--host", "127.0.0.1", "--port", "91OO", "reset"};
+        QTest::newRow("port out of range") << QStringList{"--host", "127.0.0.1", "--port", "70000", "reset"};
+        QTest::newRow("port missing") << QStringList{"--port"};
+        QTest::newRow("bad interface") << QStringList{"--interface", "firewire", "reset"};
+        QTest::newRow("extra argument") << QStringList{"--host", "127.0.0.1", "reset", "now"};
+        QTest::newRow("send without file") << QStringList{"--host", "127.0.0.1", "send"};
+        QTest::newRow("host too long") << QStringList{"--host", QString(64, 'h'), "reset"};
+        QTest::newRow("host with a line break") << QStringList{"--host", "127.0.0.1\r\nX", "reset"};
+    }
+
+    void badUsage() {
+        QFETCH(QStringList, args);
+        const Run r = RunWith(args);
+        QCOMPARE(r.exitCode, cli::kExitUsage);
+        QVERIFY(r.err.startsWith("labelbench-cli: "));
+        QCOMPARE(r.out, QString());
+    }
+
+    void help() {
+        Run r = RunWith({"--help"});
+        QCOMPARE(r.exitCode, 0);
+        for (const char* c : {"check", "line-mode-out", "self-test", "reset", "ignore-auto", "send FILE"})
+            QVERIFY2(r.out.contains(c), c);
+        r = RunWith({"send", "--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith("send FILE"));
+    }
+
+    void executableEndToEnd() {
+        SimServer server;
+        QVERIFY(server.start());
+        QProcess p;
+        p.start(LABELBENCH_CLI_PATH, link(server) << "reset");
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(), QByteArray("\x1b\x21\x52", 3));
+
+        p.start(LABELBENCH_CLI_PATH, {"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(p.readAllStandardError(), QByteArray("Port Open Error\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"

@@ -1,0 +1,225 @@
+// The ETHERNET link against the simulated printer on loopback, faults included.
+
+#include "link/dispatcher.h"
+#include "link/link_timing.h"
+#include "link/printer_link.h"
+#include "sim/sim_server.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QtTest>
+
+using namespace lb;
+using lb::sim::Faults;
+using lb::sim::Profile;
+using lb::sim::SimServer;
+
+namespace {
+
+LinkTiming ShortWaits() {
+    LinkTiming t;
+    t.tcpTimeoutMs = 300;
+    t.tcpConnectTimeoutMs = 2000;
+    t.replyListPauseMs = 0;
+    t.progressHidePauseMs = 0;
+    return t;
+}
+
+Profile TestProfile() {
+    Profile p = Profile::Default();
+    p.reports["DPI"] = "203";
+    p.reports["VERSION"] = "V1.23 EZ";
+    return p;
+}
+
+const InterfaceKind kNet = InterfaceKind::Ethernet;
+
+} // namespace
+
+class TestTcpLink : public QObject {
+    Q_OBJECT
+
+private:
+    ScopedLinkTiming m_timing{ShortWaits()};
+    SerialSettings m_serial = DefaultSerialSettings();
+    ParallelPortName m_parallel = DefaultParallelPortName();
+    NetworkTarget m_target = DefaultNetworkTarget();
+
+    void target(quint16 port, const char* host = "127.0.0.1") {
+        CopyToField(m_target.host, host, strlen(host));
+        m_target.port = port;
+        RegisterLinkSettings(&m_serial, &m_parallel, &m_target);
+    }
+
+    // Announcement, then one report; the result of the report exchange.
+    int readReport(const char* keyword, QByteArray* data = nullptr) {
+        const LinkHandle h = OpenLink(kNet);
+        if (h == kNoLink) return kPortOpenError;
+        char buffer[kReplyBufferSize];
+        int r = SendInterfaceAnnouncement(h, kNet, buffer, sizeof buffer);
+        uint32_t length = 0;
+        if (r == 0) {
+            const QByteArray command = QByteArray("DIAGNOSTIC REPORT ") + keyword + "\r\n";
+            r = SendCommandReadReply(h, kNet, command.constData(), buffer, sizeof buffer, length);
+        }
+        if (r == 0 && data) *data = QByteArray(buffer, int(length));
+        CloseLink(kNet, h);
+        return r;
+    }
+
+private slots:
+    void reportReply_data() {
+        QTest::addColumn<bool>("oneByteSegments");
+        QTest::addColumn<QByteArray>("noise");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("plain") << false << QByteArray() << 0;
+        QTest::newRow("one byte per segment") << true << QByteArray() << 0;
+        QTest::newRow("noise before the frame") << false << QByteArray("\r\nxy\r\n") << 0;
+        QTest::newRow("noise, split, delayed") << true << QByteArray("ab\r\n") << 50;
+    }
+
+    void reportReply() {
+        QFETCH(bool, oneByteSegments);
+        QFETCH(QByteArray, noise);
+        QFETCH(int, delayMs);
+        Faults f;
+        f.oneByteSegments = oneByteSegments;
+        f.noiseBeforeFrame = noise;
+        f.replyDelayMs = delayMs;
+        SimServer server(TestProfile(), f);
+        QVERIFY(server.start());
+        target(server.port());
+        QByteArray data;
+        QCOMPARE(readReport("VERSION", &data), 0);
+        QCOMPARE(data, QByteArray("V1.23 EZ"));
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(),
+                 QByteArray("\r\nDIAGNOSTIC INTERFACE NET\r\nDIAGNOSTIC REPORT VERSION\r\n"));
+    }
+
+    void badReplies_data() {
+        QTest::addColumn<int>("malformed");
+        QTest::addColumn<QByteArray>("silent");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("missing closing brace") << int(Faults::Malformed::MissingClosingBrace) << QByteArray() << 0;
+        QTest::newRow("32 length digits") << int(Faults::Malformed::TooManyDigits) << QByteArray() << 0;
+        QTest::newRow("more than the buffer") << int(Faults::Malformed::OversizedLength) << QByteArray() << 0;
+        QTest::newRow("no separator") << int(Faults::Malformed::NoSeparator) << QByteArray() << 0;
+        QTest::newRow("no answer") << int(Faults::Malformed::None) << QByteArray("DPI") << 0;
+        QTest::newRow("answer after the wait") << int(Faults::Malformed::None) << QByteArray() << 900;
+    }
+
+    void badReplies() {
+        QFETCH(int, malformed);
+        QFETCH(QByteArray, silent);
+        QFETCH(int, delayMs);
+        Faults f;
+        f.malformed = static_cast<Faults::Malformed>(malformed);
+        if (!silent.isEmpty()) f.silentKeywords.insert(silent);
+        f.replyDelayMs = delayMs;
+        SimServer server(TestProfile(), f);
+        QVERIFY(server.start());
+        target(server.port());
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(readReport("DPI"), int(kDataReceivingError));
+        QVERIFY(!LinkIsOpen());
+        // Never longer than a few of the (shortened) waits.
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void printerClosesAfterCommands() {
+        // A printer that drops the connection after each number of commands: every exchange
+        // fails cleanly, with the link closed.
+        for (int n = 1; n <= 2; ++n) {
+            Faults f;
+            f.closeAfterCommands = n;
+            SimServer server(TestProfile(), f);
+            QVERIFY(server.start());
+            target(server.port());
+            const LinkHandle h = OpenLink(kNet);
+            QVERIFY(h != kNoLink);
+            char buffer[kReplyBufferSize];
+            uint32_t length = 0;
+            int failures = 0;
+            for (int i = 0; i < 4; ++i)
+                if (SendCommandReadReply(h, kNet, "DIAGNOSTIC REPORT DPI\r\n", buffer, sizeof buffer, length) != 0)
+                    ++failures;
+            CloseLink(kNet, h);
+            QVERIFY2(failures >= 4 - n, qPrintable(QString("n=%1 failures=%2").arg(n).arg(failures)));
+            QVERIFY(!LinkIsOpen());
+        }
+    }
+
+    void noPrinter_data() {
+        QTest::addColumn<QByteArray>("host");
+        QTest::addColumn<bool>("closedPort");
+        QTest::newRow("refused") << QByteArray("127.0.0.1") << true;
+        QTest::newRow("empty host") << QByteArray() << false;
+        QTest::newRow("unresolvable") << QByteArray("no-such-printer.invalid") << false;
+    }
+
+    void noPrinter() {
+        QFETCH(QByteArray, host);
+        QFETCH(bool, closedPort);
+        quint16 port = 9;
+        if (closedPort) {
+            QTcpServer probe;   // a port that was free a moment ago and is closed now
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            port = probe.serverPort();
+        }
+        target(port, host.constData());
+        QCOMPARE(OpenLink(kNet), kNoLink);
+        QCOMPARE(RunPrinterOperation(kOpLinkCheck, kNet, nullptr, 0), int(kPortOpenError));
+        QCOMPARE(RunPrinterOperation(kOpLeaveLineMode, kNet, nullptr, 0), int(kPortOpenError));
+    }
+
+    void operationsSendExactBytes_data() {
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("leave line mode") << uint(kOpLeaveLineMode) << QByteArray("\x1b\x5a\x0d\x0a", 4);
+        QTest::newRow("reset") << uint(kOpResetPrinter) << QByteArray("\x1b\x21\x52", 3);
+        QTest::newRow("ignore AUTO.BAS") << uint(kOpIgnoreAutoBas) << QByteArray("\x1b\x21\x43", 3);
+        QTest::newRow("self test") << uint(kOpSelfTest) << QByteArray("SELFTEST\r\n");
+        QTest::newRow("link check") << uint(kOpLinkCheck) << QByteArray();
+    }
+
+    void operationsSendExactBytes() {
+        QFETCH(uint, code);
+        QFETCH(QByteArray, bytes);
+        SimServer server(TestProfile());
+        QVERIFY(server.start());
+        target(server.port());
+        QCOMPARE(RunPrinterOperation(code, kNet, nullptr, 0), 0);
+        QVERIFY(server.waitForClosedConnections(1, 5000));
+        QCOMPARE(server.transcripts().first(), bytes);
+    }
+
+    void rawBlockArrivesWhole() {
+        SimServer server(TestProfile());
+        QVERIFY(server.start());
+        target(server.port());
+        QByteArray block(300000, '\0');
+        for (int i = 0; i < block.size(); ++i) block[i] = char('A' + i % 26);
+        block.append("\r\n");
+        QCOMPARE(RunPrinterOperation(kOpSendRawBlock, kNet, block.data(), int(block.size())), 0);
+        QVERIFY(server.waitForClosedConnections(1, 10000));
+        QCOMPARE(server.transcripts().first(), block);
+    }
+
+    void nextOperationStartsClean() {
+        // Bytes of one operation's reply that were never read do not reach the next one.
+        SimServer server(TestProfile());
+        QVERIFY(server.start());
+        target(server.port());
+        LinkHandle h = OpenLink(kNet);
+        QCOMPARE(SendCommand(h, kNet, "DIAGNOSTIC REPORT DPI\r\n"), 0);
+        CloseLink(kNet, h);
+        QByteArray data;
+        QCOMPARE(readReport("VERSION", &data), 0);
+        QCOMPARE(data, QByteArray("V1.23 EZ"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTcpLink)
+#include "tst_tcp_link.moc"
