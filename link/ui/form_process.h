@@ -1,0 +1,62 @@
+#pragma once
+// The progress window of long printer exchanges, and the observer through which the link
+// layer drives it and lets the message loop run.
+
+#include "link/link_observer.h"
+
+#include <QWidget>
+#include <memory>
+
+class QProgressBar;
+
+namespace Ui {
+class TFormProcess;
+}
+
+namespace lb {
+
+// A small fixed window with one bar, 0..100. It offers the user nothing, not even a way
+// to close it: it goes away when the exchange ends.
+class TFormProcess : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TFormProcess(QWidget* parent = nullptr);
+    ~TFormProcess() override;
+
+    QProgressBar* progressBar() const;
+    // Places the window in the middle of the primary screen.
+    void centreOnScreen();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslate();
+
+    std::unique_ptr<Ui::TFormProcess> m_ui;
+};
+
+// The GUI's LinkObserver: a TFormProcess while progress is shown, and processEvents() as
+// the link's message pump.
+class GuiLinkObserver : public LinkObserver {
+  public:
+    GuiLinkObserver();
+    ~GuiLinkObserver() override;
+    GuiLinkObserver(const GuiLinkObserver&) = delete;
+    GuiLinkObserver& operator=(const GuiLinkObserver&) = delete;
+
+    void progressShown() override;
+    void progressChanged(int value) override;
+    void progressHidden() override;
+    void pumpEvents() override;
+
+    // The window that is up, or nullptr.
+    TFormProcess* window() const { return m_window.get(); }
+
+  private:
+    std::unique_ptr<TFormProcess> m_window;
+};
+
+} // namespace lb

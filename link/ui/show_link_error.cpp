@@ -1,0 +1,15 @@
+#include "link/ui/show_link_error.h"
+
+#include "app/language.h"
+#include "link/link_error.h"
+#include "link/ui/message_box.h"
+
+namespace lb {
+
+void ShowLinkError(int code, QWidget* parent) {
+    const QString text = LinkErrorText(code, LanguageIndex());
+    if (text.isEmpty()) return;
+    MessageBox::plain(parent, QString(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+} // namespace lb

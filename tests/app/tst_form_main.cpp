@@ -1,0 +1,279 @@
+#include "app/language.h"
+#include "app/ui/form_main.h"
+#include "link/dispatcher.h"
+#include "link/link_observer.h"
+#include "link/link_timing.h"
+#include "link/ui/message_box.h"
+#include "tests/link_ui/recording_transport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+
+using lb::InterfaceKind;
+using lb::TFormMain;
+
+namespace {
+
+// A port on 127.0.0.1 on which nobody listens.
+quint16 ClosedPort() {
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHost, 0)) return 0;
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+QPushButton* Button(TFormMain& form, const char* name) {
+    return form.findChild<QPushButton*>(name);
+}
+QComboBox* Interfaces(TFormMain& form) {
+    return form.findChild<QComboBox*>("ComboBoxInterFace");
+}
+
+// An observer whose message pump tries to start a second operation, as a click or timer
+// delivered during a transfer would.
+class ReenteringObserver final : public lb::LinkObserver {
+  public:
+    explicit ReenteringObserver(TFormMain*& form) : m_form(form) {}
+    void pumpEvents() override {
+        if (!m_form) return;
+        nestedResults.append(m_form->RunWithMainWindowDisabled(lb::kOpLeaveLineMode));
+        enabledAfterNested.append(m_form->isEnabled());
+    }
+    QList<int> nestedResults;
+    QList<bool> enabledAfterNested;
+
+  private:
+    TFormMain*& m_form;
+};
+
+} // namespace
+
+class TestFormMain : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { lb::SetLanguageIndex(lb::kEnglish); }
+
+    void startsWithoutPrinterSilently() {
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.windowTitle().startsWith("LabelBench "));
+        QCOMPARE(form.size(), QSize(729, 577));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(form.isEnabled());
+
+        QComboBox* interfaces = Interfaces(form);
+        QVERIFY(interfaces);
+        QCOMPARE(interfaces->count(), 4);
+        const QStringList items = {interfaces->itemText(0), interfaces->itemText(1), interfaces->itemText(2),
+                                   interfaces->itemText(3)};
+        QCOMPARE(items, QStringList({"USB", "COM", "LPT", "ETHERNET"}));
+        QCOMPARE(interfaces->currentIndex(), 0);
+        QCOMPARE(form.selectedInterface(), InterfaceKind::Usb);
+        QVERIFY(!Button(form, "ButtonInterFace")->isEnabled());
+        QVERIFY(Button(form, "ButtonLineModeOut")->isEnabled());
+
+        auto* pages = form.findChild<QTabWidget*>("PageControl1");
+        QVERIFY(pages);
+        QCOMPARE(pages->count(), 4);
+        QCOMPARE(pages->tabText(0), QString("Printer Configuration"));
+        QCOMPARE(pages->tabText(1), QString("File Manager"));
+        QCOMPARE(pages->tabText(2), QString("Bitmap Font Manager"));
+        QCOMPARE(pages->tabText(3), QString("Command Tool"));
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(pages->y(), 48);
+    }
+
+    void startOptionsSelectTheLink() {
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", ClosedPort()});
+        QCOMPARE(form.selectedInterface(), InterfaceKind::Ethernet);
+        QCOMPARE(Interfaces(form)->currentIndex(), 3);
+        QVERIFY(Button(form, "ButtonInterFace")->isEnabled());
+        QCOMPARE(QByteArray(form.networkTarget().host), QByteArray("127.0.0.1"));
+        QCOMPARE(answers.shown().size(), 0); // the refused start-up contact is silent
+    }
+
+    // The start-up contact: link check (open, close), leave line mode (ESC Z CR LF), then
+    // the configuration read — on the interface selected, without any message.
+    void firstContactOnAPresentDevice() {
+        lb::ScopedMessageBoxAnswers answers;
+        lb::test::ScopedRecordingDevice device(InterfaceKind::Usb);
+        TFormMain form;
+        const QStringList events = device.log().events;
+        QVERIFY2(events.size() >= 5, qPrintable(events.join(", ")));
+        QCOMPARE(events.mid(0, 5), QStringList({"open", "close", "open", "write 1b5a0d0a", "close"}));
+        QCOMPARE(answers.shown().size(), 0);
+    }
+
+    void interfaceSelectionEnablesSetup_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("setupEnabled");
+        QTest::newRow("USB") << 0 << false;
+        QTest::newRow("COM") << 1 << true;
+        QTest::newRow("LPT") << 2 << true;
+        QTest::newRow("ETHERNET") << 3 << true;
+    }
+    void interfaceSelectionEnablesSetup() {
+        QFETCH(int, index);
+        QFETCH(bool, setupEnabled);
+        lb::ScopedMessageBoxAnswers answers;
+        lb::test::ScopedRecordingDevice device(InterfaceKind::Usb);
+        TFormMain form;
+        // Away and back, so that every row sees a change of selection.
+        Interfaces(form)->setCurrentIndex(index == 3 ? 2 : 3);
+        const qsizetype eventsBefore = device.log().events.size();
+        Interfaces(form)->setCurrentIndex(index);
+        QCOMPARE(Button(form, "ButtonInterFace")->isEnabled(), setupEnabled);
+        QCOMPARE(form.selectedInterface(), InterfaceKind(index));
+        QCOMPARE(device.log().events.size(), eventsBefore); // nothing is sent on a change
+    }
+
+    void statusBarPanels() {
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        QCOMPARE(form.statusPanelText(0), QString("LPT1"));
+        QCOMPARE(form.statusPanelText(1), QString("COM1 9600,N,8,1 RTS "));
+        QCOMPARE(form.statusPanelText(2), QString());
+        QCOMPARE(form.findChild<QLabel*>("StatusPanel0")->width(), 80);
+        QCOMPARE(form.findChild<QLabel*>("StatusPanel1")->width(), 200);
+        QCOMPARE(form.findChild<QLabel*>("StatusPanel2")->width(), 250);
+
+        auto* timer = form.findChild<QTimer*>("Timer1");
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 1000);
+        QVERIFY(timer->isActive());
+        const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 9));
+        form.setClock([when] { return when; });
+        QVERIFY(form.statusPanelText(3) != TFormMain::StatusClockText(when, QLocale::system()));
+        form.Timer1Timer();
+        QCOMPARE(form.statusPanelText(3), TFormMain::StatusClockText(when, QLocale::system()));
+
+        // Setup on COM or LPT opens nothing yet, and the panels stay as they are.
+        Interfaces(form)->setCurrentIndex(1);
+        QTest::mouseClick(Button(form, "ButtonInterFace"), Qt::LeftButton);
+        QCOMPARE(form.statusPanelText(1), QString("COM1 9600,N,8,1 RTS "));
+    }
+
+    void statusClockText_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "05/03/2024 14:07:09";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "05.03.24 14:07:09";
+        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "3/5/24 2:07:09 PM";
+    }
+    void statusClockText() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, expected);
+        QCOMPARE(TFormMain::StatusClockText(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), locale), expected);
+    }
+
+    void ethernetSetupEditsTheTarget_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void ethernetSetupEditsTheTarget() {
+        QFETCH(bool, confirm);
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        Interfaces(form)->setCurrentIndex(3);
+        bool sawEditor = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            sawEditor = true;
+            auto* host = editor->findChild<QLineEdit*>("EditHost");
+            auto* port = editor->findChild<QSpinBox*>("EditPort");
+            QVERIFY(host && port);
+            QCOMPARE(port->value(), 9100);
+            host->clear();
+            QTest::keyClicks(host, "127.0.0.1");
+            port->setValue(9200);
+            auto* buttons = editor->findChild<QDialogButtonBox*>("ButtonBox");
+            QTest::mouseClick(buttons->button(confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(Button(form, "ButtonInterFace"), Qt::LeftButton);
+        QVERIFY(sawEditor);
+        QCOMPARE(QByteArray(form.networkTarget().host), confirm ? QByteArray("127.0.0.1") : QByteArray());
+        QCOMPARE(form.networkTarget().port, confirm ? 9200 : 9100);
+        QCOMPARE(answers.shown().size(), 0);
+    }
+
+    // No printer behind the target: the click shows "Port Open Error" while the window is
+    // disabled, and the window is usable again afterwards.
+    void outOfLineModeToAClosedPort_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << lb::kEnglish << "Port Open Error";
+        QTest::newRow("Portuguese") << lb::kPortuguese << "Erro de Abertura de Porta";
+    }
+    void outOfLineModeToAClosedPort() {
+        QFETCH(int, language);
+        QFETCH(QString, message);
+        lb::SetLanguageIndex(language);
+        lb::LinkTiming timing;
+        timing.tcpConnectTimeoutMs = 5000;
+        lb::ScopedLinkTiming scopedTiming(timing);
+        const quint16 port = ClosedPort();
+        QVERIFY(port != 0);
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", port});
+        QCOMPARE(answers.shown().size(), 0);
+
+        QList<bool> enabledWhileShown;
+        answers.setOnShown([&](const lb::ShownMessage&) { enabledWhileShown.append(form.isEnabled()); });
+        QTest::mouseClick(Button(form, "ButtonLineModeOut"), Qt::LeftButton);
+        QCOMPARE(answers.shownTexts(), QStringList{message});
+        QCOMPARE(enabledWhileShown, QList<bool>{false});
+        QVERIFY(form.isEnabled());
+    }
+
+    void outOfLineModeOnLptNeedsNoReply() {
+        lb::ScopedMessageBoxAnswers answers;
+        lb::test::ScopedRecordingDevice device(InterfaceKind::Lpt);
+        TFormMain form({InterfaceKind::Lpt, {}, 9100});
+        device.log().events.clear();
+        QTest::mouseClick(Button(form, "ButtonLineModeOut"), Qt::LeftButton);
+        QCOMPARE(device.log().events, QStringList({"open", "write 1b5a0d0a", "close"}));
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.isEnabled());
+    }
+
+    // A second action arriving while the first one pumps the message loop starts nothing,
+    // shows nothing and leaves the window disabled until the first one ends.
+    void secondActionDuringATransferStartsNothing() {
+        lb::ScopedMessageBoxAnswers answers;
+        lb::test::ScopedRecordingDevice device(InterfaceKind::Usb);
+        TFormMain* formPointer = nullptr;
+        ReenteringObserver observer(formPointer);
+        lb::SetLinkObserver(&observer);
+        TFormMain form;
+        formPointer = &form;
+        device.log().events.clear();
+        const int result = form.RunWithMainWindowDisabled(lb::kOpLeaveLineMode);
+        lb::SetLinkObserver(nullptr);
+        QCOMPARE(result, int(lb::kLinkOk));
+        QCOMPARE(observer.nestedResults, QList<int>{int(lb::kOperationBusy)});
+        QCOMPARE(observer.enabledAfterNested, QList<bool>{false});
+        QCOMPARE(device.log().events, QStringList({"open", "write 1b5a0d0a", "close"}));
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFormMain)
+#include "tst_form_main.moc"

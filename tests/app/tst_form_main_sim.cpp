@@ -1,0 +1,90 @@
+// The main window against the simulated printer on 127.0.0.1.
+
+#include "app/ui/form_main.h"
+#include "link/link_timing.h"
+#include "link/ui/message_box.h"
+#include "sim/sim_server.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+using lb::InterfaceKind;
+using lb::TFormMain;
+
+namespace {
+
+const QByteArray kLeaveLineMode("\x1b\x5a\x0d\x0a", 4);
+constexpr int kWaitMs = 10000; // only a bound for a broken run; the exchanges take milliseconds
+
+lb::LinkTiming ShortTiming() {
+    lb::LinkTiming t;
+    t.tcpTimeoutMs = 2000;
+    t.tcpConnectTimeoutMs = 2000;
+    t.replyListPauseMs = 0;
+    t.progressHidePauseMs = 0;
+    return t;
+}
+
+} // namespace
+
+class TestFormMainSim : public QObject {
+    Q_OBJECT
+  private slots:
+    // Link check (a connection with nothing sent), then leave line mode, then whatever the
+    // configuration read sends; no message in any case.
+    void firstContactOnTheSimulatedPrinter() {
+        lb::ScopedLinkTiming timing(ShortTiming());
+        lb::sim::SimServer printer;
+        QVERIFY(printer.start(0));
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port()});
+        QVERIFY(printer.waitForClosedConnections(2, kWaitMs));
+        const QList<QByteArray> transcripts = printer.transcripts();
+        QVERIFY(transcripts.size() >= 2);
+        QCOMPARE(transcripts.at(0), QByteArray());
+        QCOMPARE(transcripts.at(1), kLeaveLineMode);
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.isEnabled());
+    }
+
+    // The user's way: pick ETHERNET, give the target in Setup, click Out of Line Mode. The
+    // printer receives exactly ESC Z CR LF on one connection.
+    void outOfLineModeThroughSetup() {
+        lb::ScopedLinkTiming timing(ShortTiming());
+        lb::sim::SimServer printer;
+        QVERIFY(printer.start(0));
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form; // USB at start: nothing reaches the simulated printer
+        form.findChild<QComboBox*>("ComboBoxInterFace")->setCurrentIndex(3);
+
+        QTimer::singleShot(0, this, [&] {
+            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            auto* host = editor->findChild<QLineEdit*>("EditHost");
+            host->clear();
+            QTest::keyClicks(host, "127.0.0.1");
+            editor->findChild<QSpinBox*>("EditPort")->setValue(printer.port());
+            QTest::mouseClick(editor->findChild<QDialogButtonBox*>("ButtonBox")->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(form.findChild<QPushButton*>("ButtonInterFace"), Qt::LeftButton);
+        QCOMPARE(form.networkTarget().port, int(printer.port()));
+
+        QTest::mouseClick(form.findChild<QPushButton*>("ButtonLineModeOut"), Qt::LeftButton);
+        QVERIFY(printer.waitForClosedConnections(1, kWaitMs));
+        QCOMPARE(printer.connectionCount(), 1);
+        QCOMPARE(printer.transcripts(), QList<QByteArray>{kLeaveLineMode});
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFormMainSim)
+#include "tst_form_main_sim.moc"
