@@ -102,6 +102,9 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
             &TFormMain::ComboBoxInterFaceChange);
     connect(m_ui->ButtonInterFace, &QPushButton::clicked, this, &TFormMain::ButtonInterFaceClick);
     connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this, &TFormMain::ButtonLineModeOutClick);
+    connect(m_ui->ButtonRestPrinter, &QPushButton::clicked, this, &TFormMain::ButtonRestPrinterClick);
+    connect(m_ui->ButtonSelfTest, &QPushButton::clicked, this, &TFormMain::ButtonSelfTestClick);
+    connect(m_ui->ButtonIgnoreAuto, &QPushButton::clicked, this, &TFormMain::ButtonIgnoreAutoClick);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -183,6 +186,18 @@ void TFormMain::ButtonInterFaceClick() {
 
 void TFormMain::ButtonLineModeOutClick() {
     RunWithMainWindowDisabled(kOpLeaveLineMode);
+}
+
+void TFormMain::ButtonRestPrinterClick() {
+    RunWithMainWindowDisabled(kOpResetPrinter);
+}
+
+void TFormMain::ButtonSelfTestClick() {
+    RunWithMainWindowDisabled(kOpSelfTest);
+}
+
+void TFormMain::ButtonIgnoreAutoClick() {
+    RunWithMainWindowDisabled(kOpIgnoreAutoBas);
 }
 
 void TFormMain::Timer1Timer() {

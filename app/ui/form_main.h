@@ -61,6 +61,9 @@ class TFormMain : public QMainWindow {
     void ComboBoxInterFaceChange(int index);
     void ButtonInterFaceClick();
     void ButtonLineModeOutClick();
+    void ButtonRestPrinterClick();
+    void ButtonSelfTestClick();
+    void ButtonIgnoreAutoClick();
     void Timer1Timer();
 
   private:

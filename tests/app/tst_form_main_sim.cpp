@@ -84,6 +84,33 @@ class TestFormMainSim : public QObject {
         QCOMPARE(answers.shown().size(), 0);
         QVERIFY(form.isEnabled());
     }
+
+    // The function buttons that send one command each.
+    void functionButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Out of Line Mode") << "ButtonLineModeOut" << kLeaveLineMode;
+        QTest::newRow("Reset Printer") << "ButtonRestPrinter" << QByteArray("\x1b\x21\x52", 3);
+        QTest::newRow("Configuration Page") << "ButtonSelfTest" << QByteArray("SELFTEST\r\n");
+        QTest::newRow("Ignore AUTO.BAS") << "ButtonIgnoreAuto" << QByteArray("\x1b\x21\x43", 3);
+    }
+
+    void functionButtons() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, bytes);
+        lb::ScopedLinkTiming timing(ShortTiming());
+        lb::sim::SimServer printer;
+        QVERIFY(printer.start(0));
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port()});
+        QVERIFY(printer.waitForClosedConnections(2, kWaitMs));
+        const int before = printer.connectionCount();
+        QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+        QVERIFY(printer.waitForClosedConnections(before + 1, kWaitMs));
+        QCOMPARE(printer.transcripts().last(), bytes);
+        QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(form.isEnabled());
+    }
 };
 
 QTEST_MAIN(TestFormMainSim)
