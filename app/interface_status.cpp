@@ -18,7 +18,7 @@ constexpr std::array<const char*, 3> kStopBitsTexts = {"1", "1.5", "2"};
 constexpr std::array<const char*, 3> kHardwareHandshakeTexts = {"None", "RTS", "RTS/CTS"};
 constexpr std::array<const char*, 2> kSoftwareHandshakeTexts = {"", "Xon/Xoff"};
 
-} // namespace
+}   // namespace
 
 QString FieldText(const char* field, std::size_t fieldSize) {
     return QString::fromLatin1(field, static_cast<qsizetype>(FieldLength(field, fieldSize)));
@@ -33,4 +33,4 @@ QString InterfaceStatusText(const SerialSettings& settings) {
              Item(kSoftwareHandshakeTexts, settings.softwareHandshakeIndex));
 }
 
-} // namespace lb
+}   // namespace lb

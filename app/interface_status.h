@@ -18,4 +18,4 @@ template <std::size_t N> QString FieldText(const char (&field)[N]) {
     return FieldText(field, N);
 }
 
-} // namespace lb
+}   // namespace lb

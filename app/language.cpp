@@ -5,8 +5,12 @@ namespace {
 int g_languageIndex = kEnglish;
 }
 
-int LanguageIndex() { return g_languageIndex; }
+int LanguageIndex() {
+    return g_languageIndex;
+}
 
-void SetLanguageIndex(int index) { g_languageIndex = (index >= 0 && index < kLanguageCount) ? index : kEnglish; }
+void SetLanguageIndex(int index) {
+    g_languageIndex = (index >= 0 && index < kLanguageCount) ? index : kEnglish;
+}
 
-} // namespace lb
+}   // namespace lb

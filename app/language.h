@@ -14,4 +14,4 @@ int LanguageIndex();
 // Values outside 0..13 select English.
 void SetLanguageIndex(int index);
 
-} // namespace lb
+}   // namespace lb

@@ -21,7 +21,7 @@ constexpr int kUsageError = 64;
 
 // An exception that escapes an event handler is shown and the program goes on.
 class Application final : public QApplication {
-  public:
+public:
     using QApplication::QApplication;
 
     bool notify(QObject* receiver, QEvent* event) override {
@@ -50,7 +50,7 @@ int UsageError(const QString& message) {
     return kUsageError;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     Application app(argc, argv);

@@ -55,7 +55,8 @@ private:
             const int c = accept(m_listener, nullptr, nullptr);
             if (c < 0) return;
             ssize_t n;
-            while ((n = recv(c, buffer.data(), buffer.size(), 0)) > 0) m_received += n;
+            while ((n = recv(c, buffer.data(), buffer.size(), 0)) > 0)
+                m_received += n;
             close(c);
         }
     }
@@ -101,14 +102,15 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int mib = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
     const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
     std::vector<char> bytes(size_t(mib) << 20);
-    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 131);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 131);
 
     Sink sink;
     lb::SerialSettings serial = lb::DefaultSerialSettings();

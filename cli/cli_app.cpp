@@ -46,7 +46,8 @@ const std::map<QString, CommandInfo>& Commands() {
         {"self-test", {"self-test: sends SELFTEST; the printer prints its configuration page.", 0}},
         {"reset", {"reset: sends ESC ! R; the printer resets.", 0}},
         {"ignore-auto", {"ignore-auto: sends ESC ! C; the printer skips its AUTO.BAS start-up program.", 0}},
-        {"send", {"send FILE: sends the bytes of FILE unchanged, in one operation. '-' reads standard input.", 1}},
+        {"send",
+         {"send FILE: sends the bytes of FILE unchanged, in one operation. '-' reads standard input.", 1}},
     };
     return commands;
 }
@@ -60,8 +61,8 @@ public:
         if (!m_visible || value == m_last) return;
         m_last = value;
         const int filled = value * 40 / 100;
-        *m_err << '\r' << '[' << QString(filled, '#') << QString(40 - filled, ' ') << "] " << qSetFieldWidth(3)
-               << value << qSetFieldWidth(0) << '%';
+        *m_err << '\r' << '[' << QString(filled, '#') << QString(40 - filled, ' ') << "] "
+               << qSetFieldWidth(3) << value << qSetFieldWidth(0) << '%';
         m_err->flush();
     }
     void progressHidden() override {
@@ -121,8 +122,10 @@ QString ParseArguments(const QStringList& args, Options& o) {
             return true;
         };
         if (!o.command.isEmpty()) {
-            if (a == "--help" || a == "-h") o.help = true;
-            else o.arguments.append(a);
+            if (a == "--help" || a == "-h")
+                o.help = true;
+            else
+                o.arguments.append(a);
             continue;
         }
         QString v;
@@ -135,8 +138,10 @@ QString ParseArguments(const QStringList& args, Options& o) {
             if (!value(v) || v.isEmpty()) return "--host takes a host name or address";
             // The host travels in a 64-byte field: 63 characters of plain ASCII at most.
             bool ascii = true;
-            for (QChar c : v) ascii = ascii && c.unicode() > 32 && c.unicode() < 127;
-            if (!ascii || v.size() > 63) return "--host takes a host name or address of at most 63 characters";
+            for (QChar c : v)
+                ascii = ascii && c.unicode() > 32 && c.unicode() < 127;
+            if (!ascii || v.size() > 63)
+                return "--host takes a host name or address of at most 63 characters";
             o.host = v.toLatin1();
         } else if (a == "--port") {
             bool ok = false;
@@ -165,7 +170,7 @@ int Usage(const CliStreams& s, const QString& message) {
     return kExitUsage;
 }
 
-} // namespace
+}   // namespace
 
 int RunCli(const QStringList& arguments, const CliStreams& s) {
     Options o;
@@ -187,7 +192,8 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
         return 0;
     }
     if (o.arguments.size() != it->second.argumentCount)
-        return Usage(s, o.command + (it->second.argumentCount ? " takes one argument" : " takes no argument"));
+        return Usage(s,
+                     o.command + (it->second.argumentCount ? " takes one argument" : " takes no argument"));
 
     // The link settings live for the whole run, as the main window's do.
     static SerialSettings serial = DefaultSerialSettings();
@@ -201,11 +207,16 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
 
     int result = kLinkOk;
-    if (o.command == "check") result = RunPrinterOperation(kOpLinkCheck, o.kind, nullptr, 0);
-    else if (o.command == "line-mode-out") result = RunPrinterOperation(kOpLeaveLineMode, o.kind, nullptr, 0);
-    else if (o.command == "self-test") result = RunPrinterOperation(kOpSelfTest, o.kind, nullptr, 0);
-    else if (o.command == "reset") result = RunPrinterOperation(kOpResetPrinter, o.kind, nullptr, 0);
-    else if (o.command == "ignore-auto") result = RunPrinterOperation(kOpIgnoreAutoBas, o.kind, nullptr, 0);
+    if (o.command == "check")
+        result = RunPrinterOperation(kOpLinkCheck, o.kind, nullptr, 0);
+    else if (o.command == "line-mode-out")
+        result = RunPrinterOperation(kOpLeaveLineMode, o.kind, nullptr, 0);
+    else if (o.command == "self-test")
+        result = RunPrinterOperation(kOpSelfTest, o.kind, nullptr, 0);
+    else if (o.command == "reset")
+        result = RunPrinterOperation(kOpResetPrinter, o.kind, nullptr, 0);
+    else if (o.command == "ignore-auto")
+        result = RunPrinterOperation(kOpIgnoreAutoBas, o.kind, nullptr, 0);
     else if (o.command == "send") {
         const QString path = o.arguments.first();
         QByteArray bytes;
@@ -224,4 +235,4 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     return result == kLinkOk ? 0 : Fail(s, result);
 }
 
-} // namespace lb::cli
+}   // namespace lb::cli

@@ -4,9 +4,13 @@
 
 namespace lb {
 
-int FactoryDefault(InterfaceKind kind) { return SendOneCommand(kind, "INITIALPRINTER\r\n"); }
+int FactoryDefault(InterfaceKind kind) {
+    return SendOneCommand(kind, "INITIALPRINTER\r\n");
+}
 
-int PrintConfigurationPage(InterfaceKind kind) { return SendOneCommand(kind, "SELFTEST\r\n"); }
+int PrintConfigurationPage(InterfaceKind kind) {
+    return SendOneCommand(kind, "SELFTEST\r\n");
+}
 
 int ResetPrinter(InterfaceKind kind) {
     static const uint8_t kCommand[] = {0x1B, 0x21, 0x52};
@@ -18,4 +22,4 @@ int IgnoreAutoBas(InterfaceKind kind) {
     return SendOneCommand(kind, kCommand, sizeof kCommand);
 }
 
-} // namespace lb
+}   // namespace lb

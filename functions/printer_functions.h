@@ -5,9 +5,9 @@
 
 namespace lb {
 
-int FactoryDefault(InterfaceKind kind);          // "INITIALPRINTER\r\n"
-int PrintConfigurationPage(InterfaceKind kind);  // "SELFTEST\r\n"
-int ResetPrinter(InterfaceKind kind);            // ESC ! R
-int IgnoreAutoBas(InterfaceKind kind);           // ESC ! C
+int FactoryDefault(InterfaceKind kind);           // "INITIALPRINTER\r\n"
+int PrintConfigurationPage(InterfaceKind kind);   // "SELFTEST\r\n"
+int ResetPrinter(InterfaceKind kind);             // ESC ! R
+int IgnoreAutoBas(InterfaceKind kind);            // ESC ! C
 
-} // namespace lb
+}   // namespace lb

@@ -20,24 +20,32 @@ public:
 
 int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     switch (code) {
-    case kOpFactoryDefault: return FactoryDefault(kind);
-    case kOpSelfTest: return PrintConfigurationPage(kind);
-    case kOpResetPrinter: return ResetPrinter(kind);
+    case kOpFactoryDefault:
+        return FactoryDefault(kind);
+    case kOpSelfTest:
+        return PrintConfigurationPage(kind);
+    case kOpResetPrinter:
+        return ResetPrinter(kind);
     case kOpSendRawBlock:
         if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
         return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
-    case kOpIgnoreAutoBas: return IgnoreAutoBas(kind);
-    case kOpLinkCheck: return CheckLink(kind);
-    case kOpLeaveLineMode: return LeaveLineMode(kind);
+    case kOpIgnoreAutoBas:
+        return IgnoreAutoBas(kind);
+    case kOpLinkCheck:
+        return CheckLink(kind);
+    case kOpLeaveLineMode:
+        return LeaveLineMode(kind);
     default:
         // Operations that are not built yet.
         return kUnknownError;
     }
 }
 
-} // namespace
+}   // namespace
 
-bool PrinterOperationRunning() { return g_running; }
+bool PrinterOperationRunning() {
+    return g_running;
+}
 
 int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     if (code > kLastOperationCode) return kUnknownError;
@@ -74,7 +82,8 @@ int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
 }
 
 int SendOneCommand(InterfaceKind kind, const char* text) {
-    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(text), static_cast<uint32_t>(std::strlen(text)));
+    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(text),
+                          static_cast<uint32_t>(std::strlen(text)));
 }
 
 int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
@@ -99,4 +108,4 @@ int LeaveLineMode(InterfaceKind kind) {
     return SendOneCommand(kind, kCommand, sizeof kCommand);
 }
 
-} // namespace lb
+}   // namespace lb

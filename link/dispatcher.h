@@ -55,4 +55,4 @@ int LeaveLineMode(InterfaceKind kind);                                         /
 int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length);
 int SendOneCommand(InterfaceKind kind, const char* text);
 
-} // namespace lb
+}   // namespace lb

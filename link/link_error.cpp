@@ -7,22 +7,32 @@ namespace lb {
 QString LinkErrorText(int code, int languageIndex) {
     const bool portuguese = languageIndex == kPortuguese;
     switch (code) {
-    case 1: return portuguese ? QStringLiteral("Erro de Abertura de Porta") : QStringLiteral("Port Open Error");
-    case 2: return QStringLiteral("Data Transmission Error");
-    case 3: return portuguese ? QStringLiteral("Erro de Recepção de Dados") : QStringLiteral("Data Receiving Error");
-    case 4: return QStringLiteral("File Open Error");
-    case 5: return QStringLiteral("Unknown Error");
+    case 1:
+        return portuguese ? QStringLiteral("Erro de Abertura de Porta") : QStringLiteral("Port Open Error");
+    case 2:
+        return QStringLiteral("Data Transmission Error");
+    case 3:
+        return portuguese ? QStringLiteral("Erro de Recepção de Dados")
+                          : QStringLiteral("Data Receiving Error");
+    case 4:
+        return QStringLiteral("File Open Error");
+    case 5:
+        return QStringLiteral("Unknown Error");
     case 6:
         return portuguese ? QStringLiteral("Por favor, primeiro obtenha as configurações da impressora.")
                           : QStringLiteral("Please Read Printer Config First");
-    default: return QString();
+    default:
+        return QString();
     }
 }
 
-QString LinkErrorTextEnglish(int code) { return LinkErrorText(code, kEnglish); }
-
-QString CommunicatingCaption(int languageIndex) {
-    return languageIndex == kPortuguese ? QStringLiteral("Comunicando...") : QStringLiteral("Communicating...");
+QString LinkErrorTextEnglish(int code) {
+    return LinkErrorText(code, kEnglish);
 }
 
-} // namespace lb
+QString CommunicatingCaption(int languageIndex) {
+    return languageIndex == kPortuguese ? QStringLiteral("Comunicando...")
+                                        : QStringLiteral("Communicating...");
+}
+
+}   // namespace lb

@@ -12,4 +12,4 @@ QString LinkErrorTextEnglish(int code);
 // The progress window's caption.
 QString CommunicatingCaption(int languageIndex);
 
-} // namespace lb
+}   // namespace lb

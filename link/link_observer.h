@@ -24,4 +24,4 @@ public:
 void SetLinkObserver(LinkObserver* observer);
 LinkObserver* CurrentLinkObserver();
 
-} // namespace lb
+}   // namespace lb

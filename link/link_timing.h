@@ -5,9 +5,9 @@
 namespace lb {
 
 struct LinkTiming {
-    int usbReadTimeoutMs = 3000;     // one USB fill
-    int comReadTimeoutMs = 3000;     // one COM fill
-    int tcpTimeoutMs = 30000;        // every TCP send, receive and wait
+    int usbReadTimeoutMs = 3000;   // one USB fill
+    int comReadTimeoutMs = 3000;   // one COM fill
+    int tcpTimeoutMs = 30000;      // every TCP send, receive and wait
     // The system's connect can take minutes on an unreachable host; we give up after 10 s.
     int tcpConnectTimeoutMs = 10000;
     // A TCP send that accepts no byte within tcpTimeoutMs is tried again; after this many
@@ -23,7 +23,9 @@ void SetLinkTiming(const LinkTiming& timing);
 // Restores the defaults when it goes out of scope.
 class ScopedLinkTiming {
 public:
-    explicit ScopedLinkTiming(const LinkTiming& timing) : m_saved(CurrentLinkTiming()) { SetLinkTiming(timing); }
+    explicit ScopedLinkTiming(const LinkTiming& timing) : m_saved(CurrentLinkTiming()) {
+        SetLinkTiming(timing);
+    }
     ~ScopedLinkTiming() { SetLinkTiming(m_saved); }
     ScopedLinkTiming(const ScopedLinkTiming&) = delete;
     ScopedLinkTiming& operator=(const ScopedLinkTiming&) = delete;
@@ -32,4 +34,4 @@ private:
     LinkTiming m_saved;
 };
 
-} // namespace lb
+}   // namespace lb

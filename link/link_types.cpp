@@ -41,4 +41,4 @@ std::size_t FieldLength(const char* field, std::size_t fieldSize) {
     return end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : fieldSize;
 }
 
-} // namespace lb
+}   // namespace lb

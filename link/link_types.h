@@ -74,6 +74,8 @@ template <std::size_t N> bool CopyToField(char (&field)[N], const char* text, st
 }
 // Length of a zero-terminated field, never reading past its end.
 std::size_t FieldLength(const char* field, std::size_t fieldSize);
-template <std::size_t N> std::size_t FieldLength(const char (&field)[N]) { return FieldLength(field, N); }
+template <std::size_t N> std::size_t FieldLength(const char (&field)[N]) {
+    return FieldLength(field, N);
+}
 
-} // namespace lb
+}   // namespace lb

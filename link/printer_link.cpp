@@ -37,7 +37,9 @@ LinkState& State() {
     return *state;
 }
 
-int Index(InterfaceKind kind) { return static_cast<int>(kind); }
+int Index(InterfaceKind kind) {
+    return static_cast<int>(kind);
+}
 
 Transport& TransportFor(InterfaceKind kind) {
     auto& slot = State().transports[Index(kind)];
@@ -49,9 +51,12 @@ Transport& TransportFor(InterfaceKind kind) {
 uint32_t ChunkSize(InterfaceKind kind) {
     switch (kind) {
     case InterfaceKind::Usb:
-    case InterfaceKind::Com: return 64;
-    case InterfaceKind::Ethernet: return 512;
-    case InterfaceKind::Lpt: return 0;
+    case InterfaceKind::Com:
+        return 64;
+    case InterfaceKind::Ethernet:
+        return 512;
+    case InterfaceKind::Lpt:
+        return 0;
     }
     return 0;
 }
@@ -59,10 +64,14 @@ uint32_t ChunkSize(InterfaceKind kind) {
 // Bytes one refill may add, and how long it may wait.
 uint32_t FillSize(InterfaceKind kind) {
     switch (kind) {
-    case InterfaceKind::Usb: return 64;
-    case InterfaceKind::Com: return 1;
-    case InterfaceKind::Ethernet: return 4096;
-    case InterfaceKind::Lpt: return 0;
+    case InterfaceKind::Usb:
+        return 64;
+    case InterfaceKind::Com:
+        return 1;
+    case InterfaceKind::Ethernet:
+        return 4096;
+    case InterfaceKind::Lpt:
+        return 0;
     }
     return 0;
 }
@@ -70,10 +79,14 @@ uint32_t FillSize(InterfaceKind kind) {
 int FillTimeout(InterfaceKind kind) {
     const LinkTiming& t = State().timing;
     switch (kind) {
-    case InterfaceKind::Usb: return t.usbReadTimeoutMs;
-    case InterfaceKind::Com: return t.comReadTimeoutMs;
-    case InterfaceKind::Ethernet: return t.tcpTimeoutMs;
-    case InterfaceKind::Lpt: return 0;
+    case InterfaceKind::Usb:
+        return t.usbReadTimeoutMs;
+    case InterfaceKind::Com:
+        return t.comReadTimeoutMs;
+    case InterfaceKind::Ethernet:
+        return t.tcpTimeoutMs;
+    case InterfaceKind::Lpt:
+        return 0;
     }
     return 0;
 }
@@ -90,13 +103,21 @@ void NotifyProgress() {
     if (LinkObserver* o = State().observer) o->progressChanged(State().progress.value);
 }
 
-} // namespace
+}   // namespace
 
-const LinkTiming& CurrentLinkTiming() { return State().timing; }
-void SetLinkTiming(const LinkTiming& timing) { State().timing = timing; }
+const LinkTiming& CurrentLinkTiming() {
+    return State().timing;
+}
+void SetLinkTiming(const LinkTiming& timing) {
+    State().timing = timing;
+}
 
-void SetLinkObserver(LinkObserver* observer) { State().observer = observer; }
-LinkObserver* CurrentLinkObserver() { return State().observer; }
+void SetLinkObserver(LinkObserver* observer) {
+    State().observer = observer;
+}
+LinkObserver* CurrentLinkObserver() {
+    return State().observer;
+}
 
 void SetTransport(InterfaceKind kind, std::unique_ptr<Transport> transport) {
     if (!IsValidInterfaceKind(kind)) return;
@@ -114,15 +135,21 @@ void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, Ne
 
 ReceiveRing* ReceiveRingOf(InterfaceKind kind) {
     switch (kind) {
-    case InterfaceKind::Usb: return &State().usbRing;
-    case InterfaceKind::Com: return &State().comRing;
-    case InterfaceKind::Ethernet: return &State().ethernetRing;
-    case InterfaceKind::Lpt: return nullptr;
+    case InterfaceKind::Usb:
+        return &State().usbRing;
+    case InterfaceKind::Com:
+        return &State().comRing;
+    case InterfaceKind::Ethernet:
+        return &State().ethernetRing;
+    case InterfaceKind::Lpt:
+        return nullptr;
     }
     return nullptr;
 }
 
-bool LinkIsOpen() { return State().open; }
+bool LinkIsOpen() {
+    return State().open;
+}
 
 LinkHandle OpenLink(InterfaceKind kind) {
     if (!IsValidInterfaceKind(kind)) return kNoLink;
@@ -184,7 +211,8 @@ bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint3
     return true;
 }
 
-bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length) {
+bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,
+                     uint32_t& length) {
     uint8_t byte = 0;
     do {
         if (!ReadLinkByte(handle, kind, byte)) return false;
@@ -254,7 +282,8 @@ int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* 
         Pause(State().timing.replyListPauseMs);
         const int64_t room = int64_t(capacity) - fill - 2;
         uint32_t frameLength = 0;
-        if (!ReadFramedReply(handle, kind, buffer + fill, room > 0 ? static_cast<uint32_t>(room) : 0, frameLength))
+        if (!ReadFramedReply(handle, kind, buffer + fill, room > 0 ? static_cast<uint32_t>(room) : 0,
+                             frameLength))
             return kDataReceivingError;
         if (frameLength == 0) {
             total = fill;
@@ -270,10 +299,14 @@ int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* 
 
 const char* InterfaceAnnouncement(InterfaceKind kind) {
     switch (kind) {
-    case InterfaceKind::Usb: return "\r\nDIAGNOSTIC INTERFACE USB\r\n";
-    case InterfaceKind::Com: return "\r\nDIAGNOSTIC INTERFACE COM\r\n";
-    case InterfaceKind::Lpt: return "\r\nDIAGNOSTIC INTERFACE LPT\r\n";
-    case InterfaceKind::Ethernet: return "\r\nDIAGNOSTIC INTERFACE NET\r\n";
+    case InterfaceKind::Usb:
+        return "\r\nDIAGNOSTIC INTERFACE USB\r\n";
+    case InterfaceKind::Com:
+        return "\r\nDIAGNOSTIC INTERFACE COM\r\n";
+    case InterfaceKind::Lpt:
+        return "\r\nDIAGNOSTIC INTERFACE LPT\r\n";
+    case InterfaceKind::Ethernet:
+        return "\r\nDIAGNOSTIC INTERFACE NET\r\n";
     }
     return nullptr;
 }
@@ -317,7 +350,11 @@ void HideProgress() {
     if (LinkObserver* o = State().observer) o->progressHidden();
 }
 
-bool ProgressActive() { return State().progress.active; }
-int ProgressValue() { return State().progress.value; }
+bool ProgressActive() {
+    return State().progress.active;
+}
+int ProgressValue() {
+    return State().progress.value;
+}
 
-} // namespace lb
+}   // namespace lb

@@ -36,7 +36,8 @@ bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out);
 bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count);
 
 // One whole frame into buffer: at most capacity - 2 data bytes, followed by a NUL.
-bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length);
+bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,
+                     uint32_t& length);
 // One line, CRs dropped, up to LF or a read time-out. buffer holds at least kReplyLineMax + 1
 // bytes. False only when the line is longer than kReplyLineMax characters.
 bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length);
@@ -69,4 +70,4 @@ ReceiveRing* ReceiveRingOf(InterfaceKind kind);
 // Whether a link is open at the moment.
 bool LinkIsOpen();
 
-} // namespace lb
+}   // namespace lb

@@ -27,4 +27,4 @@ bool ReceiveRing::take(uint8_t& out) {
     return true;
 }
 
-} // namespace lb
+}   // namespace lb

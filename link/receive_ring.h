@@ -35,4 +35,4 @@ private:
     uint32_t m_count = 0;
 };
 
-} // namespace lb
+}   // namespace lb

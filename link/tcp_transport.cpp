@@ -14,14 +14,16 @@ public:
     LinkHandle open(const LinkSettingsView& settings) override {
         close();
         if (!settings.network) return kNoLink;
-        const QString host = QString::fromLatin1(settings.network->host, int(FieldLength(settings.network->host)));
+        const QString host =
+            QString::fromLatin1(settings.network->host, int(FieldLength(settings.network->host)));
         const int port = settings.network->port;
         if (host.isEmpty() || port <= 0 || port > 65535) return kNoLink;
 
         m_socket = std::make_unique<QTcpSocket>();
         // Unbuffered: a chunk goes straight to the system's send call, and only what it did
         // not take is left to the waits below.
-        m_socket->connectToHost(host, static_cast<quint16>(port), QIODevice::ReadWrite | QIODevice::Unbuffered);
+        m_socket->connectToHost(host, static_cast<quint16>(port),
+                                QIODevice::ReadWrite | QIODevice::Unbuffered);
         if (!m_socket->waitForConnected(CurrentLinkTiming().tcpConnectTimeoutMs) ||
             m_socket->state() != QAbstractSocket::ConnectedState) {
             close();
@@ -77,9 +79,13 @@ public:
     uint32_t fill(uint8_t*, uint32_t, int) override { return 0; }
 };
 
-} // namespace
+}   // namespace
 
-std::unique_ptr<Transport> MakeTcpTransport() { return std::make_unique<TcpTransport>(); }
-std::unique_ptr<Transport> MakeAbsentTransport() { return std::make_unique<AbsentTransport>(); }
+std::unique_ptr<Transport> MakeTcpTransport() {
+    return std::make_unique<TcpTransport>();
+}
+std::unique_ptr<Transport> MakeAbsentTransport() {
+    return std::make_unique<AbsentTransport>();
+}
 
-} // namespace lb
+}   // namespace lb

@@ -36,4 +36,4 @@ std::unique_ptr<Transport> MakeTcpTransport();
 // A transport whose device is never present: every open fails.
 std::unique_ptr<Transport> MakeAbsentTransport();
 
-} // namespace lb
+}   // namespace lb

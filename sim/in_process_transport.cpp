@@ -9,7 +9,7 @@ namespace {
 // Any value other than kNoLink serves; a distinct one shows that the link passes it on.
 constexpr LinkHandle kInProcessHandle = 7;
 
-} // namespace
+}   // namespace
 
 class InProcessTransport final : public Transport {
 public:
@@ -71,4 +71,4 @@ std::unique_ptr<Transport> MakeInProcessTransport(SimulatedPrinter* printer, Fau
     return std::make_unique<InProcessTransport>(printer, std::move(faults), stats, sessions);
 }
 
-} // namespace lb::sim
+}   // namespace lb::sim

@@ -13,8 +13,8 @@ class InProcessTransport;
 
 struct InProcessStats {
     int opens = 0;
-    int fills = 0;                   // fill calls
-    QList<uint32_t> chunkSizes;      // length of every writeChunk call
+    int fills = 0;                // fill calls
+    QList<uint32_t> chunkSizes;   // length of every writeChunk call
 };
 
 // The returned transport keeps a pointer to printer and stats (both must outlive it).
@@ -24,4 +24,4 @@ std::unique_ptr<Transport> MakeInProcessTransport(SimulatedPrinter* printer, Fau
                                                   InProcessStats* stats,
                                                   QList<std::shared_ptr<PrinterSession>>* sessions = nullptr);
 
-} // namespace lb::sim
+}   // namespace lb::sim

@@ -38,7 +38,7 @@ int Fail(const QString& message, int code) {
 
 constexpr int kUsageError = 64;
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

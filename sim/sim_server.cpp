@@ -27,7 +27,7 @@ struct Connection {
     bool ended = false;
 };
 
-} // namespace
+}   // namespace
 
 struct SimServer::Impl {
     explicit Impl(Profile profile) : printer(std::move(profile)) {}
@@ -281,4 +281,4 @@ bool SimServer::waitForClosedConnections(int count, int timeoutMs) const {
     return m_impl->endedCount >= count;
 }
 
-} // namespace lb::sim
+}   // namespace lb::sim

@@ -43,4 +43,4 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
-} // namespace lb::sim
+}   // namespace lb::sim

@@ -67,7 +67,7 @@ QByteArray MalformedFrame(const QByteArray& data, Faults::Malformed kind) {
     return Frame(data);
 }
 
-} // namespace
+}   // namespace
 
 QByteArray Frame(const QByteArray& data) {
     return "{" + QByteArray::number(data.size()) + "|" + data + "}";
@@ -261,7 +261,7 @@ const QHash<QByteArray, CommandHandler>& CommandHandlers() {
     return handlers;
 }
 
-} // namespace
+}   // namespace
 
 SimulatedPrinter::SimulatedPrinter(Profile profile) : m_profile(std::move(profile)) {}
 
@@ -463,4 +463,4 @@ PrinterSession::Output PrinterSession::feed(const QByteArray& bytes) {
     return out;
 }
 
-} // namespace lb::sim
+}   // namespace lb::sim

@@ -40,9 +40,9 @@ struct Faults {
         OversizedLength,       // announces 5000 data bytes and sends them
         NoSeparator,           // digits followed by a byte other than "|"
     };
-    int replyDelayMs = 0;              // before each reply
-    bool oneByteSegments = false;      // every reply byte is its own write (and TCP segment)
-    QByteArray noiseBeforeFrame;       // sent ahead of every framed reply
+    int replyDelayMs = 0;           // before each reply
+    bool oneByteSegments = false;   // every reply byte is its own write (and TCP segment)
+    QByteArray noiseBeforeFrame;    // sent ahead of every framed reply
     Malformed malformed = Malformed::None;
     QSet<QByteArray> silentKeywords;   // report keywords that get no answer at all
     int closeAfterCommands = -1;       // close the connection once this many commands arrived
@@ -112,8 +112,8 @@ private:
     Faults m_faults;
     QSet<QByteArray> m_silent;   // silentKeywords in upper case
     QByteArray m_transcript;
-    QByteArray m_pending;        // the unfinished text line
-    QByteArray m_escape;         // the unfinished ESC sequence
+    QByteArray m_pending;   // the unfinished text line
+    QByteArray m_escape;    // the unfinished ESC sequence
     QList<Command> m_commands;
     bool m_closed = false;
 };
@@ -121,4 +121,4 @@ private:
 // Frames data as the printer does: "{" length "|" data "}".
 QByteArray Frame(const QByteArray& data);
 
-} // namespace lb::sim
+}   // namespace lb::sim

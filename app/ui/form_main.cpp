@@ -37,7 +37,7 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     return out.simplified();
 }
 
-} // namespace
+}   // namespace
 
 QString MainWindowTitle() {
     return QStringLiteral("LabelBench " LABELBENCH_VERSION_TEXT);
@@ -176,8 +176,8 @@ void TFormMain::ButtonInterFaceClick() {
     case InterfaceKind::Ethernet:
         EditNetworkTarget(m_networkTarget, this);
         break;
-    case InterfaceKind::Com: // the serial settings dialog comes with the serial link
-    case InterfaceKind::Lpt: // the parallel port dialog comes with the parallel link
+    case InterfaceKind::Com:   // the serial settings dialog comes with the serial link
+    case InterfaceKind::Lpt:   // the parallel port dialog comes with the parallel link
     case InterfaceKind::Usb:
         break;
     }
@@ -210,4 +210,4 @@ void TFormMain::refreshInterfaceStatus() {
     m_statusPanels[2]->clear();
 }
 
-} // namespace lb
+}   // namespace lb

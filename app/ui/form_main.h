@@ -26,13 +26,13 @@ namespace lb {
 // start-up contact.
 struct StartOptions {
     InterfaceKind kind = InterfaceKind::Usb;
-    QString host;    // empty: the default target, no host
-    int port = 9100; // TCP port of the target
+    QString host;      // empty: the default target, no host
+    int port = 9100;   // TCP port of the target
 };
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr int kClientWidth = 729;
     static constexpr int kClientHeight = 577;
     static constexpr int kStatusPanelCount = 4;
@@ -57,7 +57,7 @@ class TFormMain : public QMainWindow {
     // The status-bar time: the locale's short date and long time (without a time zone).
     static QString StatusClockText(const QDateTime& now, const QLocale& locale);
 
-  public slots:
+public slots:
     void ComboBoxInterFaceChange(int index);
     void ButtonInterFaceClick();
     void ButtonLineModeOutClick();
@@ -66,7 +66,7 @@ class TFormMain : public QMainWindow {
     void ButtonIgnoreAutoClick();
     void Timer1Timer();
 
-  private:
+private:
     void refreshInterfaceStatus();
     void makeFirstContact();
 
@@ -82,4 +82,4 @@ class TFormMain : public QMainWindow {
 // "LabelBench" and the version: the main window's title in every language.
 QString MainWindowTitle();
 
-} // namespace lb
+}   // namespace lb

@@ -39,4 +39,4 @@ bool EditNetworkTarget(NetworkTarget& target, QWidget* parent) {
     return editor.exec() == QDialog::Accepted;
 }
 
-} // namespace lb
+}   // namespace lb

@@ -14,14 +14,14 @@ namespace lb {
 
 class NetworkTargetEditor : public QDialog {
     Q_OBJECT
-  public:
+public:
     // Edits target in place when the user confirms with OK.
     NetworkTargetEditor(NetworkTarget& target, QWidget* parent = nullptr);
     ~NetworkTargetEditor() override;
 
     void accept() override;
 
-  private:
+private:
     std::unique_ptr<Ui::NetworkTargetEditor> m_ui;
     NetworkTarget& m_target;
 };
@@ -29,4 +29,4 @@ class NetworkTargetEditor : public QDialog {
 // Shows the editor modally; true when the target was changed.
 bool EditNetworkTarget(NetworkTarget& target, QWidget* parent);
 
-} // namespace lb
+}   // namespace lb

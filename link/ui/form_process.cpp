@@ -78,4 +78,4 @@ void GuiLinkObserver::pumpEvents() {
     QCoreApplication::processEvents();
 }
 
-} // namespace lb
+}   // namespace lb

@@ -19,7 +19,7 @@ namespace lb {
 // to close it: it goes away when the exchange ends.
 class TFormProcess : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TFormProcess(QWidget* parent = nullptr);
     ~TFormProcess() override;
 
@@ -27,12 +27,12 @@ class TFormProcess : public QWidget {
     // Places the window in the middle of the primary screen.
     void centreOnScreen();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void retranslate();
 
     std::unique_ptr<Ui::TFormProcess> m_ui;
@@ -41,7 +41,7 @@ class TFormProcess : public QWidget {
 // The GUI's LinkObserver: a TFormProcess while progress is shown, and processEvents() as
 // the link's message pump.
 class GuiLinkObserver : public LinkObserver {
-  public:
+public:
     GuiLinkObserver();
     ~GuiLinkObserver() override;
     GuiLinkObserver(const GuiLinkObserver&) = delete;
@@ -55,8 +55,8 @@ class GuiLinkObserver : public LinkObserver {
     // The window that is up, or nullptr.
     TFormProcess* window() const { return m_window.get(); }
 
-  private:
+private:
     std::unique_ptr<TFormProcess> m_window;
 };
 
-} // namespace lb
+}   // namespace lb

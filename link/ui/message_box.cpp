@@ -15,7 +15,7 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons) {
     return QMessageBox::NoButton;
 }
 
-} // namespace
+}   // namespace
 
 ScopedMessageBoxAnswers::ScopedMessageBoxAnswers() {
     Q_ASSERT(!g_answers);
@@ -86,4 +86,4 @@ MessageBox::Button MessageBox::question(QWidget* parent, const QString& title, c
     return show(QMessageBox::Question, parent, title, text, buttons, defaultButton);
 }
 
-} // namespace lb
+}   // namespace lb

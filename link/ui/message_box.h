@@ -10,7 +10,7 @@
 namespace lb {
 
 class MessageBox {
-  public:
+public:
     using Button = QMessageBox::StandardButton;
     using Buttons = QMessageBox::StandardButtons;
 
@@ -47,7 +47,7 @@ struct ShownMessage {
 // next queued answer, or with its default button (the first of its buttons when it names
 // none) once the queue is empty. Only one may exist at a time.
 class ScopedMessageBoxAnswers {
-  public:
+public:
     ScopedMessageBoxAnswers();
     ~ScopedMessageBoxAnswers();
     ScopedMessageBoxAnswers(const ScopedMessageBoxAnswers&) = delete;
@@ -61,7 +61,7 @@ class ScopedMessageBoxAnswers {
     QStringList shownTexts() const;
     qsizetype pendingAnswers() const { return m_answers.size(); }
 
-  private:
+private:
     friend class MessageBox;
     QMessageBox::StandardButton answer(const ShownMessage& box, QMessageBox::StandardButton defaultButton);
 
@@ -70,4 +70,4 @@ class ScopedMessageBoxAnswers {
     std::function<void(const ShownMessage&)> m_onShown;
 };
 
-} // namespace lb
+}   // namespace lb

@@ -12,4 +12,4 @@ void ShowLinkError(int code, QWidget* parent) {
     MessageBox::plain(parent, QString(), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-} // namespace lb
+}   // namespace lb

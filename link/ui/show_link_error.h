@@ -9,4 +9,4 @@ namespace lb {
 // nothing.
 void ShowLinkError(int code, QWidget* parent = nullptr);
 
-} // namespace lb
+}   // namespace lb

@@ -43,7 +43,7 @@ QComboBox* Interfaces(TFormMain& form) {
 // An observer whose message pump tries to start a second operation, as a click or timer
 // delivered during a transfer would.
 class ReenteringObserver final : public lb::LinkObserver {
-  public:
+public:
     explicit ReenteringObserver(TFormMain*& form) : m_form(form) {}
     void pumpEvents() override {
         if (!m_form) return;
@@ -53,15 +53,15 @@ class ReenteringObserver final : public lb::LinkObserver {
     QList<int> nestedResults;
     QList<bool> enabledAfterNested;
 
-  private:
+private:
     TFormMain*& m_form;
 };
 
-} // namespace
+}   // namespace
 
 class TestFormMain : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void cleanup() { lb::SetLanguageIndex(lb::kEnglish); }
 
     void startsWithoutPrinterSilently() {
@@ -103,7 +103,7 @@ class TestFormMain : public QObject {
         QCOMPARE(Interfaces(form)->currentIndex(), 3);
         QVERIFY(Button(form, "ButtonInterFace")->isEnabled());
         QCOMPARE(QByteArray(form.networkTarget().host), QByteArray("127.0.0.1"));
-        QCOMPARE(answers.shown().size(), 0); // the refused start-up contact is silent
+        QCOMPARE(answers.shown().size(), 0);   // the refused start-up contact is silent
     }
 
     // The start-up contact: link check (open, close), leave line mode (ESC Z CR LF), then
@@ -138,7 +138,7 @@ class TestFormMain : public QObject {
         Interfaces(form)->setCurrentIndex(index);
         QCOMPARE(Button(form, "ButtonInterFace")->isEnabled(), setupEnabled);
         QCOMPARE(form.selectedInterface(), InterfaceKind(index));
-        QCOMPARE(device.log().events.size(), eventsBefore); // nothing is sent on a change
+        QCOMPARE(device.log().events.size(), eventsBefore);   // nothing is sent on a change
     }
 
     void statusBarPanels() {

@@ -4,6 +4,7 @@
 #include "link/link_timing.h"
 #include "link/ui/message_box.h"
 #include "sim/sim_server.h"
+#include "tests/support/short_timing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,22 +22,17 @@ using lb::TFormMain;
 namespace {
 
 const QByteArray kLeaveLineMode("\x1b\x5a\x0d\x0a", 4);
-constexpr int kWaitMs = 10000; // only a bound for a broken run; the exchanges take milliseconds
+constexpr int kWaitMs = 10000;   // only a bound for a broken run; the exchanges take milliseconds
 
 lb::LinkTiming ShortTiming() {
-    lb::LinkTiming t;
-    t.tcpTimeoutMs = 2000;
-    t.tcpConnectTimeoutMs = 2000;
-    t.replyListPauseMs = 0;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(2000);
 }
 
-} // namespace
+}   // namespace
 
 class TestFormMainSim : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     // Link check (a connection with nothing sent), then leave line mode, then whatever the
     // configuration read sends; no message in any case.
     void firstContactOnTheSimulatedPrinter() {
@@ -61,7 +57,7 @@ class TestFormMainSim : public QObject {
         lb::sim::SimServer printer;
         QVERIFY(printer.start(0));
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form; // USB at start: nothing reaches the simulated printer
+        TFormMain form;   // USB at start: nothing reaches the simulated printer
         form.findChild<QComboBox*>("ComboBoxInterFace")->setCurrentIndex(3);
 
         QTimer::singleShot(0, this, [&] {

@@ -13,11 +13,11 @@ lb::SerialSettings With(void (*change)(lb::SerialSettings&)) {
     return s;
 }
 
-} // namespace
+}   // namespace
 
 class TestInterfaceStatus : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void text_data() {
         QTest::addColumn<lb::SerialSettings>("settings");
         QTest::addColumn<QString>("expected");

@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "link/link_timing.h"
 #include "sim/sim_server.h"
+#include "tests/support/short_timing.h"
 
 #include <QBuffer>
 #include <QProcess>
@@ -42,13 +43,10 @@ quint16 ClosedPort() {
 }
 
 LinkTiming ShortWaits() {
-    LinkTiming t;
-    t.tcpTimeoutMs = 500;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(500);
 }
 
-} // namespace
+}   // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
@@ -116,7 +114,9 @@ private slots:
         QByteArray content("SELFTEST\r\n");
         QBuffer in(&content);
         in.open(QIODevice::ReadOnly);
-        const Run r = RunWith(link(server) << "send" << "-", &in);
+        const Run r = RunWith(link(server) << "send"
+                                           << "-",
+                              &in);
         QCOMPARE(r.exitCode, 0);
         QVERIFY(server.waitForClosedConnections(1, 5000));
         QCOMPARE(server.transcripts().first(), content);
@@ -125,7 +125,8 @@ private slots:
     void sendMissingFileSendsNothing() {
         SimServer server;
         QVERIFY(server.start());
-        const Run r = RunWith(link(server) << "send" << "/nonexistent/label.prn");
+        const Run r = RunWith(link(server) << "send"
+                                           << "/nonexistent/label.prn");
         QCOMPARE(r.exitCode, 4);
         QCOMPARE(r.err, QString("File Open Error\n"));
         QCOMPARE(server.connectionCount(), 0);
@@ -174,7 +175,8 @@ private slots:
         QVERIFY(server.waitForClosedConnections(1, 5000));
         QCOMPARE(server.transcripts().first(), QByteArray("\x1b\x21\x52", 3));
 
-        p.start(LABELBENCH_CLI_PATH, {"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
+        p.start(LABELBENCH_CLI_PATH,
+                {"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 1);
         QCOMPARE(p.readAllStandardError(), QByteArray("Port Open Error\n"));

@@ -18,10 +18,11 @@ struct TransportScript {
     int opens = 0;
     int closes = 0;
     int fills = 0;
-    QList<QByteArray> chunks;     // every writeChunk call's bytes
+    QList<QByteArray> chunks;   // every writeChunk call's bytes
     QByteArray written() const {
         QByteArray all;
-        for (const QByteArray& c : chunks) all += c;
+        for (const QByteArray& c : chunks)
+            all += c;
         return all;
     }
 };

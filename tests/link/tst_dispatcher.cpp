@@ -5,6 +5,7 @@
 #include "link/link_timing.h"
 #include "link/printer_link.h"
 #include "scripted_transport.h"
+#include "tests/support/short_timing.h"
 
 #include <QtTest>
 
@@ -14,13 +15,9 @@ Q_DECLARE_METATYPE(lb::InterfaceKind)
 
 namespace {
 LinkTiming NoWaits() {
-    LinkTiming t;
-    t.usbReadTimeoutMs = t.comReadTimeoutMs = t.tcpTimeoutMs = 10;
-    t.replyListPauseMs = 0;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(10);
 }
-} // namespace
+}   // namespace
 
 class TestDispatcher : public QObject {
     Q_OBJECT
@@ -34,7 +31,8 @@ private slots:
         QTest::addColumn<InterfaceKind>("kind");
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray lineModeOut("\x1b\x5a\x0d\x0a", 4);
-        for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt, InterfaceKind::Ethernet}) {
+        for (InterfaceKind kind :
+             {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt, InterfaceKind::Ethernet}) {
             const QByteArray k = QByteArray::number(int(kind));
             QTest::newRow("25 leave line mode/" + k) << 25u << kind << lineModeOut;
             QTest::newRow("11 reset/" + k) << 11u << kind << QByteArray("\x1b\x21\x52", 3);
@@ -62,13 +60,15 @@ private slots:
         absent.openFails = true;
         {
             ScopedScriptedTransport t(InterfaceKind::Usb, &absent);
-            QCOMPARE(RunPrinterOperation(kOpLeaveLineMode, InterfaceKind::Usb, nullptr, 0), int(kPortOpenError));
+            QCOMPARE(RunPrinterOperation(kOpLeaveLineMode, InterfaceKind::Usb, nullptr, 0),
+                     int(kPortOpenError));
             QCOMPARE(absent.closes, 0);   // a failed open needs no close
         }
         TransportScript broken;
         broken.failWriteAt = 0;
         ScopedScriptedTransport t(InterfaceKind::Usb, &broken);
-        QCOMPARE(RunPrinterOperation(kOpResetPrinter, InterfaceKind::Usb, nullptr, 0), int(kDataTransmissionError));
+        QCOMPARE(RunPrinterOperation(kOpResetPrinter, InterfaceKind::Usb, nullptr, 0),
+                 int(kDataTransmissionError));
         QCOMPARE(broken.closes, 1);
     }
 
@@ -83,8 +83,10 @@ private slots:
     void parallelRules() {
         TransportScript script;
         ScopedScriptedTransport t(InterfaceKind::Lpt, &script);
-        QCOMPARE(RunPrinterOperation(kOpQueryStatus, InterfaceKind::Lpt, nullptr, 0), int(kDataReceivingError));
-        QCOMPARE(RunPrinterOperation(kOpReadConfiguration, InterfaceKind::Lpt, nullptr, 1), int(kDataReceivingError));
+        QCOMPARE(RunPrinterOperation(kOpQueryStatus, InterfaceKind::Lpt, nullptr, 0),
+                 int(kDataReceivingError));
+        QCOMPARE(RunPrinterOperation(kOpReadConfiguration, InterfaceKind::Lpt, nullptr, 1),
+                 int(kDataReceivingError));
         char password[32] = "previous";
         QCOMPARE(RunPrinterOperation(kOpReadPassword, InterfaceKind::Lpt, password, 0), 0);
         QCOMPARE(password[0], '\0');
@@ -118,7 +120,9 @@ private slots:
         RecordingObserver observer;
         ScopedObserver o(&observer);
         QByteArray block(1300, 'z');
-        QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Ethernet, block.data(), int(block.size())), 0);
+        QCOMPARE(
+            RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Ethernet, block.data(), int(block.size())),
+            0);
         QCOMPARE(script.written(), block);
         QCOMPARE(observer.shown, 1);
         QCOMPARE(observer.hidden, 1);
@@ -147,7 +151,8 @@ private slots:
         {
             ScopedScriptedTransport t(InterfaceKind::Usb, &absent);
             QByteArray block(10, 'a');
-            QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Usb, block.data(), 10), int(kPortOpenError));
+            QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Usb, block.data(), 10),
+                     int(kPortOpenError));
             QCOMPARE(observer.shown, 0);   // nothing shown when the link never opened
         }
         TransportScript broken;
@@ -160,7 +165,8 @@ private slots:
         QCOMPARE(broken.closes, 1);
         QCOMPARE(observer.hidden, observer.shown);
         QVERIFY(!ProgressActive());
-        QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Usb, block.data(), -1), int(kUnknownError));
+        QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Usb, block.data(), -1),
+                 int(kUnknownError));
     }
 
     void progressAroundConfigurationRead() {
@@ -183,7 +189,9 @@ private slots:
         ScopedObserver o(&observer);
         QList<int> nested;
         // A click or timer delivered while the transfer pumps the message loop.
-        observer.onPump = [&] { nested.append(RunPrinterOperation(kOpResetPrinter, InterfaceKind::Usb, nullptr, 0)); };
+        observer.onPump = [&] {
+            nested.append(RunPrinterOperation(kOpResetPrinter, InterfaceKind::Usb, nullptr, 0));
+        };
         QByteArray block(200, 'b');
         QCOMPARE(RunPrinterOperation(kOpSendRawBlock, InterfaceKind::Usb, block.data(), 200), 0);
         QCOMPARE(nested, (QList<int>{kOperationBusy, kOperationBusy, kOperationBusy, kOperationBusy}));
@@ -207,7 +215,9 @@ private slots:
         QTest::newRow("1 pt") << 1 << 5 << "Erro de Abertura de Porta";
         QTest::newRow("2 pt") << 2 << 5 << "Data Transmission Error";
         QTest::newRow("3 pt") << 3 << 5 << QString::fromUtf8("Erro de Recepção de Dados");
-        QTest::newRow("6 pt") << 6 << 5 << QString::fromUtf8("Por favor, primeiro obtenha as configurações da impressora.");
+        QTest::newRow("6 pt") << 6 << 5
+                              << QString::fromUtf8(
+                                     "Por favor, primeiro obtenha as configurações da impressora.");
         QTest::newRow("1 de") << 1 << 6 << "Port Open Error";
         QTest::newRow("0") << 0 << 0 << QString();
         QTest::newRow("7") << 7 << 0 << QString();

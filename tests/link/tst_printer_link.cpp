@@ -4,6 +4,7 @@
 #include "link/printer_link.h"
 #include "link/receive_ring.h"
 #include "scripted_transport.h"
+#include "tests/support/short_timing.h"
 
 #include <QtTest>
 
@@ -14,20 +15,17 @@ Q_DECLARE_METATYPE(lb::InterfaceKind)
 namespace {
 
 LinkTiming NoWaits() {
-    LinkTiming t;
-    t.usbReadTimeoutMs = t.comReadTimeoutMs = t.tcpTimeoutMs = 10;
-    t.replyListPauseMs = 0;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(10);
 }
 
 QList<QByteArray> Split(const QByteArray& bytes, int size) {
     QList<QByteArray> out;
-    for (int i = 0; i < bytes.size(); i += size) out.append(bytes.mid(i, size));
+    for (int i = 0; i < bytes.size(); i += size)
+        out.append(bytes.mid(i, size));
     return out;
 }
 
-} // namespace
+}   // namespace
 
 class TestPrinterLink : public QObject {
     Q_OBJECT
@@ -68,10 +66,11 @@ private slots:
         QTest::newRow("plain") << QByteArray("{5|hello}") << 1024u << true << QByteArray("hello");
         QTest::newRow("length 0") << QByteArray("{0|}") << 1024u << true << QByteArray();
         QTest::newRow("no digits") << QByteArray("{|}") << 1024u << true << QByteArray();
-        QTest::newRow("noise before brace") << QByteArray("ab\r\n{5|hello}") << 1024u << true << QByteArray("hello");
+        QTest::newRow("noise before brace")
+            << QByteArray("ab\r\n{5|hello}") << 1024u << true << QByteArray("hello");
         QTest::newRow("binary data") << QByteArray("{4|{|}\0}", 8) << 1024u << true << QByteArray("{|}\0", 4);
-        QTest::newRow("1022 fits 1024") << (QByteArray("{1022|") + QByteArray(1022, 'x') + "}") << 1024u << true
-                                        << QByteArray(1022, 'x');
+        QTest::newRow("1022 fits 1024")
+            << (QByteArray("{1022|") + QByteArray(1022, 'x') + "}") << 1024u << true << QByteArray(1022, 'x');
         QTest::newRow("1023 too big for 1024")
             << (QByteArray("{1023|") + QByteArray(1023, 'x') + "}") << 1024u << false << QByteArray();
         QTest::newRow("31 digits") << (QByteArray("{") + QByteArray(30, '0') + "5|hello}") << 1024u << true
@@ -79,8 +78,8 @@ private slots:
         QTest::newRow("32 digits") << (QByteArray("{") + QByteArray(31, '0') + "5|hello}") << 1024u << false
                                    << QByteArray();
         QTest::newRow("beyond 32-bit") << QByteArray("{4294967301|x}") << 1024u << false << QByteArray();
-        QTest::newRow("huge with 31 digits") << (QByteArray("{") + QByteArray(31, '9') + "|}") << 1024u << false
-                                             << QByteArray();
+        QTest::newRow("huge with 31 digits")
+            << (QByteArray("{") + QByteArray(31, '9') + "|}") << 1024u << false << QByteArray();
         QTest::newRow("missing closing brace") << QByteArray("{5|helloX") << 1024u << false << QByteArray();
         QTest::newRow("ends after data") << QByteArray("{5|hello") << 1024u << false << QByteArray();
         QTest::newRow("no separator") << QByteArray("{5Xhello}") << 1024u << false << QByteArray();
@@ -139,8 +138,8 @@ private slots:
         QTest::newRow("no lf: ends at time-out") << QByteArray("partial") << true << QByteArray("partial");
         QTest::newRow("nothing at all") << QByteArray() << true << QByteArray();
         QTest::newRow("1024 characters") << (QByteArray(1024, 'x') + "\r\n") << true << QByteArray(1024, 'x');
-        QTest::newRow("1024 plus CRs") << (QByteArray(1024, 'x') + QByteArray(5, '\r') + "\n") << true
-                                       << QByteArray(1024, 'x');
+        QTest::newRow("1024 plus CRs")
+            << (QByteArray(1024, 'x') + QByteArray(5, '\r') + "\n") << true << QByteArray(1024, 'x');
         QTest::newRow("1025 characters") << (QByteArray(1025, 'x') + "\n") << false << QByteArray();
     }
 
@@ -171,10 +170,10 @@ private slots:
         QTest::newRow("malformed second") << QByteArray("{3|abc}{3|abcX") << 1024u << 3 << QByteArray();
         // Room for a frame is capacity - fill - 2, and a frame carries at most room - 2 bytes:
         // after 10 + 2 bytes, 2 more still leave room for the closing empty frame.
-        QTest::newRow("fills exactly") << QByteArray("{10|0123456789}{2|ab}{0|}") << 20u << 0
-                                       << QByteArray("0123456789\r\nab\r\n");
-        QTest::newRow("no room for the end") << QByteArray("{10|0123456789}{4|abcd}{0|}") << 20u << 3
-                                             << QByteArray();
+        QTest::newRow("fills exactly")
+            << QByteArray("{10|0123456789}{2|ab}{0|}") << 20u << 0 << QByteArray("0123456789\r\nab\r\n");
+        QTest::newRow("no room for the end")
+            << QByteArray("{10|0123456789}{4|abcd}{0|}") << 20u << 3 << QByteArray();
         QTest::newRow("overflows") << QByteArray("{10|0123456789}{5|abcde}{0|}") << 20u << 3 << QByteArray();
     }
 
@@ -215,7 +214,8 @@ private slots:
         const LinkHandle h = OpenLink(kind);
         uint8_t buffer[10] = {};
         QVERIFY(ReadLinkBytes(h, kind, buffer, 8));
-        for (int i = 0; i < 8; ++i) QCOMPARE(int(buffer[i]), i + 1);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(int(buffer[i]), i + 1);
         QCOMPARE(int(buffer[8]), 0);
         uint8_t more[4];
         QVERIFY(ReadLinkBytes(h, kind, more, 1));   // the ninth byte is still in the ring
@@ -263,9 +263,12 @@ private slots:
     }
 
     void announcements() {
-        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Usb)), QByteArray("\r\nDIAGNOSTIC INTERFACE USB\r\n"));
-        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Com)), QByteArray("\r\nDIAGNOSTIC INTERFACE COM\r\n"));
-        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Lpt)), QByteArray("\r\nDIAGNOSTIC INTERFACE LPT\r\n"));
+        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Usb)),
+                 QByteArray("\r\nDIAGNOSTIC INTERFACE USB\r\n"));
+        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Com)),
+                 QByteArray("\r\nDIAGNOSTIC INTERFACE COM\r\n"));
+        QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Lpt)),
+                 QByteArray("\r\nDIAGNOSTIC INTERFACE LPT\r\n"));
         QCOMPARE(QByteArray(InterfaceAnnouncement(InterfaceKind::Ethernet)),
                  QByteArray("\r\nDIAGNOSTIC INTERFACE NET\r\n"));
     }
@@ -276,10 +279,12 @@ private slots:
         QTest::addColumn<QList<int>>("chunks");
         QTest::addColumn<QList<int>>("percentages");
         QTest::newRow("USB 100") << InterfaceKind::Usb << 100 << QList<int>{64, 36} << QList<int>{3, 64, 100};
-        QTest::newRow("COM 130") << InterfaceKind::Com << 130 << QList<int>{64, 64, 2} << QList<int>{3, 49, 98, 100};
-        QTest::newRow("ETHERNET 1000") << InterfaceKind::Ethernet << 1000 << QList<int>{512, 488}
-                                       << QList<int>{3, 51, 100, 100};
-        QTest::newRow("ETHERNET 512") << InterfaceKind::Ethernet << 512 << QList<int>{512} << QList<int>{3, 100, 100};
+        QTest::newRow("COM 130") << InterfaceKind::Com << 130 << QList<int>{64, 64, 2}
+                                 << QList<int>{3, 49, 98, 100};
+        QTest::newRow("ETHERNET 1000")
+            << InterfaceKind::Ethernet << 1000 << QList<int>{512, 488} << QList<int>{3, 51, 100, 100};
+        QTest::newRow("ETHERNET 512")
+            << InterfaceKind::Ethernet << 512 << QList<int>{512} << QList<int>{3, 100, 100};
         QTest::newRow("LPT 10000") << InterfaceKind::Lpt << 10000 << QList<int>{10000} << QList<int>{3, 100};
         QTest::newRow("USB empty") << InterfaceKind::Usb << 0 << QList<int>{} << QList<int>{3};
         QTest::newRow("ETHERNET empty") << InterfaceKind::Ethernet << 0 << QList<int>{} << QList<int>{3};
@@ -295,12 +300,14 @@ private slots:
         RecordingObserver observer;
         ScopedObserver o(&observer);
         QByteArray block(length, '\0');
-        for (int i = 0; i < length; ++i) block[i] = char(i * 7);
+        for (int i = 0; i < length; ++i)
+            block[i] = char(i * 7);
         const LinkHandle h = OpenLink(kind);
         ShowProgress(PercentOfBlock, 3, 3);
         QVERIFY(WriteLink(h, kind, block));
         QList<int> sizes;
-        for (const QByteArray& c : script.chunks) sizes.append(int(c.size()));
+        for (const QByteArray& c : script.chunks)
+            sizes.append(int(c.size()));
         QCOMPARE(sizes, chunks);
         QCOMPARE(script.written(), block);
         QCOMPARE(observer.values, percentages);
@@ -316,7 +323,8 @@ private slots:
         ScopedObserver o(&observer);
         const LinkHandle h = OpenLink(InterfaceKind::Usb);
         ShowProgress(StepPerWrite, 3, 3);
-        for (int i = 0; i < 40; ++i) QCOMPARE(SendCommand(h, InterfaceKind::Usb, "DIAGNOSTIC REPORT SPEED\r\n"), 0);
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(SendCommand(h, InterfaceKind::Usb, "DIAGNOSTIC REPORT SPEED\r\n"), 0);
         HideProgress();
         CloseLink(InterfaceKind::Usb, h);
         QCOMPARE(observer.shown, 1);
@@ -363,13 +371,13 @@ private slots:
         const LinkHandle h = OpenLink(InterfaceKind::Ethernet);
         char buffer[kReplyBufferSize];
         uint32_t length = 0;
-        QCOMPARE(SendCommandReadReply(h, InterfaceKind::Ethernet, "DIAGNOSTIC REPORT DPI\r\n", buffer, sizeof buffer,
-                                      length),
+        QCOMPARE(SendCommandReadReply(h, InterfaceKind::Ethernet, "DIAGNOSTIC REPORT DPI\r\n", buffer,
+                                      sizeof buffer, length),
                  0);
         QCOMPARE(QByteArray(buffer, int(length)), QByteArray("203"));
         QCOMPARE(script.written(), QByteArray("DIAGNOSTIC REPORT DPI\r\n"));
-        QCOMPARE(SendCommandReadReply(h, InterfaceKind::Ethernet, "DIAGNOSTIC REPORT DPI\r\n", buffer, sizeof buffer,
-                                      length),
+        QCOMPARE(SendCommandReadReply(h, InterfaceKind::Ethernet, "DIAGNOSTIC REPORT DPI\r\n", buffer,
+                                      sizeof buffer, length),
                  int(kDataReceivingError));
         CloseLink(InterfaceKind::Ethernet, h);
     }

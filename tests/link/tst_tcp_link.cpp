@@ -4,6 +4,7 @@
 #include "link/link_timing.h"
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
+#include "tests/support/short_timing.h"
 
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -17,12 +18,7 @@ using lb::sim::SimServer;
 namespace {
 
 LinkTiming ShortWaits() {
-    LinkTiming t;
-    t.tcpTimeoutMs = 300;
-    t.tcpConnectTimeoutMs = 2000;
-    t.replyListPauseMs = 0;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(300);
 }
 
 Profile TestProfile() {
@@ -34,7 +30,7 @@ Profile TestProfile() {
 
 const InterfaceKind kNet = InterfaceKind::Ethernet;
 
-} // namespace
+}   // namespace
 
 class TestTcpLink : public QObject {
     Q_OBJECT
@@ -101,7 +97,8 @@ private slots:
         QTest::addColumn<int>("malformed");
         QTest::addColumn<QByteArray>("silent");
         QTest::addColumn<int>("delayMs");
-        QTest::newRow("missing closing brace") << int(Faults::Malformed::MissingClosingBrace) << QByteArray() << 0;
+        QTest::newRow("missing closing brace")
+            << int(Faults::Malformed::MissingClosingBrace) << QByteArray() << 0;
         QTest::newRow("32 length digits") << int(Faults::Malformed::TooManyDigits) << QByteArray() << 0;
         QTest::newRow("more than the buffer") << int(Faults::Malformed::OversizedLength) << QByteArray() << 0;
         QTest::newRow("no separator") << int(Faults::Malformed::NoSeparator) << QByteArray() << 0;
@@ -143,7 +140,8 @@ private slots:
             uint32_t length = 0;
             int failures = 0;
             for (int i = 0; i < 4; ++i)
-                if (SendCommandReadReply(h, kNet, "DIAGNOSTIC REPORT DPI\r\n", buffer, sizeof buffer, length) != 0)
+                if (SendCommandReadReply(h, kNet, "DIAGNOSTIC REPORT DPI\r\n", buffer, sizeof buffer,
+                                         length) != 0)
                     ++failures;
             CloseLink(kNet, h);
             QVERIFY2(failures >= 4 - n, qPrintable(QString("n=%1 failures=%2").arg(n).arg(failures)));
@@ -200,7 +198,8 @@ private slots:
         QVERIFY(server.start());
         target(server.port());
         QByteArray block(300000, '\0');
-        for (int i = 0; i < block.size(); ++i) block[i] = char('A' + i % 26);
+        for (int i = 0; i < block.size(); ++i)
+            block[i] = char('A' + i % 26);
         block.append("\r\n");
         QCOMPARE(RunPrinterOperation(kOpSendRawBlock, kNet, block.data(), int(block.size())), 0);
         QVERIFY(server.waitForClosedConnections(1, 10000));

@@ -11,14 +11,14 @@
 namespace lb::test {
 
 struct DeviceLog {
-    QStringList events; // "open", "close", "write 1b5a0d0a" (hex of each chunk)
-    QByteArray written; // every byte written, in order
+    QStringList events;   // "open", "close", "write 1b5a0d0a" (hex of each chunk)
+    QByteArray written;   // every byte written, in order
     // Called at every chunk, before it is taken (to look at the windows meanwhile).
     std::function<void()> onChunk;
 };
 
 class RecordingTransport final : public Transport {
-  public:
+public:
     explicit RecordingTransport(DeviceLog* log) : m_log(log) {}
 
     LinkHandle open(const LinkSettingsView&) override {
@@ -35,13 +35,13 @@ class RecordingTransport final : public Transport {
     }
     uint32_t fill(uint8_t*, uint32_t, int) override { return 0; }
 
-  private:
+private:
     DeviceLog* m_log;
 };
 
 // Puts a recording device behind a kind for the life of the object.
 class ScopedRecordingDevice {
-  public:
+public:
     explicit ScopedRecordingDevice(InterfaceKind kind) : m_kind(kind) {
         SetTransport(kind, std::make_unique<RecordingTransport>(&m_log));
     }
@@ -51,9 +51,9 @@ class ScopedRecordingDevice {
 
     DeviceLog& log() { return m_log; }
 
-  private:
+private:
     InterfaceKind m_kind;
     DeviceLog m_log;
 };
 
-} // namespace lb::test
+}   // namespace lb::test

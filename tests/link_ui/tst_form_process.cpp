@@ -31,7 +31,7 @@ lb::LinkTiming NoPauses() {
 
 // Counts the message pumps the link asks for.
 class CountingObserver final : public GuiLinkObserver {
-  public:
+public:
     void pumpEvents() override {
         ++pumps;
         GuiLinkObserver::pumpEvents();
@@ -39,11 +39,11 @@ class CountingObserver final : public GuiLinkObserver {
     int pumps = 0;
 };
 
-} // namespace
+}   // namespace
 
 class TestFormProcess : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { lb::SetLinkObserver(&m_observer); }
     void cleanup() {
         if (lb::ProgressActive()) lb::HideProgress();
@@ -86,18 +86,18 @@ class TestFormProcess : public QObject {
         QCOMPARE(bar->geometry(), QRect(16, 16, 209, 17));
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->maximum(), 100);
-        QCOMPARE(bar->value(), 3); // the first step
+        QCOMPARE(bar->value(), 3);   // the first step
 
         lb::AdvanceProgress(lb::StepPerWrite, 0);
         QCOMPARE(bar->value(), 6);
-        lb::AdvanceProgress(lb::PercentOfBlock, 50); // the other mode's call changes nothing
+        lb::AdvanceProgress(lb::PercentOfBlock, 50);   // the other mode's call changes nothing
         QCOMPARE(bar->value(), 6);
         for (int i = 0; i < 40; ++i)
             lb::AdvanceProgress(lb::StepPerWrite, 0);
         QCOMPARE(bar->value(), 100);
 
         lb::HideProgress();
-        QVERIFY(!form); // destroyed, not just hidden
+        QVERIFY(!form);   // destroyed, not just hidden
         QVERIFY(!m_observer.window());
         QCOMPARE(ProgressWindowCount(), 0);
     }
@@ -181,7 +181,7 @@ class TestFormProcess : public QObject {
         QCOMPARE(device.log().written, block);
     }
 
-  private:
+private:
     GuiLinkObserver m_observer;
 };
 

@@ -10,7 +10,7 @@ using lb::ScopedMessageBoxAnswers;
 
 class TestMessageBox : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void queuedAnswersComeFirstInOrder() {
         ScopedMessageBoxAnswers answers;
         answers.setNextAnswer(QMessageBox::No);
@@ -51,7 +51,7 @@ class TestMessageBox : public QObject {
         MessageBox::information(nullptr, "Own title", "fine", QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(answers.shown().size(), 2);
         QCOMPARE(answers.shown()[0].icon, QMessageBox::Critical);
-        QCOMPARE(answers.shown()[0].title, QString("LabelBench")); // no title: the program's name
+        QCOMPARE(answers.shown()[0].title, QString("LabelBench"));   // no title: the program's name
         QCOMPARE(answers.shown()[1].icon, QMessageBox::Information);
         QCOMPARE(answers.shown()[1].title, QString("Own title"));
         QCOMPARE(answers.shown()[1].buttons, QMessageBox::Ok | QMessageBox::Cancel);

@@ -11,13 +11,13 @@
 
 class TestShowLinkError : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void cleanup() { lb::SetLanguageIndex(lb::kEnglish); }
 
     void showsTheLanguagesText_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("expected"); // empty: no box at all
+        QTest::addColumn<QString>("expected");   // empty: no box at all
         const int en = lb::kEnglish;
         const int pt = lb::kPortuguese;
         QTest::newRow("en 1") << en << 1 << "Port Open Error";

@@ -38,7 +38,7 @@ LinkTiming NoPauses() {
     return t;
 }
 
-} // namespace
+}   // namespace
 
 class TestInProcessTransport : public QObject {
     Q_OBJECT

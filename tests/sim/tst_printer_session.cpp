@@ -74,7 +74,7 @@ QString Describe(const QList<Command>& commands) {
     return parts.join(QLatin1String(" / "));
 }
 
-} // namespace
+}   // namespace
 
 class TestPrinterSession : public QObject {
     Q_OBJECT
@@ -478,8 +478,9 @@ private slots:
     void shippedOldFirmwareProfile() {
         Profile p;
         QString error;
-        QVERIFY2(Profile::LoadFromFile(QStringLiteral(LABELBENCH_SIM_PROFILE_DIR "/edition-99.json"), p, &error),
-                 qPrintable(error));
+        QVERIFY2(
+            Profile::LoadFromFile(QStringLiteral(LABELBENCH_SIM_PROFILE_DIR "/edition-99.json"), p, &error),
+            qPrintable(error));
         SimulatedPrinter printer(p);
         PrinterSession session(printer, {});
         QCOMPARE(Joined(session.feed("DIAGNOSTIC REPORT DPI\r\n")), QByteArray("{3|300}"));

@@ -62,7 +62,7 @@ private:
     QProcess m_process;
 };
 
-} // namespace
+}   // namespace
 
 class TestSimExecutable : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "link/link_timing.h"
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
+#include "tests/support/short_timing.h"
 
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -23,12 +24,7 @@ namespace {
 constexpr int kSafetyMs = 10000;
 
 LinkTiming ShortWaits() {
-    LinkTiming t;
-    t.tcpTimeoutMs = 2000;
-    t.tcpConnectTimeoutMs = 2000;
-    t.replyListPauseMs = 0;
-    t.progressHidePauseMs = 0;
-    return t;
+    return lb::test::ShortLinkTiming(2000);
 }
 
 Profile TestProfile() {
@@ -63,7 +59,7 @@ QByteArray Exchange(quint16 port, const QByteArray& send, qsizetype want, bool* 
     return got;
 }
 
-} // namespace
+}   // namespace
 
 class TestSimServer : public QObject {
     Q_OBJECT
