@@ -6,7 +6,6 @@
 #include "sim/sim_server.h"
 #include "tests/support/short_timing.h"
 
-#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -117,12 +116,8 @@ private slots:
         SimServer server(TestProfile(), f);
         QVERIFY(server.start());
         target(server.port());
-        QElapsedTimer timer;
-        timer.start();
         QCOMPARE(readReport("DPI"), int(kDataReceivingError));
         QVERIFY(!LinkIsOpen());
-        // Never longer than a few of the (shortened) waits.
-        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void printerClosesAfterCommands() {
