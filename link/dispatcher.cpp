@@ -1,5 +1,8 @@
 #include "link/dispatcher.h"
 
+#include "config/password.h"
+#include "config/printer_status.h"
+#include "config/read_configuration.h"
 #include "functions/printer_functions.h"
 #include "link/printer_link.h"
 
@@ -20,6 +23,10 @@ public:
 
 int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     switch (code) {
+    case kOpQueryStatus: return QueryStatus(kind, static_cast<PrinterStatus*>(data));
+    case kOpReadConfiguration: return ReadConfiguration(kind, static_cast<PrinterConfig*>(data));
+    case kOpReadPassword: return ReadPassword(kind, static_cast<char*>(data));
+    case kOpSendPassword: return SendPassword(kind, static_cast<const char*>(data));
     case kOpFactoryDefault:
         return FactoryDefault(kind);
     case kOpSelfTest:

@@ -1,0 +1,7 @@
+#include "config/printer_status.h"
+
+namespace lb {
+
+int QueryStatus(InterfaceKind, PrinterStatus*) { return kUnknownError; }
+
+} // namespace lb
