@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include "config/password.h"
+#include "config/printer_status.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/link_observer.h"
@@ -10,6 +12,7 @@
 #include <QTextStream>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace lb::cli {
 namespace {
@@ -29,10 +32,16 @@ const char* const kUsage =
     "  reset          reset the printer\n"
     "  ignore-auto    start without running AUTO.BAS\n"
     "  send FILE      send a file's bytes unchanged ('-' reads standard input)\n"
+    "  status         print the printer's status (\"Ready\", \"Head Open\", ...)\n"
+    "  password [--old TEXT] --new TEXT\n"
+    "                 change the printer's password (edition 101 and later)\n"
     "\n"
     "COMMAND --help describes a command.\n"
     "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
     "64 bad usage or bad input (nothing sent).\n";
+
+// argumentCount kTakesOptions: the command reads its own --options.
+constexpr int kTakesOptions = -1;
 
 struct CommandInfo {
     const char* help;
@@ -48,6 +57,19 @@ const std::map<QString, CommandInfo>& Commands() {
         {"ignore-auto", {"ignore-auto: sends ESC ! C; the printer skips its AUTO.BAS start-up program.", 0}},
         {"send",
          {"send FILE: sends the bytes of FILE unchanged, in one operation. '-' reads standard input.", 1}},
+        {"status",
+         {"status: asks the printer for its status bytes and prints the status as the first line:\n"
+          "Ready, Printing, Pause, Paper Jam, Out of Paper, Ribbon Encoder Err., Out of Ribbon,\n"
+          "Other Error or Head Open (the most important condition when several apply).",
+          0}},
+        {"password",
+         {"password [--old TEXT] --new TEXT: changes the printer's password.\n"
+          "Reads the printer's password first; --old must equal it exactly (leave --old out, or\n"
+          "give it empty, when no password is set), otherwise nothing is sent and the exit status\n"
+          "is 7. A new password equal to the old one sends nothing (exit status 0). An empty\n"
+          "--new removes the password. The new password holds at most 999 Latin-1 characters and\n"
+          "no double quote, CR or LF (exit status 64, nothing sent).",
+          kTakesOptions}},
     };
     return commands;
 }
@@ -122,10 +144,8 @@ QString ParseArguments(const QStringList& args, Options& o) {
             return true;
         };
         if (!o.command.isEmpty()) {
-            if (a == "--help" || a == "-h")
-                o.help = true;
-            else
-                o.arguments.append(a);
+            // Commands with options find --help among them, so that it can also be a value.
+            o.arguments.append(a);
             continue;
         }
         QString v;
@@ -170,7 +190,93 @@ int Usage(const CliStreams& s, const QString& message) {
     return kExitUsage;
 }
 
+// The options of one command: "--name VALUE" pairs and --help. Returns what was wrong, or
+// an empty text.
+QString ParseCommandOptions(const QStringList& args, const QStringList& names,
+                            std::map<QString, QString>& values, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--help" || a == "-h") {
+            help = true;
+        } else if (names.contains(a)) {
+            if (i + 1 >= args.size()) return a + " takes a value";
+            if (values.count(a)) return a + " given twice";
+            values[a] = args[++i];
+        } else {
+            return "unknown argument " + a;
+        }
+    }
+    return {};
+}
+
+int RunStatus(InterfaceKind kind, const CliStreams& s) {
+    PrinterStatus status{};
+    const int result = RunPrinterOperation(kOpQueryStatus, kind, &status, 0);
+    if (result != kLinkOk) return Fail(s, result);
+    *s.out << StatusText(status) << '\n';
+    s.out->flush();
+    return 0;
+}
+
+// The Password Setup flow: read the printer's password, check the old entry, send the new one.
+int RunPasswordSetup(InterfaceKind kind, const std::map<QString, QString>& options, const CliStreams& s) {
+    const auto newIt = options.find("--new");
+    if (newIt == options.end()) return Usage(s, "password needs --new TEXT");
+    QByteArray oldEntry;
+    const auto oldIt = options.find("--old");
+    if (oldIt != options.end() && !PasswordBytes(oldIt->second, oldEntry))
+        return Usage(s, "--old holds a character outside Latin-1");
+    QByteArray newEntry;
+    if (!PasswordBytes(newIt->second, newEntry)) return Usage(s, "--new holds a character outside Latin-1");
+    // Refused before the printer is asked anything.
+    if (!IsSendablePassword(newEntry))
+        return Usage(s, QString("the new password must have at most %1 characters and no double quote, "
+                                "CR, LF or NUL")
+                            .arg(kMaxPasswordLength));
+
+    char current[kPasswordBufferSize];
+    const int read = RunPrinterOperation(kOpReadPassword, kind, current, 0);
+    if (read != kLinkOk) return Fail(s, read);
+    switch (DecidePasswordSetup(QByteArray(current), oldEntry, newEntry)) {
+    case PasswordSetupDecision::WrongOldPassword:
+        *s.err << "labelbench-cli: Incorrect: the old password does not match; nothing was sent\n";
+        s.err->flush();
+        return kExitPasswordRefused;
+    case PasswordSetupDecision::Unchanged:
+        *s.out << "The new password equals the old one; nothing was sent.\n";
+        s.out->flush();
+        return 0;
+    case PasswordSetupDecision::NotSendable:   // checked above; kept for completeness
+        return Usage(s, "the new password cannot be sent");
+    case PasswordSetupDecision::Send:
+        break;
+    }
+    const int sent = RunPrinterOperation(kOpSendPassword, kind, newEntry.data(), 0);
+    if (sent != kLinkOk) return Fail(s, sent);
+    *s.out << (newEntry.isEmpty() ? "Password removed.\n" : "Password set.\n");
+    s.out->flush();
+    return 0;
+}
+
 }   // namespace
+
+bool PasswordBytes(const QString& text, QByteArray& bytes) {
+    for (QChar c : text)
+        if (c.unicode() > 0xFF) return false;
+    bytes = text.toLatin1();
+    return true;
+}
+
+int CheckPasswordGate(InterfaceKind kind, const std::optional<QByteArray>& entry) {
+    char password[kPasswordBufferSize];
+    const int result = RunPrinterOperation(kOpReadPassword, kind, password, 0);
+    if (result != kLinkOk) return result;
+    // A missing --password is a dialog that was never confirmed.
+    const GateAnswer answer = entry ? GateAnswer::Confirmed : GateAnswer::Cancelled;
+    return PasswordGatePasses(QByteArray(password), answer, entry.value_or(QByteArray()))
+               ? 0
+               : kExitPasswordRefused;
+}
 
 int RunCli(const QStringList& arguments, const CliStreams& s) {
     Options o;
@@ -186,12 +292,21 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     }
     const auto it = Commands().find(o.command);
     if (it == Commands().end()) return Usage(s, "unknown command " + o.command);
+    std::map<QString, QString> options;
+    if (it->second.argumentCount == kTakesOptions) {
+        QStringList names;
+        if (o.command == "password") names = {"--old", "--new"};
+        const QString bad = ParseCommandOptions(o.arguments, names, options, o.help);
+        if (!bad.isEmpty() && !o.help) return Usage(s, bad);
+    } else {
+        o.help = o.help || o.arguments.removeAll("--help") + o.arguments.removeAll("-h") > 0;
+    }
     if (o.help) {
         *s.out << it->second.help << '\n';
         s.out->flush();
         return 0;
     }
-    if (o.arguments.size() != it->second.argumentCount)
+    if (it->second.argumentCount != kTakesOptions && o.arguments.size() != it->second.argumentCount)
         return Usage(s,
                      o.command + (it->second.argumentCount ? " takes one argument" : " takes no argument"));
 
@@ -205,6 +320,9 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
 
     ProgressBarObserver bar(s.err);
     ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
+
+    if (o.command == "status") return RunStatus(o.kind, s);
+    if (o.command == "password") return RunPasswordSetup(o.kind, options, s);
 
     int result = kLinkOk;
     if (o.command == "check")

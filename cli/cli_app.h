@@ -1,8 +1,11 @@
 #pragma once
 // labelbench-cli: the printer operations without a window.
 
+#include "link/link_types.h"
+
 #include <QByteArray>
 #include <QStringList>
+#include <optional>
 
 class QIODevice;
 class QTextStream;
@@ -18,6 +21,15 @@ struct CliStreams {
     QIODevice* in = nullptr;    // for "send -"
     bool progressBar = false;   // draw a progress bar on err (stderr is a terminal)
 };
+
+// A password typed on the command line as the printer's 8-bit bytes (Latin-1). False when
+// the text holds a character outside Latin-1.
+bool PasswordBytes(const QString& text, QByteArray& bytes);
+
+// The password gate for a command that changes the printer: reads the printer's password
+// and compares the --password entry (nullopt: not given). Returns 0 to go on,
+// kExitPasswordRefused, or the LinkError of the read.
+int CheckPasswordGate(InterfaceKind kind, const std::optional<QByteArray>& entry);
 
 // Runs one command line (without the program name). Returns the exit status.
 int RunCli(const QStringList& arguments, const CliStreams& streams);

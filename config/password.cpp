@@ -1,8 +1,98 @@
 #include "config/password.h"
 
+#include "link/printer_link.h"
+
+#include <cstring>
+
 namespace lb {
+namespace {
 
-int ReadPassword(InterfaceKind, char*) { return kUnknownError; }
-int SendPassword(InterfaceKind, const char*) { return kUnknownError; }
+// Optional white space, optional sign, digits up to the first other character; 0 without
+// digits. Saturates instead of overflowing on absurd replies.
+long LeadingInteger(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f')
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = *p++ == '-';
+    long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value > 100000000L ? value : value * 10 + (*p - '0');
+    return negative ? -value : value;
+}
 
-} // namespace lb
+}   // namespace
+
+int ReadPassword(InterfaceKind kind, char* buffer) {
+    if (!buffer) return kUnknownError;
+    buffer[0] = '\0';
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+
+    char scratch[kReplyBufferSize];
+    uint32_t length = 0;
+    int result = SendInterfaceAnnouncement(handle, kind, scratch, sizeof scratch);
+    if (result == kLinkOk)
+        result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT EDITION\r\n", scratch, sizeof scratch,
+                                      length);
+    // Only firmware above edition 100 can hold a password; older firmware is not asked.
+    if (result == kLinkOk && LeadingInteger(scratch) > 100) {
+        result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT PASSWORD\r\n", scratch, sizeof scratch,
+                                      length);
+        // A frame carries at most capacity - 2 bytes, so the text and its NUL always fit.
+        if (result == kLinkOk) std::memcpy(buffer, scratch, length + 1);
+    }
+    CloseLink(kind, handle);
+    return result;
+}
+
+bool IsSendablePassword(const QByteArray& password) {
+    if (password.size() > kMaxPasswordLength) return false;
+    for (char c : password)
+        if (c == '"' || c == '\r' || c == '\n' || c == '\0') return false;
+    return true;
+}
+
+QByteArray PasswordCommand(const QByteArray& password) {
+    return QByteArray("DIAGNOSTIC PASSWORD \"") + password + "\"\r\n";
+}
+
+int SendPassword(InterfaceKind kind, const char* text) {
+    if (!text) return kUnknownError;
+    // Scan at most one byte past the longest sendable password.
+    const QByteArray password(text, qsizetype(strnlen(text, kMaxPasswordLength + 1)));
+    if (!IsSendablePassword(password)) return kUnknownError;
+
+    const QByteArray command = PasswordCommand(password);
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    int result = kLinkOk;
+    if (!WriteLink(handle, kind, command)) {
+        result = kDataTransmissionError;
+    } else {
+        char reply[kReplyBufferSize];
+        uint32_t length = 0;
+        if (!ReadFramedReply(handle, kind, reply, sizeof reply, length)) result = kDataReceivingError;
+    }
+    CloseLink(kind, handle);
+    return result;
+}
+
+bool PasswordEntryMatches(const QByteArray& printerPassword, const QByteArray& entry) {
+    return entry == printerPassword;
+}
+
+bool PasswordGatePasses(const QByteArray& printerPassword, GateAnswer answer, const QByteArray& entry) {
+    if (printerPassword.isEmpty()) return true;
+    return answer == GateAnswer::Confirmed && PasswordEntryMatches(printerPassword, entry);
+}
+
+PasswordSetupDecision DecidePasswordSetup(const QByteArray& current, const QByteArray& oldEntry,
+                                          const QByteArray& newEntry) {
+    if (!PasswordEntryMatches(current, oldEntry)) return PasswordSetupDecision::WrongOldPassword;
+    if (newEntry == current) return PasswordSetupDecision::Unchanged;
+    if (!IsSendablePassword(newEntry)) return PasswordSetupDecision::NotSendable;
+    return PasswordSetupDecision::Send;
+}
+
+}   // namespace lb
