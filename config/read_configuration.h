@@ -10,4 +10,8 @@ struct PrinterConfig;
 // hold a partial read; callers read into a scratch record and keep it only on success.
 int ReadConfiguration(InterfaceKind kind, PrinterConfig* config);
 
-} // namespace lb
+// The resolution rounding: dots per millimetre to one decimal (203 dpi gives 8.0). False
+// when the resolution gives no usable value (zero, or beyond any printer's range).
+bool DotsPerMmFromDpi(float dpi, float& dotsPerMm);
+
+}   // namespace lb

@@ -157,6 +157,106 @@ Profile Profile::Default() {
     return p;
 }
 
+namespace {
+
+// Keywords that firmware below the given edition has no answer for.
+const QList<QByteArray>& EmulationKeywords() {
+    static const QList<QByteArray> keywords{
+        "ZDARKNESS",      "ZSPEED",          "ZPOSITION",     "ZPRINTMODE",    "ZLABELWIDTH",
+        "ZCONTROL",       "ZFORMAT",         "ZDELIMITER",    "ZFEEDPOWERUP",  "ZFEEDHEADCLOSE",
+        "ZLABELTOP",      "ZLABELSHIFT",     "DHEAT",         "DSPEED",        "DLABELWIDTH",
+        "DPRESENTSENSOR", "DCUTTEREQUIPPED", "DCONTROLCODES", "DCOLUMNOFFSET", "DROWOFFSET"};
+    return keywords;
+}
+const QList<QByteArray> kCutterKeywords{"CUTCOUNTER", "MAXLENGTH"};                         // from 102
+const QList<QByteArray> kRibbonKeywords{"RESETMILAGE", "RESETCUTCOUNTER", "RIBBONSENSOR",   // from 103
+                                        "RIBBONENCODER", "AUTOTHRESHOLD"};
+
+}   // namespace
+
+Profile Profile::ForEdition(int edition) {
+    Profile p = Default();
+    p.edition = edition;
+    auto set = [&p](std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const auto& [key, value] : values)
+            p.reports.insert(key, value);
+    };
+    auto drop = [&p](const QList<QByteArray>& keys) {
+        for (const QByteArray& key : keys)
+            p.reports.remove(key);
+    };
+    if (edition >= 104) return p;
+    if (edition >= 103) {
+        // 200 dpi, a European set-up.
+        p.serialNumber = "LB4200C0007311";
+        set({{"DPI", "200"},
+             {"VERSION", "LB-4200 V1.03"},
+             {"PAPERWIDTH", "787"},
+             {"PAPERHEIGHT", "394"},
+             {"SENSORMODE", "1"},
+             {"CODEPAGE", "8859-15"},
+             {"COUNTRY", "049"},
+             {"BAUDRATE", "115200"},
+             {"PARITY", "Even"},
+             {"STOPBIT", "2"},
+             {"ZSPEED", "D"},
+             {"ZPRINTMODE", "C"},
+             {"DSPEED", "W"},
+             {"DCONTROLCODES", "2"},
+             {"RIBBONENCODER", "0"},
+             {"AUTOTHRESHOLD", "0"},
+             {"RESETMILAGE", "12.50"},
+             {"RESETCUTCOUNTER", "7"}});
+        return p;
+    }
+    drop(kRibbonKeywords);
+    if (edition >= 102) {
+        // 600 dpi, with a cutter.
+        p.serialNumber = "LB4600A0000815";
+        set({{"DPI", "600"},          {"VERSION", "LB-4600 V1.02"},
+             {"MILAGE", "0.85"},      {"PAPERWIDTH", "2400"},
+             {"PAPERHEIGHT", "1200"}, {"GAPSIZE", "71"},
+             {"PRINTOUT", "3"},       {"CUTTERPIECE", "2"},
+             {"CODEPAGE", "1252"},    {"BAUDRATE", "38400"},
+             {"DATABIT", "7"},        {"PARITY", "Odd"},
+             {"ZSPEED", "A"},         {"ZPRINTMODE", "D"},
+             {"ZFEEDPOWERUP", "C"},   {"ZFEEDHEADCLOSE", "N"},
+             {"DSPEED", "e"},         {"DCUTTEREQUIPPED", "E"},
+             {"CUTCOUNTER", "96"},    {"MAXLENGTH", "6000"}});
+        return p;
+    }
+    drop(kCutterKeywords);
+    if (edition >= 100) {
+        // 203 dpi, the first firmware with the emulations; numeric Z speed.
+        p.serialNumber = "LB4203A0000100";
+        set({{"VERSION", "LB-4203 V1.00"},
+             {"SPEED", "3.5"},
+             {"DENSITY", "10"},
+             {"CODEPAGE", "437"},
+             {"COUNTRY", "044"},
+             {"BAUDRATE", "19200"},
+             {"ZSPEED", "5"},
+             {"ZPRINTMODE", "P"},
+             {"ZCONTROL", "#"},
+             {"ZFEEDPOWERUP", "L"},
+             {"DSPEED", "C"},
+             {"DPRESENTSENSOR", "A"},
+             {"DCONTROLCODES", "1"}});
+        return p;
+    }
+    // 300 dpi, no emulations.
+    drop(EmulationKeywords());
+    p.serialNumber = "LB4300B0000042";
+    set({{"DPI", "300"},
+         {"VERSION", "LB-4300 V0.99"},
+         {"PAPERWIDTH", "1200"},
+         {"PAPERHEIGHT", "600"},
+         {"SENSORMODE", "2"},
+         {"CODEPAGE", "USA"},
+         {"BAUDRATE", "9600"}});
+    return p;
+}
+
 // JSON profile format (every key optional; absent keys keep the Default() values, and the
 // reports given are merged into the default reports; texts are taken as Latin-1 bytes):
 //   {
@@ -256,8 +356,133 @@ namespace {
 // SPEED, DOWNLOAD, KILL …) adds its entry here.
 using CommandHandler = std::function<void(Profile&, const QByteArray& arguments)>;
 
+// A report the firmware knows takes the new value; one it does not know stays unknown.
+void SetReport(Profile& p, const char* keyword, const QByteArray& value) {
+    const auto it = p.reports.find(keyword);
+    if (it != p.reports.end()) *it = value;
+}
+
+// "4.00" or "101.50 mm" as printer dots at the profile's resolution.
+QByteArray Dots(const Profile& p, const QByteArray& length) {
+    QByteArray text = length.trimmed();
+    const double dpi = p.reports.value("DPI").toDouble();
+    double factor = dpi;   // inch
+    if (text.endsWith("mm")) {
+        text.chop(2);
+        factor = dpi / 25.4;
+    }
+    return QByteArray::number(qRound(text.trimmed().toDouble() * factor));
+}
+
+// "12 dot" or "12": the number alone.
+QByteArray Number(const QByteArray& text) {
+    QByteArray t = text.trimmed();
+    if (t.endsWith("dot")) t.chop(3);
+    return t.trimmed();
+}
+
+void SetGapOrBline(Profile& p, const QByteArray& arguments, const char* mode) {
+    const QList<QByteArray> parts = arguments.split(',');
+    if (parts.size() != 2) return;
+    const QByteArray size = Dots(p, parts[0]);
+    const QByteArray offset = Dots(p, parts[1]);
+    // GAP 0,0 selects continuous media.
+    const bool continuous = qstrcmp(mode, "0") == 0 && size == "0" && offset == "0";
+    SetReport(p, "SENSORMODE", continuous ? "2" : mode);
+    SetReport(p, "GAPSIZE", size);
+    SetReport(p, "GAPOFFSET", offset);
+}
+
+// SET TEAR / PEEL / CUTTER: one post-print action at a time.
+void SetPrintOut(Profile& p, const QByteArray& action, const QByteArray& value) {
+    const int mode = action == "TEAR" ? 1 : action == "PEEL" ? 2 : 3;
+    const bool off = value.toUpper() == "OFF";
+    if (off) {
+        if (p.reports.value("PRINTOUT").toInt() == mode) SetReport(p, "PRINTOUT", "0");
+        return;
+    }
+    SetReport(p, "PRINTOUT", QByteArray::number(mode));
+    if (mode == 3) SetReport(p, "CUTTERPIECE", value.toUpper() == "ON" ? QByteArray("1") : value);
+}
+
+void ApplySet(Profile& p, const QByteArray& arguments) {
+    const auto [what, value] = SplitFirstWord(arguments);
+    const QByteArray upper = value.toUpper();
+    const QByteArray onOff = upper == "ON" ? "1" : "0";
+    static const QHash<QByteArray, const char*> switches{{"RIBBON", "RIBBON"},
+                                                         {"RIBBONEND", "RIBBONSENSOR"},
+                                                         {"ENCODER", "RIBBONENCODER"},
+                                                         {"HEAD", "HEAD"},
+                                                         {"REPRINT", "REPRINT"}};
+    if (switches.contains(what)) {
+        SetReport(p, switches.value(what), onOff);
+    } else if (what == "TEAR" || what == "PEEL" || what == "CUTTER") {
+        SetPrintOut(p, what, value);
+    } else if (what == "GAP") {
+        // The intensity of the sensor that is selected.
+        static const char* const intensities[] = {"GAPINTEN", "BLINEINTEN", "CONINTEN"};
+        const int mode = p.reports.value("SENSORMODE").toInt();
+        if (mode >= 0 && mode <= 2) SetReport(p, intensities[mode], value);
+    } else if (what == "SENSOR_REF") {
+        SetReport(p, "AUTOTHRESHOLD", upper == "AUTO" ? "1" : "0");
+    } else if (what == "COM1") {
+        // "96,N,8,1": rate code, parity letter, data bits, stop bits.
+        const QList<QByteArray> parts = value.split(',');
+        if (parts.size() != 4) return;
+        static const QHash<QByteArray, QByteArray> rates{{"12", "1200"},  {"24", "2400"},   {"48", "4800"},
+                                                         {"96", "9600"},  {"19", "19200"},  {"38", "38400"},
+                                                         {"56", "57600"}, {"115", "115200"}};
+        static const QHash<QByteArray, QByteArray> parities{{"N", "None"}, {"O", "Odd"}, {"E", "Even"}};
+        if (rates.contains(parts[0])) SetReport(p, "BAUDRATE", rates.value(parts[0]));
+        if (parities.contains(parts[1])) SetReport(p, "PARITY", parities.value(parts[1]));
+        SetReport(p, "DATABIT", parts[2]);
+        SetReport(p, "STOPBIT", parts[3]);
+    }
+}
+
+// The native configuration commands. The Z and D emulation commands are not applied yet.
 const QHash<QByteArray, CommandHandler>& CommandHandlers() {
-    static const QHash<QByteArray, CommandHandler> handlers{};
+    static const QHash<QByteArray, CommandHandler> handlers{
+        {"SPEED", [](Profile& p, const QByteArray& a) { SetReport(p, "SPEED", a); }},
+        {"DENSITY", [](Profile& p, const QByteArray& a) { SetReport(p, "DENSITY", a); }},
+        {"SIZE",
+         [](Profile& p, const QByteArray& a) {
+             const QList<QByteArray> parts = a.split(',');
+             if (parts.size() != 2) return;
+             SetReport(p, "PAPERWIDTH", Dots(p, parts[0]));
+             SetReport(p, "PAPERHEIGHT", Dots(p, parts[1]));
+         }},
+        {"GAP", [](Profile& p, const QByteArray& a) { SetGapOrBline(p, a, "0"); }},
+        {"BLINE", [](Profile& p, const QByteArray& a) { SetGapOrBline(p, a, "1"); }},
+        {"REFERENCE",
+         [](Profile& p, const QByteArray& a) {
+             const QList<QByteArray> parts = a.split(',');
+             if (parts.size() != 2) return;
+             SetReport(p, "REFERENCEX", parts[0].trimmed());
+             SetReport(p, "REFERENCEY", parts[1].trimmed());
+         }},
+        {"DIRECTION",
+         [](Profile& p, const QByteArray& a) {
+             const QList<QByteArray> parts = a.split(',');
+             SetReport(p, "DIRCTION", parts[0].trimmed());
+             if (parts.size() > 1) SetReport(p, "MIRROR", parts[1].trimmed());
+         }},
+        {"OFFSET", [](Profile& p, const QByteArray& a) { SetReport(p, "OFFSET", Number(a)); }},
+        {"SHIFT",
+         [](Profile& p, const QByteArray& a) {
+             const QList<QByteArray> parts = a.split(',');
+             if (parts.size() == 1) {
+                 SetReport(p, "SHIFT", parts[0].trimmed());
+                 return;
+             }
+             SetReport(p, "SHIFTX", parts[0].trimmed());
+             SetReport(p, "SHIFT", parts[1].trimmed());
+         }},
+        {"CODEPAGE", [](Profile& p, const QByteArray& a) { SetReport(p, "CODEPAGE", a); }},
+        {"COUNTRY", [](Profile& p, const QByteArray& a) { SetReport(p, "COUNTRY", a); }},
+        {"LIMITFEED", [](Profile& p, const QByteArray& a) { SetReport(p, "MAXLENGTH", Number(a)); }},
+        {"SET", ApplySet},
+    };
     return handlers;
 }
 

@@ -25,6 +25,13 @@ struct Profile {
     QByteArray serialNumber;                         // the line that answers "OUT _SERIAL$"
 
     static Profile Default();   // a typical edition-104, 203 dpi printer
+    // A printer of the given firmware edition, answering the report keywords that edition
+    // knows: below 100 no Z or D emulation, below 102 no CUTCOUNTER or MAXLENGTH, below 103
+    // no RESETMILAGE, RESETCUTCOUNTER, RIBBONSENSOR, RIBBONENCODER or AUTOTHRESHOLD. The
+    // shipped profiles 99, 100, 102, 103 and 104 differ in resolution and in some settings
+    // (sim/profiles/edition-N.json hold the same profiles); another edition takes the
+    // keywords of the nearest shipped one below it.
+    static Profile ForEdition(int edition);
     // Reads a JSON profile: {"edition":104,"reports":{"DPI":"203",…},"statusByte":0,…}.
     // Keys that are absent keep their Default() values (the format is described beside the
     // implementation).
@@ -60,7 +67,11 @@ public:
     explicit SimulatedPrinter(Profile profile = Profile::Default());
     Profile profile() const;
     void setProfile(const Profile& profile);
-    // Applies a command that changes the printer (later: SET …, SPEED …); no reply.
+    // Applies a native configuration command (SPEED, DENSITY, SIZE, GAP, BLINE, REFERENCE,
+    // DIRECTION, OFFSET, SHIFT, CODEPAGE, COUNTRY, LIMITFEED, SET …) to the reports, so that a
+    // written setting reads back; no reply. Lengths in inch or mm become dots at the profile's
+    // resolution. A report keyword the firmware does not know stays unknown. The Z and D
+    // emulation commands are not applied yet.
     void apply(const Command& command);
     // EDITION and PASSWORD come from the profile's edition and password; PASSWORD is known
     // only to editions above 100.

@@ -127,10 +127,10 @@ void TFormMain::makeFirstContact() {
     const InterfaceKind kind = selectedInterface();
     if (RunPrinterOperation(kOpLinkCheck, kind, nullptr, 0) != kLinkOk) return;
     if (RunPrinterOperation(kOpLeaveLineMode, kind, nullptr, 0) != kLinkOk) return;
-    // Scratch space for the configuration reply, larger than the configuration record; what
-    // it receives is not used until the configuration page exists.
-    std::array<uint8_t, 1024> scratch{};
-    RunPrinterOperation(kOpReadConfiguration, kind, scratch.data(), 0);
+    // A read fills a scratch record; the stored one changes only when the read succeeds.
+    PrinterConfig scratch{};
+    ClearConfig(scratch);
+    if (RunPrinterOperation(kOpReadConfiguration, kind, &scratch, 0) == kLinkOk) m_printerConfig = scratch;
 }
 
 int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extra) {

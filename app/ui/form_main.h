@@ -2,6 +2,7 @@
 // The main window: the interface choice, the pages, the status bar, and the convention by
 // which every printer action runs with the window disabled.
 
+#include "config/printer_config.h"
 #include "link/link_types.h"
 
 #include <QDateTime>
@@ -50,6 +51,8 @@ public:
     const SerialSettings& serialSettings() const { return m_serialSettings; }
     const ParallelPortName& parallelPortName() const { return m_parallelPortName; }
     const NetworkTarget& networkTarget() const { return m_networkTarget; }
+    // The configuration of the last successful read (cleared until there is one).
+    const PrinterConfig& printerConfig() const { return m_printerConfig; }
     QString statusPanelText(int panel) const;
 
     // The clock of the status bar; the local clock unless replaced.
@@ -74,6 +77,11 @@ private:
     SerialSettings m_serialSettings;
     ParallelPortName m_parallelPortName;
     NetworkTarget m_networkTarget;
+    PrinterConfig m_printerConfig = [] {
+        PrinterConfig config{};
+        ClearConfig(config);
+        return config;
+    }();
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     QTimer* m_timer1 = nullptr;
     std::function<QDateTime()> m_clock;
