@@ -3,7 +3,9 @@
 #include "config/password.h"
 #include "config/printer_status.h"
 #include "config/read_configuration.h"
+#include "config/write_configuration.h"
 #include "functions/printer_functions.h"
+#include "functions/test_page.h"
 #include "link/printer_link.h"
 
 #include <cstring>
@@ -27,6 +29,7 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     case kOpReadConfiguration: return ReadConfiguration(kind, static_cast<PrinterConfig*>(data));
     case kOpReadPassword: return ReadPassword(kind, static_cast<char*>(data));
     case kOpSendPassword: return SendPassword(kind, static_cast<const char*>(data));
+    case kOpWriteConfiguration: return WriteConfiguration(kind, static_cast<const PrinterConfig*>(data), extra);
     case kOpFactoryDefault:
         return FactoryDefault(kind);
     case kOpSelfTest:
@@ -36,6 +39,7 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     case kOpSendRawBlock:
         if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
         return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
+    case kOpPrintTestPage: return PrintTestPage(kind, static_cast<const TestPageRequest*>(data));
     case kOpIgnoreAutoBas:
         return IgnoreAutoBas(kind);
     case kOpLinkCheck:
