@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include "config/config_file.h"
+#include "config/config_text.h"
 #include "config/password.h"
 #include "config/printer_status.h"
 #include "link/dispatcher.h"
@@ -9,6 +11,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QJsonDocument>
 #include <QTextStream>
 #include <functional>
 #include <map>
@@ -35,6 +38,10 @@ const char* const kUsage =
     "  status         print the printer's status (\"Ready\", \"Head Open\", ...)\n"
     "  password [--old TEXT] --new TEXT\n"
     "                 change the printer's password (edition 101 and later)\n"
+    "  read-config [--unit inch|mm] [--json] [--save FILE]\n"
+    "                 read and print the printer's configuration, optionally save it\n"
+    "  show-config FILE [--unit inch|mm] [--json]\n"
+    "                 print a saved configuration file (no printer needed)\n"
     "\n"
     "COMMAND --help describes a command.\n"
     "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
@@ -69,6 +76,20 @@ const std::map<QString, CommandInfo>& Commands() {
           "is 7. A new password equal to the old one sends nothing (exit status 0). An empty\n"
           "--new removes the password. The new password holds at most 999 Latin-1 characters and\n"
           "no double quote, CR or LF (exit status 64, nothing sent).",
+          kTakesOptions}},
+        {"read-config",
+         {"read-config [--unit inch|mm] [--json] [--save FILE]: reads the printer's configuration and\n"
+          "prints the printer information and every setting the printer reported, as the panel\n"
+          "shows them: lengths in --unit (default inch) with two decimals, lists by their texts.\n"
+          "--json prints every field of the record by its name instead, null for settings not read.\n"
+          "--save writes the configuration file (.dcf) with that unit; a read that fails writes no\n"
+          "file and leaves an existing one as it was.",
+          kTakesOptions}},
+        {"show-config",
+         {"show-config FILE [--unit inch|mm] [--json]: prints a configuration file (.dcf) as\n"
+          "read-config prints a read, plus the saved status. Lengths are shown in the file's unit\n"
+          "unless --unit is given. A file that is not a configuration file gives \"File Data Error\"\n"
+          "and exit status 64; one that cannot be opened gives \"File Open Error\" (4).",
           kTakesOptions}},
     };
     return commands;
@@ -258,6 +279,100 @@ int RunPasswordSetup(InterfaceKind kind, const std::map<QString, QString>& optio
     return 0;
 }
 
+// The options of read-config and show-config: --unit VALUE, --save VALUE (read-config), the
+// flag --json and, for show-config, one FILE. Returns what was wrong, or an empty text.
+struct ConfigCommandOptions {
+    std::optional<LengthUnit> unit;
+    bool json = false;
+    std::optional<QString> save;
+    QString file;
+};
+
+QString ParseConfigCommand(const QStringList& args, bool takesFile, ConfigCommandOptions& o, bool& help) {
+    bool fileGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--help" || a == "-h") {
+            help = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--unit") {
+            if (i + 1 >= args.size()) return "--unit takes inch or mm";
+            if (o.unit) return "--unit given twice";
+            const QString v = args[++i].toLower();
+            if (v == "inch")
+                o.unit = LengthUnit::Inch;
+            else if (v == "mm")
+                o.unit = LengthUnit::Mm;
+            else
+                return "--unit takes inch or mm";
+        } else if (a == "--save" && !takesFile) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) return "--save takes a file name";
+            if (o.save) return "--save given twice";
+            o.save = args[++i];
+        } else if (takesFile && !fileGiven && !a.startsWith("-")) {
+            o.file = a;
+            fileGiven = true;
+        } else {
+            return "unknown argument " + a;
+        }
+    }
+    if (takesFile && !fileGiven && !help) return "show-config takes a FILE";
+    return {};
+}
+
+void PrintConfig(const PrinterConfig& config, LengthUnit unit, bool json, const CliStreams& s,
+                 const PrinterStatus* status) {
+    if (json) {
+        *s.out << QJsonDocument(ConfigJson(config)).toJson(QJsonDocument::Indented);
+    } else {
+        *s.out << "Unit: " << (unit == LengthUnit::Inch ? "inch" : "mm") << '\n';
+        if (status) *s.out << "Status: " << StatusText(*status) << '\n';
+        for (const ConfigTextRow& row : ConfigInformationRows(config))
+            *s.out << row.name << ": " << row.text << '\n';
+        for (const ConfigTextRow& row : ConfigItemRows(config, unit))
+            *s.out << row.name << ": " << row.text << '\n';
+    }
+    s.out->flush();
+}
+
+int RunShowConfig(const ConfigCommandOptions& o, const CliStreams& s) {
+    PrinterConfig config{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    switch (LoadConfigFile(o.file, config, status, unitItem)) {
+    case ConfigFileResult::OpenError:
+        return Fail(s, kFileOpenError);
+    case ConfigFileResult::DataError:
+        *s.err << kFileDataError << '\n';
+        s.err->flush();
+        return kExitUsage;
+    case ConfigFileResult::Ok:
+        break;
+    }
+    // The selector has two items; a saved item other than mm is shown as inch.
+    const LengthUnit unit = o.unit.value_or(unitItem == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch);
+    PrintConfig(config, unit, o.json, s, &status);
+    return 0;
+}
+
+int RunReadConfig(InterfaceKind kind, const ConfigCommandOptions& o, const CliStreams& s) {
+    const LengthUnit unit = o.unit.value_or(LengthUnit::Inch);
+    PrinterConfig config{};
+    ClearConfig(config);
+    config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
+    const int result = RunPrinterOperation(kOpReadConfiguration, kind, &config, 0);
+    if (result != kLinkOk) return Fail(s, result);   // nothing saved
+    if (o.save) {
+        const PrinterStatus noStatus{};
+        const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
+        if (SaveConfigFile(*o.save, config, noStatus, unitItem) != ConfigFileResult::Ok)
+            return Fail(s, kFileOpenError);
+    }
+    PrintConfig(config, unit, o.json, s, nullptr);
+    return 0;
+}
+
 }   // namespace
 
 bool PasswordBytes(const QString& text, QByteArray& bytes) {
@@ -293,7 +408,13 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     const auto it = Commands().find(o.command);
     if (it == Commands().end()) return Usage(s, "unknown command " + o.command);
     std::map<QString, QString> options;
-    if (it->second.argumentCount == kTakesOptions) {
+    ConfigCommandOptions configOptions;
+    const bool configCommand = o.command == "read-config" || o.command == "show-config";
+    if (configCommand) {
+        const QString bad =
+            ParseConfigCommand(o.arguments, o.command == "show-config", configOptions, o.help);
+        if (!bad.isEmpty() && !o.help) return Usage(s, bad);
+    } else if (it->second.argumentCount == kTakesOptions) {
         QStringList names;
         if (o.command == "password") names = {"--old", "--new"};
         const QString bad = ParseCommandOptions(o.arguments, names, options, o.help);
@@ -322,6 +443,8 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
 
     if (o.command == "status") return RunStatus(o.kind, s);
+    if (o.command == "show-config") return RunShowConfig(configOptions, s);
+    if (o.command == "read-config") return RunReadConfig(o.kind, configOptions, s);
     if (o.command == "password") return RunPasswordSetup(o.kind, options, s);
 
     int result = kLinkOk;
