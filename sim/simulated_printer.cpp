@@ -440,7 +440,100 @@ void ApplySet(Profile& p, const QByteArray& arguments) {
     }
 }
 
-// The native configuration commands. The Z and D emulation commands are not applied yet.
+// The Z emulation: commands behind the control prefix 0x10 or the format prefix 0x1E, two
+// letters and their parameters ("SD15", "MF,L"). XA, XZ and JUS (start, end, save) change
+// nothing here. MF takes the power-up action, then the head-close action behind the
+// delimiter; an empty first parameter leaves the power-up action as it was.
+void ApplyZ(Profile& p, const QByteArray& line) {
+    static const QSet<char> feedActions{'F', 'C', 'L', 'N'};
+    QByteArray normalised = line;
+    normalised.replace('\x10', '\x1e');
+    for (const QByteArray& part : normalised.split('\x1e')) {
+        if (part.size() < 2) continue;
+        const QByteArray name = part.left(2).toUpper();
+        const QByteArray value = part.mid(2);
+        auto number = [&](const char* keyword) {
+            bool ok = false;
+            const int v = value.toInt(&ok);
+            if (ok) SetReport(p, keyword, QByteArray::number(v));
+        };
+        auto character = [&](const char* keyword) {
+            if (value.size() == 1) SetReport(p, keyword, value);
+        };
+        if (name == "SD") {
+            number("ZDARKNESS");
+        } else if (name == "PR") {
+            number("ZSPEED");
+        } else if (name == "TA") {
+            number("ZPOSITION");
+        } else if (name == "MM") {
+            if (value == "T" || value == "P" || value == "C") SetReport(p, "ZPRINTMODE", value);
+        } else if (name == "PW") {
+            number("ZLABELWIDTH");
+        } else if (name == "CT") {
+            character("ZCONTROL");
+        } else if (name == "CC") {
+            character("ZFORMAT");
+        } else if (name == "CD") {
+            character("ZDELIMITER");
+        } else if (name == "MF") {
+            // Parameters are separated by the printer's delimiter as it is at this moment.
+            const QByteArray delimiter = p.reports.value("ZDELIMITER", ",");
+            const QList<QByteArray> parameters =
+                delimiter.size() == 1 ? value.split(delimiter[0]) : QList<QByteArray>{value};
+            auto action = [&](qsizetype i, const char* keyword) {
+                if (i < parameters.size() && parameters[i].size() == 1 &&
+                    feedActions.contains(parameters[i][0]))
+                    SetReport(p, keyword, parameters[i]);
+            };
+            action(0, "ZFEEDPOWERUP");
+            action(1, "ZFEEDHEADCLOSE");
+        } else if (name == "LT") {
+            number("ZLABELTOP");
+        } else if (name == "LS") {
+            number("ZLABELSHIFT");
+        }
+    }
+}
+
+// Hundredths of an inch as dots at the profile's resolution.
+QByteArray DotsFromHundredths(const Profile& p, const QByteArray& hundredths) {
+    const double dpi = p.reports.value("DPI").toDouble();
+    return QByteArray::number(qRound(hundredths.toDouble() * dpi / 100.0));
+}
+
+// The D emulation: STX or '~', then K and the command; the '~' form may end in '|'.
+// KZH heat, KZP speed letter, Kc a list of settings "LW0400;PSY;…".
+void ApplyD(Profile& p, const QByteArray& line) {
+    QByteArray body = line.mid(1);
+    if (body.endsWith('|')) body.chop(1);
+    if (body.startsWith("KZH")) {
+        bool ok = false;
+        const int heat = body.mid(3).toInt(&ok);
+        if (ok) SetReport(p, "DHEAT", QByteArray::number(heat));
+    } else if (body.startsWith("KZP")) {
+        if (body.size() == 4) SetReport(p, "DSPEED", body.mid(3));
+    } else if (body.startsWith("Kc")) {
+        static const QHash<QByteArray, const char*> lengths{
+            {"LW", "DLABELWIDTH"}, {"CO", "DCOLUMNOFFSET"}, {"RO", "DROWOFFSET"}};
+        static const QHash<QByteArray, const char*> switches{{"PS", "DPRESENTSENSOR"},
+                                                             {"CE", "DCUTTEREQUIPPED"}};
+        for (const QByteArray& item : body.mid(2).split(';')) {
+            const QByteArray name = item.left(2);
+            const QByteArray value = item.mid(2);
+            if (lengths.contains(name)) {
+                SetReport(p, lengths.value(name), DotsFromHundredths(p, value));
+            } else if (switches.contains(name)) {
+                if (value == "Y") SetReport(p, switches.value(name), "E");
+                if (value == "N") SetReport(p, switches.value(name), "N");
+            } else if (name == "CC") {
+                if (value == "S" || value == "1" || value == "2") SetReport(p, "DCONTROLCODES", value);
+            }
+        }
+    }
+}
+
+// The native configuration commands.
 const QHash<QByteArray, CommandHandler>& CommandHandlers() {
     static const QHash<QByteArray, CommandHandler> handlers{
         {"SPEED", [](Profile& p, const QByteArray& a) { SetReport(p, "SPEED", a); }},
@@ -502,6 +595,17 @@ void SimulatedPrinter::setProfile(const Profile& profile) {
 
 void SimulatedPrinter::apply(const Command& command) {
     if (command.kind != Command::Kind::TextLine) return;
+    const QByteArray& line = command.bytes;
+    if (line.startsWith('\x10') || line.startsWith('\x1e')) {
+        QMutexLocker lock(&m_mutex);
+        ApplyZ(m_profile, line);
+        return;
+    }
+    if (line.startsWith('\x02') || line.startsWith('~')) {
+        QMutexLocker lock(&m_mutex);
+        ApplyD(m_profile, line);
+        return;
+    }
     const auto [word, arguments] = SplitFirstWord(command.bytes);
     const auto it = CommandHandlers().constFind(word);
     if (it == CommandHandlers().constEnd()) return;

@@ -70,8 +70,10 @@ public:
     // Applies a native configuration command (SPEED, DENSITY, SIZE, GAP, BLINE, REFERENCE,
     // DIRECTION, OFFSET, SHIFT, CODEPAGE, COUNTRY, LIMITFEED, SET …) to the reports, so that a
     // written setting reads back; no reply. Lengths in inch or mm become dots at the profile's
-    // resolution. A report keyword the firmware does not know stays unknown. The Z and D
-    // emulation commands are not applied yet.
+    // resolution. A report keyword the firmware does not know stays unknown. Z emulation
+    // lines (behind the prefix bytes 0x10 or 0x1E: SD, PR, TA, MM, PW, CT, CC, CD, MF, LT,
+    // LS) and D emulation lines (behind STX or '~': KZH, KZP, Kc with LW, PS, CE, CC, CO, RO
+    // in hundredths of an inch) set the emulation reports the same way.
     void apply(const Command& command);
     // EDITION and PASSWORD come from the profile's edition and password; PASSWORD is known
     // only to editions above 100.
