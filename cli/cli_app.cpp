@@ -4,6 +4,7 @@
 #include "config/config_text.h"
 #include "config/password.h"
 #include "config/printer_status.h"
+#include "config/write_configuration.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/link_observer.h"
@@ -42,6 +43,10 @@ const char* const kUsage =
     "                 read and print the printer's configuration, optionally save it\n"
     "  show-config FILE [--unit inch|mm] [--json]\n"
     "                 print a saved configuration file (no printer needed)\n"
+    "  write-config FILE --page common|z|d|interface [--password TEXT]\n"
+    "                 write one page of a configuration file to the printer\n"
+    "  factory-default [--password TEXT]\n"
+    "                 return the printer to its factory settings\n"
     "\n"
     "COMMAND --help describes a command.\n"
     "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
@@ -90,6 +95,17 @@ const std::map<QString, CommandInfo>& Commands() {
           "read-config prints a read, plus the saved status. Lengths are shown in the file's unit\n"
           "unless --unit is given. A file that is not a configuration file gives \"File Data Error\"\n"
           "and exit status 64; one that cannot be opened gives \"File Open Error\" (4).",
+          kTakesOptions}},
+        {"write-config",
+         {"write-config FILE --page common|z|d|interface [--password TEXT]: writes one page of a\n"
+          "configuration file (.dcf) to the printer: the settings present in the file, as the\n"
+          "panel's Set button sends them. When the printer has a password, --password must equal it\n"
+          "exactly (exit status 7 otherwise, nothing sent).",
+          kTakesOptions}},
+        {"factory-default",
+         {"factory-default [--password TEXT]: sends INITIALPRINTER; the printer returns to its\n"
+          "factory settings. When the printer has a password, --password must equal it exactly\n"
+          "(exit status 7 otherwise, nothing sent).",
           kTakesOptions}},
     };
     return commands;
@@ -373,6 +389,34 @@ int RunReadConfig(InterfaceKind kind, const ConfigCommandOptions& o, const CliSt
     return 0;
 }
 
+// The gate in front of a command that changes the printer, then the command itself.
+int RunGated(InterfaceKind kind, const std::map<QString, QString>& options, const CliStreams& s,
+             const std::function<int()>& action);
+
+int RunWriteConfig(InterfaceKind kind, const std::map<QString, QString>& options, const QString& file,
+                   const CliStreams& s) {
+    static const std::map<QString, int32_t> pages = {
+        {"common", kPageCommon}, {"z", kPageZ}, {"d", kPageD}, {"interface", kPageInterface}};
+    const auto page = options.find("--page");
+    if (page == options.end()) return Usage(s, "write-config needs --page common|z|d|interface");
+    const auto pageIt = pages.find(page->second.toLower());
+    if (pageIt == pages.end()) return Usage(s, "--page takes common, z, d or interface");
+    PrinterConfig config{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    switch (LoadConfigFile(file, config, status, unitItem)) {
+    case ConfigFileResult::OpenError: return Fail(s, kFileOpenError);
+    case ConfigFileResult::DataError:
+        *s.err << kFileDataError << '\n';
+        s.err->flush();
+        return kExitUsage;
+    case ConfigFileResult::Ok: break;
+    }
+    return RunGated(kind, options, s, [&] {
+        return RunPrinterOperation(kOpWriteConfiguration, kind, &config, pageIt->second);
+    });
+}
+
 }   // namespace
 
 bool PasswordBytes(const QString& text, QByteArray& bytes) {
@@ -392,6 +436,30 @@ int CheckPasswordGate(InterfaceKind kind, const std::optional<QByteArray>& entry
                ? 0
                : kExitPasswordRefused;
 }
+
+namespace {
+
+int RunGated(InterfaceKind kind, const std::map<QString, QString>& options, const CliStreams& s,
+             const std::function<int()>& action) {
+    std::optional<QByteArray> entry;
+    const auto given = options.find("--password");
+    if (given != options.end()) {
+        QByteArray bytes;
+        if (!PasswordBytes(given->second, bytes)) return Usage(s, "--password holds a character outside Latin-1");
+        entry = bytes;
+    }
+    const int gate = CheckPasswordGate(kind, entry);
+    if (gate == kExitPasswordRefused) {
+        *s.err << "labelbench-cli: Incorrect: the printer's password was not given; nothing was sent\n";
+        s.err->flush();
+        return kExitPasswordRefused;
+    }
+    if (gate != kLinkOk) return Fail(s, gate);
+    const int result = action();
+    return result == kLinkOk ? 0 : Fail(s, result);
+}
+
+}   // namespace
 
 int RunCli(const QStringList& arguments, const CliStreams& s) {
     Options o;
@@ -417,6 +485,11 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     } else if (it->second.argumentCount == kTakesOptions) {
         QStringList names;
         if (o.command == "password") names = {"--old", "--new"};
+        if (o.command == "write-config") names = {"--page", "--password"};
+        if (o.command == "factory-default") names = {"--password"};
+        // write-config's FILE is its one argument that is not an option.
+        if (o.command == "write-config" && !o.arguments.isEmpty() && !o.arguments.first().startsWith("--"))
+            configOptions.file = o.arguments.takeFirst();
         const QString bad = ParseCommandOptions(o.arguments, names, options, o.help);
         if (!bad.isEmpty() && !o.help) return Usage(s, bad);
     } else {
@@ -446,6 +519,12 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     if (o.command == "show-config") return RunShowConfig(configOptions, s);
     if (o.command == "read-config") return RunReadConfig(o.kind, configOptions, s);
     if (o.command == "password") return RunPasswordSetup(o.kind, options, s);
+    if (o.command == "write-config") {
+        if (configOptions.file.isEmpty()) return Usage(s, "write-config needs a configuration FILE");
+        return RunWriteConfig(o.kind, options, configOptions.file, s);
+    }
+    if (o.command == "factory-default")
+        return RunGated(o.kind, options, s, [&] { return RunPrinterOperation(kOpFactoryDefault, o.kind, nullptr, 0); });
 
     int result = kLinkOk;
     if (o.command == "check")

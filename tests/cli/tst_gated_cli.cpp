@@ -1,0 +1,166 @@
+// The commands behind the password gate: write-config and factory-default.
+
+#include "cli/cli_app.h"
+#include "config/config_file.h"
+#include "config/printer_config.h"
+#include "config/printer_status.h"
+#include "config/read_configuration.h"
+#include "config/write_configuration.h"
+#include "sim/sim_server.h"
+#include "tests/support/short_timing.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lb;
+using lb::sim::Profile;
+using lb::sim::SimServer;
+
+namespace {
+
+int RunWith(const QStringList& args, QString* err = nullptr) {
+    QString out, errText;
+    QTextStream o(&out), e(&errText);
+    cli::CliStreams s;
+    s.out = &o;
+    s.err = &e;
+    const int code = cli::RunCli(args, s);
+    e.flush();
+    if (err) *err = errText;
+    return code;
+}
+
+bool AnyTranscriptContains(const SimServer& server, const QByteArray& bytes) {
+    for (const QByteArray& t : server.transcripts())
+        if (t.contains(bytes)) return true;
+    return false;
+}
+
+} // namespace
+
+class TestGatedCli : public QObject {
+    Q_OBJECT
+
+private:
+    ScopedLinkTiming m_timing{test::ShortLinkTiming(500)};
+    QTemporaryDir m_dir;
+
+    QStringList link(const SimServer& server) {
+        return {"--host", "127.0.0.1", "--port", QString::number(server.port())};
+    }
+
+private slots:
+    void factoryDefaultGate_data() {
+        QTest::addColumn<QByteArray>("printerPassword");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no password set") << QByteArray() << QStringList{} << 0;
+        QTest::newRow("none set, one given") << QByteArray() << QStringList{"--password", "x"} << 0;
+        QTest::newRow("set, none given") << QByteArray("Secret") << QStringList{} << 7;
+        QTest::newRow("set, wrong case") << QByteArray("Secret") << QStringList{"--password", "secret"} << 7;
+        QTest::newRow("set, empty given") << QByteArray("Secret") << QStringList{"--password", ""} << 7;
+        QTest::newRow("set, right") << QByteArray("Secret") << QStringList{"--password", "Secret"} << 0;
+    }
+
+    void factoryDefaultGate() {
+        QFETCH(QByteArray, printerPassword);
+        QFETCH(QStringList, extra);
+        QFETCH(int, exitCode);
+        Profile profile = Profile::ForEdition(104);
+        profile.password = printerPassword;
+        SimServer server(profile);
+        QVERIFY(server.start());
+        QCOMPARE(RunWith(link(server) << "factory-default" << extra), exitCode);
+        QVERIFY(server.waitForClosedConnections(server.connectionCount(), 5000));
+        QCOMPARE(AnyTranscriptContains(server, "INITIALPRINTER\r\n"), exitCode == 0);
+    }
+
+    void writeConfigSendsThePage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("index");
+        QTest::newRow("common") << "common" << int(kPageCommon);
+        QTest::newRow("z") << "Z" << int(kPageZ);
+        QTest::newRow("d") << "d" << int(kPageD);
+        QTest::newRow("interface") << "interface" << int(kPageInterface);
+    }
+
+    void writeConfigSendsThePage() {
+        QFETCH(QString, page);
+        QFETCH(int, index);
+        SimServer server(Profile::ForEdition(104));
+        QVERIFY(server.start());
+        const QString file = m_dir.filePath("read.dcf");
+        QCOMPARE(RunWith(link(server) << "read-config" << "--save" << file), 0);
+        PrinterConfig config{};
+        PrinterStatus status{};
+        int32_t unit = 0;
+        QCOMPARE(LoadConfigFile(file, config, status, unit), ConfigFileResult::Ok);
+
+        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page" << page), 0);
+        QVERIFY(server.waitForClosedConnections(server.connectionCount(), 5000));
+        QByteArray expected;
+        for (const QByteArray& c : ConfigurationCommands(config, index)) expected += c;
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(server.transcripts().last(), expected);
+    }
+
+    void writeConfigRefusesBadInput_data() {
+        QTest::addColumn<QByteArray>("fileBytes");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        PrinterConfig config{};
+        ClearConfig(config);
+        const QByteArray good = BuildConfigFile(config, PrinterStatus{}, 0);
+        QByteArray wrongMagic = good;
+        wrongMagic[0] = 0x55;
+        QTest::newRow("wrong magic") << wrongMagic << QStringList{"--page", "common"} << cli::kExitUsage;
+        QTest::newRow("short file") << good.left(682) << QStringList{"--page", "common"} << cli::kExitUsage;
+        QTest::newRow("no page") << good << QStringList{} << cli::kExitUsage;
+        QTest::newRow("bad page") << good << QStringList{"--page", "x"} << cli::kExitUsage;
+        QTest::newRow("stray argument") << good << QStringList{"--page", "z", "again"} << cli::kExitUsage;
+    }
+
+    void writeConfigRefusesBadInput() {
+        QFETCH(QByteArray, fileBytes);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        SimServer server(Profile::ForEdition(104));
+        QVERIFY(server.start());
+        const QString file = m_dir.filePath("input.dcf");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(fileBytes);
+        f.close();
+        QCOMPARE(RunWith(link(server) << "write-config" << file << args), exitCode);
+        QCOMPARE(server.connectionCount(), 0);   // the printer was never contacted
+    }
+
+    void writeConfigBehindAPassword() {
+        Profile profile = Profile::ForEdition(104);
+        profile.password = "pw";
+        SimServer server(profile);
+        QVERIFY(server.start());
+        PrinterConfig config{};
+        ClearConfig(config);
+        config.Speed.present = 1;
+        config.Speed.value = 4;
+        const QString file = m_dir.filePath("speed.dcf");
+        QCOMPARE(SaveConfigFile(file, config, PrinterStatus{}, 0), ConfigFileResult::Ok);
+        QString err;
+        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page" << "common", &err), 7);
+        QVERIFY(err.contains("Incorrect"));
+        QVERIFY(!AnyTranscriptContains(server, "SPEED"));
+        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page" << "common" << "--password" << "pw"), 0);
+        QVERIFY(server.waitForClosedConnections(server.connectionCount(), 5000));
+        QVERIFY(server.transcripts().last().startsWith("SPEED 4"));
+    }
+
+    void missingFileIsFileOpenError() {
+        QString err;
+        QCOMPARE(RunWith({"--host", "127.0.0.1", "write-config", "/nonexistent.dcf", "--page", "z"}, &err), 4);
+        QCOMPARE(err, QString("File Open Error\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGatedCli)
+#include "tst_gated_cli.moc"
