@@ -99,8 +99,10 @@ private slots:
         QVERIFY(printer.start(0));
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port()});
-        QVERIFY(printer.waitForClosedConnections(2, kWaitMs));
-        const int before = printer.connectionCount();
+        // The first contact: link check, leave line mode, configuration read.
+        QVERIFY(printer.waitForClosedConnections(3, kWaitMs));
+        const int before = 3;
+        QCOMPARE(printer.connectionCount(), before);
         QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
         QVERIFY(printer.waitForClosedConnections(before + 1, kWaitMs));
         QCOMPARE(printer.transcripts().last(), bytes);
