@@ -5,6 +5,7 @@
 #include "config/password.h"
 #include "config/printer_status.h"
 #include "config/write_configuration.h"
+#include "functions/test_page.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/link_observer.h"
@@ -45,6 +46,7 @@ const char* const kUsage =
     "                 print a saved configuration file (no printer needed)\n"
     "  write-config FILE --page common|z|d|interface [--password TEXT]\n"
     "                 write one page of a configuration file to the printer\n"
+    "  test-page      read the configuration, then print a test page\n"
     "  factory-default [--password TEXT]\n"
     "                 return the printer to its factory settings\n"
     "\n"
@@ -102,6 +104,10 @@ const std::map<QString, CommandInfo>& Commands() {
           "panel's Set button sends them. When the printer has a password, --password must equal it\n"
           "exactly (exit status 7 otherwise, nothing sent).",
           kTakesOptions}},
+        {"test-page",
+         {"test-page: reads the printer's configuration, then prints a test page sized to its\n"
+          "label (paper width and height from the read).",
+          0}},
         {"factory-default",
          {"factory-default [--password TEXT]: sends INITIALPRINTER; the printer returns to its\n"
           "factory settings. When the printer has a password, --password must equal it exactly\n"
@@ -527,7 +533,17 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
         return RunGated(o.kind, options, s, [&] { return RunPrinterOperation(kOpFactoryDefault, o.kind, nullptr, 0); });
 
     int result = kLinkOk;
-    if (o.command == "check")
+    if (o.command == "test-page") {
+        // The page is laid out from the label the printer reports, so it is read first.
+        PrinterConfig config{};
+        ClearConfig(config);
+        result = RunPrinterOperation(kOpReadConfiguration, o.kind, &config, 0);
+        if (result != kLinkOk) return Fail(s, result);
+        if (!config.PaperWidth.present) return Usage(s, "Please Enter Paper Width");
+        if (!config.PaperHeight.present) return Usage(s, "Please Enter Paper Height");
+        const TestPageRequest request = TestPageRequestFromConfig(config);
+        result = RunPrinterOperation(kOpPrintTestPage, o.kind, const_cast<TestPageRequest*>(&request), 0);
+    } else if (o.command == "check")
         result = RunPrinterOperation(kOpLinkCheck, o.kind, nullptr, 0);
     else if (o.command == "line-mode-out")
         result = RunPrinterOperation(kOpLeaveLineMode, o.kind, nullptr, 0);

@@ -6,6 +6,8 @@
 #include "config/printer_status.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"
+#include "functions/test_page.h"
+#include "link/printer_link.h"
 #include "sim/sim_server.h"
 #include "tests/support/short_timing.h"
 
@@ -158,6 +160,27 @@ private slots:
         QVERIFY(server.waitForClosedConnections(3, 5000));
         QCOMPARE(server.connectionCount(), 3);
         QVERIFY(server.transcripts().last().startsWith("SPEED 4"));
+    }
+
+    void testPageReadsTheLabelFirst() {
+        SimServer server(Profile::ForEdition(104));
+        QVERIFY(server.start());
+        QCOMPARE(RunWith(link(server) << "test-page"), 0);
+        QVERIFY(server.waitForClosedConnections(2, 5000));
+        QCOMPARE(server.connectionCount(), 2);
+        PrinterConfig config{};
+        ClearConfig(config);
+        // The same read again, for the page the printer should have received.
+        SerialSettings serial = DefaultSerialSettings();
+        ParallelPortName parallel = DefaultParallelPortName();
+        NetworkTarget target = DefaultNetworkTarget();
+        CopyToField(target.host, "127.0.0.1", 9);
+        target.port = server.port();
+        RegisterLinkSettings(&serial, &parallel, &target);
+        QCOMPARE(ReadConfiguration(InterfaceKind::Ethernet, &config), 0);
+        const QByteArray page = TestPageText(TestPageRequestFromConfig(config));
+        QVERIFY(page.contains("PRINT"));
+        QCOMPARE(server.transcripts().at(1), page);
     }
 
     void missingFileIsFileOpenError() {
