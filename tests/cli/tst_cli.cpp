@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "link/link_timing.h"
 #include "sim/sim_server.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
 
 #include <QBuffer>
@@ -16,24 +17,10 @@ using lb::sim::SimServer;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = lb::test::CliRun;
 
 Run RunWith(const QStringList& args, QIODevice* in = nullptr) {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    cli::CliStreams s;
-    s.out = &out;
-    s.err = &err;
-    s.in = in;
-    r.exitCode = cli::RunCli(args, s);
-    out.flush();
-    err.flush();
-    return r;
+    return lb::test::RunCliWith(args, in);
 }
 
 quint16 ClosedPort() {

@@ -8,6 +8,7 @@
 #include "link/link_error.h"
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
 
 #include <QJsonDocument>
@@ -21,23 +22,10 @@ using lb::sim::SimServer;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = lb::test::CliRun;
 
 Run RunWith(const QStringList& args) {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    cli::CliStreams s;
-    s.out = &out;
-    s.err = &err;
-    r.exitCode = cli::RunCli(args, s);
-    out.flush();
-    err.flush();
-    return r;
+    return lb::test::RunCliWith(args);
 }
 
 QStringList Link(quint16 port) {

@@ -4,6 +4,7 @@
 #include "cli/cli_app.h"
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
 
 #include <QtTest>
@@ -14,23 +15,10 @@ using lb::sim::SimServer;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = lb::test::CliRun;
 
 Run RunWith(const QStringList& args) {
-    Run r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    cli::CliStreams s;
-    s.out = &out;
-    s.err = &err;
-    r.exitCode = cli::RunCli(args, s);
-    out.flush();
-    err.flush();
-    return r;
+    return lb::test::RunCliWith(args);
 }
 
 QStringList Link(const SimServer& server) {
