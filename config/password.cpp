@@ -46,6 +46,13 @@ int ReadPassword(InterfaceKind kind, char* buffer) {
     return result;
 }
 
+bool PasswordBytes(const QString& text, QByteArray& bytes) {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return false;
+    bytes = text.toLatin1();
+    return true;
+}
+
 bool IsSendablePassword(const QByteArray& password) {
     if (password.size() > kMaxPasswordLength) return false;
     for (char c : password)

@@ -7,10 +7,14 @@
 #include "link/link_types.h"
 
 #include <QByteArray>
+#include <QString>
 
 namespace lb {
 
 constexpr int kPasswordBufferSize = 1024;
+// A typed password as the printer's 8-bit text. False when it holds a character beyond
+// Latin-1, which no printer password can contain.
+bool PasswordBytes(const QString& text, QByteArray& bytes);
 // "DIAGNOSTIC PASSWORD \"" + password + "\"\r\n" must fit a 1024-byte buffer with its NUL.
 constexpr int kPasswordCommandOverhead = 24;
 constexpr int kMaxPasswordLength = kPasswordBufferSize - 1 - kPasswordCommandOverhead;   // 999

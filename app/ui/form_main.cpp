@@ -1,12 +1,25 @@
 #include "app/ui/form_main.h"
 
 #include "app/interface_status.h"
+#include "app/language.h"
 #include "app/ui/network_target_editor.h"
+#include "config/config_file.h"
+#include "config/password.h"
+#include "config/ui/config_panel_widgets.h"
+#include "config/ui/form_password.h"
+#include "config/ui/form_password_setup.h"
+#include "functions/test_page.h"
 #include "link/dispatcher.h"
+#include "link/link_error.h"
 #include "link/printer_link.h"
+#include "link/ui/message_box.h"
 #include "link/ui/show_link_error.h"
 #include "ui_form_main.h"
 
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -21,6 +34,10 @@ namespace lb {
 namespace {
 
 constexpr int kPageControlTop = 48;
+constexpr int kSmallScreenHeight = 768;   // below it the window is shortened and scrolls
+constexpr int kScrollRange = 100;
+constexpr int kUnitLabelCount = 9;
+const char* const kConfigFileFilter = "*.dcf (*.dcf)";
 constexpr std::array<int, TFormMain::kStatusPanelCount> kStatusPanelWidths = {80, 200, 250, 200};
 
 // The locale's long time format less its time-zone field, which the status bar has no
@@ -43,6 +60,17 @@ QString MainWindowTitle() {
     return QStringLiteral("LabelBench " LABELBENCH_VERSION_TEXT);
 }
 
+ScreenFit FitToScreen(const QSize& designedClient, const QRect& screen) {
+    ScreenFit fit;
+    fit.scrollBarShown = screen.height() < kSmallScreenHeight;
+    fit.clientSize = fit.scrollBarShown ? QSize(designedClient.width(), designedClient.height() - kScrollRange)
+                                        : QSize(designedClient.width() - 20, designedClient.height());
+    // Integer division truncates toward zero, also for a window larger than the screen.
+    fit.topLeft = QPoint(screen.x() + (screen.width() - fit.clientSize.width()) / 2,
+                         screen.y() + (screen.height() - fit.clientSize.height()) / 2);
+    return fit;
+}
+
 TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TFormMain>()), m_serialSettings(DefaultSerialSettings()),
       m_parallelPortName(DefaultParallelPortName()), m_networkTarget(DefaultNetworkTarget()),
@@ -52,7 +80,6 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     // A fixed window with a system menu and a minimise button, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kClientWidth, kClientHeight);
 
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(m_ui->StatusBar1);
@@ -69,21 +96,24 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
         m_statusPanels[static_cast<std::size_t>(i)] = panel;
     }
 
-    // The pages reach down to the status bar.
-    const int statusHeight = m_ui->StatusBar1->sizeHint().height();
-    const int contentHeight = kClientHeight - statusHeight;
-    m_ui->PageControl1->setGeometry(0, kPageControlTop, m_ui->PageControl1->width(),
-                                    contentHeight - kPageControlTop - 2);
-    m_ui->ScrollBar1->setGeometry(m_ui->ScrollBar1->x(), 0, m_ui->ScrollBar1->width(), contentHeight);
-    // The small-screen scrolling is not offered yet: the window keeps its designed size.
-    m_ui->ScrollBar1->setEnabled(false);
-    m_ui->ScrollBar1->hide();
+    // File dialogs start in the current folder; the folder is also kept for the other pages.
+    m_startupDirectory = QDir::currentPath();
+    m_saveDialog1 = new QFileDialog(this, QString(), m_startupDirectory, QString::fromLatin1(kConfigFileFilter));
+    m_saveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    m_saveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    m_saveDialog1->setFileMode(QFileDialog::AnyFile);
+    m_saveDialog1->setDefaultSuffix(QStringLiteral("dcf"));
+    m_saveDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    m_saveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
+    m_openDialog1 = new QFileDialog(this, QString(), m_startupDirectory, QString::fromLatin1(kConfigFileFilter));
+    m_openDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    m_openDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    m_openDialog1->setFileMode(QFileDialog::ExistingFile);
+    m_openDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    fitToScreen(options.screenSize);
     m_ui->PageControl1->setCurrentIndex(0);
+    m_ui->PageControlConfig->setCurrentIndex(0);
 
     // The link settings live here for the whole run; the link layer reads them at every open.
     if (!options.host.isEmpty()) {
@@ -92,19 +122,49 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     }
     if (options.port >= 1 && options.port <= 65535) m_networkTarget.port = options.port;
     RegisterLinkSettings(&m_serialSettings, &m_parallelPortName, &m_networkTarget);
+
+    m_unitGroup = new QButtonGroup(this);
+    m_unitGroup->addButton(m_ui->RadioButtonUnitInch, kUnitInch);
+    m_unitGroup->addButton(m_ui->RadioButtonUnitMm, kUnitMm);
+    SetUpConfigPanel(m_ui->PageControlConfig);
+    ClearConfig(m_printerConfig);
+    ShowConfig(m_printerConfig);
     refreshInterfaceStatus();
 
     const int kind = static_cast<int>(options.kind);
     m_ui->ComboBoxInterFace->setCurrentIndex(IsValidInterfaceKind(options.kind) ? kind : 0);
     ComboBoxInterFaceChange(m_ui->ComboBoxInterFace->currentIndex());
 
+    for (const char* name : {"English", "Traditional Chinese", "Simplified Chinese", "Japanese", "Spanish",
+                             "Portuguese", "German", "French", "Italian", "Russian", "Polish", "Lithuanian",
+                             "Czech", "Ukrainian"})
+        m_ui->ComboBoxLanguage->addItem(QString::fromLatin1(name));
+    m_ui->ComboBoxLanguage->setCurrentIndex(LanguageIndex());
+    ApplyLanguage();
+
     connect(m_ui->ComboBoxInterFace, &QComboBox::currentIndexChanged, this,
             &TFormMain::ComboBoxInterFaceChange);
+    connect(m_ui->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxLanguageChange);
     connect(m_ui->ButtonInterFace, &QPushButton::clicked, this, &TFormMain::ButtonInterFaceClick);
-    connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this, &TFormMain::ButtonLineModeOutClick);
+    connect(m_ui->ButtonRead, &QPushButton::clicked, this, &TFormMain::ButtonReadClick);
+    connect(m_ui->ButtonClear, &QPushButton::clicked, this, &TFormMain::ButtonClearClick);
+    connect(m_ui->ButtonConfigSet, &QPushButton::clicked, this, &TFormMain::ButtonConfigSetClick);
+    connect(m_ui->ButtonSave, &QPushButton::clicked, this, &TFormMain::ButtonSaveClick);
+    connect(m_ui->ButtonLoad, &QPushButton::clicked, this, &TFormMain::ButtonLoadClick);
+    connect(m_ui->ButtonGetStatus, &QPushButton::clicked, this, &TFormMain::ButtonGetStatusClick);
+    connect(m_unitGroup, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupUnitClick);
+    connect(m_ui->ButtonInitial, &QPushButton::clicked, this, &TFormMain::ButtonInitialClick);
     connect(m_ui->ButtonRestPrinter, &QPushButton::clicked, this, &TFormMain::ButtonRestPrinterClick);
+    connect(m_ui->ButtonTestPatern, &QPushButton::clicked, this, &TFormMain::ButtonTestPaternClick);
     connect(m_ui->ButtonSelfTest, &QPushButton::clicked, this, &TFormMain::ButtonSelfTestClick);
     connect(m_ui->ButtonIgnoreAuto, &QPushButton::clicked, this, &TFormMain::ButtonIgnoreAutoClick);
+    connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this, &TFormMain::ButtonLineModeOutClick);
+    connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &TFormMain::ButtonPasswordClick);
+    connect(m_ui->ScrollBar1, &QScrollBar::valueChanged, this, &TFormMain::ScrollBar1Change);
+    // Their dialogs come with their own work.
+    for (QPushButton* later : {m_ui->ButtonSensorCalibrate, m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime,
+                               m_ui->ButtonDump})
+        later->setEnabled(false);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -122,15 +182,41 @@ TFormMain::~TFormMain() {
     RegisterLinkSettings(nullptr, nullptr, nullptr);
 }
 
+void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
+    QRect screen(0, 0, 1280, 1024);
+    if (screenSize) {
+        screen = QRect(QPoint(0, 0), *screenSize);
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screen = primary->geometry();
+    }
+    const ScreenFit fit = FitToScreen(QSize(kClientWidth, kClientHeight), screen);
+    setFixedSize(fit.clientSize);
+    move(fit.topLeft);
+
+    // The pages keep their designed height; on a short window the bar scrolls them.
+    const int statusHeight = m_ui->StatusBar1->sizeHint().height();
+    const int designedContent = kClientHeight - statusHeight;
+    m_ui->PageControl1->setGeometry(0, kPageControlTop, m_ui->PageControl1->width(),
+                                    designedContent - kPageControlTop - 2);
+    m_ui->ScrollBar1->setRange(0, kScrollRange);
+    m_ui->ScrollBar1->setPageStep(0);
+    m_ui->ScrollBar1->setGeometry(kClientWidth - m_ui->ScrollBar1->width(), 0, m_ui->ScrollBar1->width(),
+                                  fit.clientSize.height() - statusHeight);
+    m_ui->ScrollBar1->setEnabled(fit.scrollBarShown);
+    m_ui->ScrollBar1->setVisible(fit.scrollBarShown);
+}
+
 void TFormMain::makeFirstContact() {
     // Silent: a missing printer is normal here, and the window then starts with defaults.
     const InterfaceKind kind = selectedInterface();
     if (RunPrinterOperation(kOpLinkCheck, kind, nullptr, 0) != kLinkOk) return;
-    if (RunPrinterOperation(kOpLeaveLineMode, kind, nullptr, 0) != kLinkOk) return;
-    // A read fills a scratch record; the stored one changes only when the read succeeds.
     PrinterConfig scratch{};
     ClearConfig(scratch);
-    if (RunPrinterOperation(kOpReadConfiguration, kind, &scratch, 0) == kLinkOk) m_printerConfig = scratch;
+    if (RunPrinterOperation(kOpLeaveLineMode, kind, nullptr, 0) != kLinkOk) return;
+    // The stored record changes only when the whole read succeeds.
+    if (RunPrinterOperation(kOpReadConfiguration, kind, &scratch, 0) != kLinkOk) return;
+    m_printerConfig = scratch;
+    ShowConfig(m_printerConfig);
 }
 
 int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extra) {
@@ -139,15 +225,58 @@ int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extr
     if (PrinterOperationRunning()) return kOperationBusy;
     setEnabled(false);
     const int result = RunPrinterOperation(code, selectedInterface(), data, extra);
-    if (result != kLinkOk && result != kOperationBusy) ShowLinkError(result);
+    if (result != kLinkOk && result != kOperationBusy) ShowLinkError(result, this);
     setEnabled(true);
     raise();
     activateWindow();
     return result;
 }
 
+QPoint TFormMain::dialogPosition() const {
+    const QRect frame = frameGeometry();
+    return {frame.x() + frame.width() / 3, frame.y() + frame.height() / 3};
+}
+
+bool TFormMain::ConfirmPassword() {
+    char password[kPasswordBufferSize] = {};
+    if (RunWithMainWindowDisabled(kOpReadPassword, password) != kLinkOk) return false;
+    const QByteArray printerPassword(password);
+    if (!PasswordGateNeedsDialog(printerPassword)) return true;
+    TFormPassword dialog(this);
+    dialog.prepare(dialogPosition(), printerPassword);
+    dialog.exec();
+    return dialog.confirmed();
+}
+
+void TFormMain::ShowConfig(const PrinterConfig& config) {
+    // The information box first: texts, then the two counters.
+    QLineEdit* const info[] = {m_ui->EditVersion,  m_ui->EditMilage, m_ui->EditResetMilage,
+                               m_ui->EditChecksum, m_ui->EditSerial, m_ui->EditCuttingCounter,
+                               m_ui->EditResetCuttingCounter};
+    const QList<ConfigTextRow> rows = ConfigInformationRows(config);
+    for (qsizetype i = 0; i < rows.size() && i < qsizetype(std::size(info)); ++i)
+        info[i]->setText(rows[i].text);
+    ShowConfigInPanel(m_ui->PageControlConfig, config, selectedUnit());
+}
+
+bool TFormMain::CollectConfig(PrinterConfig& config) {
+    QString error;
+    if (CollectConfigFromPanel(m_ui->PageControlConfig, config, selectedUnit(), &error)) return true;
+    MessageBox::critical(this, MessageBox::defaultTitle(), error);
+    return false;
+}
+
+void TFormMain::ShowStatus(const PrinterStatus& status) {
+    m_ui->EditPrinterStatus->setText(
+        QCoreApplication::translate("lb::PrinterStatus", StatusWordSource(StatusWordOf(status))));
+}
+
 InterfaceKind TFormMain::selectedInterface() const {
     return static_cast<InterfaceKind>(m_ui->ComboBoxInterFace->currentIndex());
+}
+
+LengthUnit TFormMain::selectedUnit() const {
+    return m_ui->RadioButtonUnitMm->isChecked() ? LengthUnit::Mm : LengthUnit::Inch;
 }
 
 QString TFormMain::statusPanelText(int panel) const {
@@ -169,6 +298,22 @@ void TFormMain::ComboBoxInterFaceChange(int index) {
     const auto kind = static_cast<InterfaceKind>(index);
     m_ui->ButtonInterFace->setEnabled(kind == InterfaceKind::Com || kind == InterfaceKind::Lpt ||
                                       kind == InterfaceKind::Ethernet);
+    // The parallel port cannot answer: nothing to read from it.
+    const bool readable = kind != InterfaceKind::Lpt;
+    m_ui->ButtonGetStatus->setEnabled(readable);
+    m_ui->ButtonRead->setEnabled(readable);
+}
+
+void TFormMain::ComboBoxLanguageChange(int index) {
+    SetLanguageIndex(index);
+    ApplyLanguage();
+}
+
+void TFormMain::ApplyLanguage() {
+    // The captions of the other languages come with the translations; the parts that
+    // depend on state are refreshed here.
+    m_ui->EditPrinterStatus->clear();
+    RadioGroupUnitClick();
 }
 
 void TFormMain::ButtonInterFaceClick() {
@@ -184,12 +329,107 @@ void TFormMain::ButtonInterFaceClick() {
     refreshInterfaceStatus();
 }
 
-void TFormMain::ButtonLineModeOutClick() {
-    RunWithMainWindowDisabled(kOpLeaveLineMode);
+void TFormMain::ButtonReadClick() {
+    PrinterConfig scratch{};
+    ClearConfig(scratch);
+    if (RunWithMainWindowDisabled(kOpReadConfiguration, &scratch, 1) != kLinkOk) return;
+    m_printerConfig = scratch;
+    ShowConfig(m_printerConfig);
+}
+
+void TFormMain::ButtonClearClick() {
+    ClearConfig(m_printerConfig);
+    ShowConfig(m_printerConfig);
+}
+
+void TFormMain::ButtonConfigSetClick() {
+    // The panel goes out over a copy: the stored record stays what was read or loaded.
+    PrinterConfig copy = m_printerConfig;
+    if (!ConfirmPassword()) return;
+    if (!CollectConfig(copy)) return;
+    RunWithMainWindowDisabled(kOpWriteConfiguration, &copy, m_ui->PageControlConfig->currentIndex());
+}
+
+void TFormMain::ButtonSaveClick() {
+    m_saveDialog1->setNameFilter(QString::fromLatin1(kConfigFileFilter));
+    m_saveDialog1->setDefaultSuffix(QStringLiteral("dcf"));
+    if (m_saveDialog1->exec() != QDialog::Accepted || m_saveDialog1->selectedFiles().isEmpty()) return;
+    const QString path = m_saveDialog1->selectedFiles().constFirst();
+    // Collected before the file is touched: a bad entry leaves an existing file as it was.
+    if (!CollectConfig(m_printerConfig)) return;
+    const int32_t unit = selectedUnit() == LengthUnit::Mm ? kUnitMm : kUnitInch;
+    if (SaveConfigFile(path, m_printerConfig, m_printerStatus, unit) != ConfigFileResult::Ok)
+        ShowLinkError(kFileOpenError, this);
+}
+
+void TFormMain::ButtonLoadClick() {
+    m_openDialog1->setNameFilter(QString::fromLatin1(kConfigFileFilter));
+    m_openDialog1->selectFile(QString());
+    if (m_openDialog1->exec() != QDialog::Accepted || m_openDialog1->selectedFiles().isEmpty()) return;
+    PrinterConfig config{};
+    PrinterStatus status{};
+    int32_t unit = kUnitInch;
+    switch (LoadConfigFile(m_openDialog1->selectedFiles().constFirst(), config, status, unit)) {
+    case ConfigFileResult::OpenError:
+        ShowLinkError(kFileOpenError, this);
+        return;
+    case ConfigFileResult::DataError:
+        MessageBox::plain(this, MessageBox::defaultTitle(), QString::fromLatin1(kFileDataError));
+        return;
+    case ConfigFileResult::Ok:
+        break;
+    }
+    // The unit first, so that the lengths are shown in the unit they were saved in.
+    setUnit(unit == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch);
+    m_printerConfig = config;
+    m_printerStatus = status;
+    ShowStatus(m_printerStatus);
+    ShowConfig(m_printerConfig);
+}
+
+void TFormMain::ButtonGetStatusClick() {
+    if (RunWithMainWindowDisabled(kOpQueryStatus, &m_printerStatus) == kLinkOk) ShowStatus(m_printerStatus);
+}
+
+void TFormMain::setUnit(LengthUnit unit) {
+    (unit == LengthUnit::Mm ? m_ui->RadioButtonUnitMm : m_ui->RadioButtonUnitInch)->setChecked(true);
+    RadioGroupUnitClick();
+}
+
+void TFormMain::RadioGroupUnitClick() {
+    // Only the labels change: the numbers in the edits are taken in the new unit next time.
+    const QString text = (selectedUnit() == LengthUnit::Mm ? m_ui->RadioButtonUnitMm : m_ui->RadioButtonUnitInch)->text();
+    for (int i = 1; i <= kUnitLabelCount; ++i)
+        if (auto* label = findChild<QLabel*>(QStringLiteral("LabelUnit%1").arg(i))) label->setText(text);
+}
+
+void TFormMain::ButtonInitialClick() {
+    if (!ConfirmPassword()) return;
+    RunWithMainWindowDisabled(kOpFactoryDefault);
 }
 
 void TFormMain::ButtonRestPrinterClick() {
     RunWithMainWindowDisabled(kOpResetPrinter);
+}
+
+void TFormMain::ButtonTestPaternClick() {
+    if (m_printerConfig.ConfigRead == 0) {
+        ShowLinkError(kReadConfigFirst, this);
+        return;
+    }
+    PrinterConfig panel = m_printerConfig;
+    if (!CollectConfig(panel)) return;
+    if (m_ui->EditWidth->text().isEmpty()) {
+        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Please Enter Paper Width"));
+        return;
+    }
+    if (m_ui->EditHeight->text().isEmpty()) {
+        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Please Enter Paper Height"));
+        return;
+    }
+    // The page is laid out for the printer as it was read, not for the typed values.
+    TestPageRequest request = TestPageRequestFromConfig(m_printerConfig);
+    RunWithMainWindowDisabled(kOpPrintTestPage, &request);
 }
 
 void TFormMain::ButtonSelfTestClick() {
@@ -198,6 +438,30 @@ void TFormMain::ButtonSelfTestClick() {
 
 void TFormMain::ButtonIgnoreAutoClick() {
     RunWithMainWindowDisabled(kOpIgnoreAutoBas);
+}
+
+void TFormMain::ButtonLineModeOutClick() {
+    RunWithMainWindowDisabled(kOpLeaveLineMode);
+}
+
+void TFormMain::ButtonPasswordClick() {
+    // Knowing the old password is the check here; the gate is not asked first.
+    char current[kPasswordBufferSize] = {};
+    if (RunWithMainWindowDisabled(kOpReadPassword, current) != kLinkOk) return;
+    const QByteArray before(current);
+    TFormPasswordSetup dialog(this);
+    dialog.prepare(dialogPosition(), before);
+    dialog.exec();
+    QByteArray after = dialog.password();
+    if (after == before) return;   // cancelled, or the same password again
+    RunWithMainWindowDisabled(kOpSendPassword, after.data());
+}
+
+void TFormMain::ScrollBar1Change(int position) {
+    m_ui->GroupBoxLanguage->move(m_ui->GroupBoxLanguage->x(), -position);
+    m_ui->GroupBoxInterFace->move(m_ui->GroupBoxInterFace->x(), -position);
+    m_ui->RadioGroupUnit->move(m_ui->RadioGroupUnit->x(), -position);
+    m_ui->PageControl1->move(m_ui->PageControl1->x(), kPageControlTop - position);
 }
 
 void TFormMain::Timer1Timer() {

@@ -2,17 +2,23 @@
 // The main window: the interface choice, the pages, the status bar, and the convention by
 // which every printer action runs with the window disabled.
 
+#include "config/config_text.h"
 #include "config/printer_config.h"
+#include "config/printer_status.h"
 #include "link/link_types.h"
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QButtonGroup;
+class QFileDialog;
 class QLabel;
 class QLocale;
 class QTimer;
@@ -29,7 +35,19 @@ struct StartOptions {
     InterfaceKind kind = InterfaceKind::Usb;
     QString host;      // empty: the default target, no host
     int port = 9100;   // TCP port of the target
+    // The screen the window is fitted to; the primary screen when not given.
+    std::optional<QSize> screenSize;
 };
+
+// How the window fits a screen: on a screen less than 768 pixels high it is 100 pixels
+// shorter and scrolls its content with ScrollBar1; otherwise the bar is hidden and the
+// window 20 pixels narrower. The window is centred.
+struct ScreenFit {
+    QSize clientSize;
+    bool scrollBarShown = false;
+    QPoint topLeft;
+};
+ScreenFit FitToScreen(const QSize& designedClient, const QRect& screen);
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -47,13 +65,28 @@ public:
     // the window as it is and returns kOperationBusy.
     int RunWithMainWindowDisabled(uint32_t code, void* data = nullptr, int32_t extra = 0);
 
+    // The password gate in front of every action that changes the printer: reads the
+    // printer's password and, when one is set, asks for it. True: go on.
+    bool ConfirmPassword();
+
+    // Fills the panel and the information box from config.
+    void ShowConfig(const PrinterConfig& config);
+    // Reads the panel into config. A text that is not a number shows its conversion message
+    // and gives false; the caller then stops.
+    bool CollectConfig(PrinterConfig& config);
+    void ShowStatus(const PrinterStatus& status);
+
     InterfaceKind selectedInterface() const;
+    LengthUnit selectedUnit() const;
     const SerialSettings& serialSettings() const { return m_serialSettings; }
     const ParallelPortName& parallelPortName() const { return m_parallelPortName; }
     const NetworkTarget& networkTarget() const { return m_networkTarget; }
-    // The configuration of the last successful read (cleared until there is one).
+    // The stored configuration: the last read, load or clear.
     const PrinterConfig& printerConfig() const { return m_printerConfig; }
+    const PrinterStatus& printerStatus() const { return m_printerStatus; }
     QString statusPanelText(int panel) const;
+    // The folder the program was started in: where the file dialogs begin.
+    const QString& startupDirectory() const { return m_startupDirectory; }
 
     // The clock of the status bar; the local clock unless replaced.
     void setClock(std::function<QDateTime()> clock);
@@ -62,27 +95,48 @@ public:
 
 public slots:
     void ComboBoxInterFaceChange(int index);
+    void ComboBoxLanguageChange(int index);
     void ButtonInterFaceClick();
-    void ButtonLineModeOutClick();
+    void ButtonReadClick();
+    void ButtonClearClick();
+    void ButtonConfigSetClick();
+    void ButtonSaveClick();
+    void ButtonLoadClick();
+    void ButtonGetStatusClick();
+    void RadioGroupUnitClick();
+    void ButtonInitialClick();
     void ButtonRestPrinterClick();
+    void ButtonTestPaternClick();
     void ButtonSelfTestClick();
     void ButtonIgnoreAutoClick();
+    void ButtonLineModeOutClick();
+    void ButtonPasswordClick();
+    void ScrollBar1Change(int position);
     void Timer1Timer();
 
 private:
+    void fitToScreen(const std::optional<QSize>& screenSize);
     void refreshInterfaceStatus();
     void makeFirstContact();
+    void setUnit(LengthUnit unit);
+    void ApplyLanguage();
+    QPoint dialogPosition() const;
 
     std::unique_ptr<Ui::TFormMain> m_ui;
     SerialSettings m_serialSettings;
     ParallelPortName m_parallelPortName;
     NetworkTarget m_networkTarget;
+    QString m_startupDirectory;
+    PrinterStatus m_printerStatus{};
     PrinterConfig m_printerConfig = [] {
         PrinterConfig config{};
         ClearConfig(config);
         return config;
     }();
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
+    QButtonGroup* m_unitGroup = nullptr;
+    QFileDialog* m_saveDialog1 = nullptr;
+    QFileDialog* m_openDialog1 = nullptr;
     QTimer* m_timer1 = nullptr;
     std::function<QDateTime()> m_clock;
 };

@@ -66,10 +66,10 @@ private slots:
 
     void startsWithoutPrinterSilently() {
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form;
+        TFormMain form({InterfaceKind::Usb, {}, 9100, QSize(1280, 1024)});
         QCOMPARE(answers.shown().size(), 0);
         QVERIFY(form.windowTitle().startsWith("LabelBench "));
-        QCOMPARE(form.size(), QSize(729, 577));
+        QCOMPARE(form.size(), QSize(709, 577));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(form.isEnabled());
@@ -98,7 +98,7 @@ private slots:
 
     void startOptionsSelectTheLink() {
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", ClosedPort()});
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", ClosedPort(), {}});
         QCOMPARE(form.selectedInterface(), InterfaceKind::Ethernet);
         QCOMPARE(Interfaces(form)->currentIndex(), 3);
         QVERIFY(Button(form, "ButtonInterFace")->isEnabled());
@@ -231,7 +231,7 @@ private slots:
         const quint16 port = ClosedPort();
         QVERIFY(port != 0);
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", port});
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", port, {}});
         QCOMPARE(answers.shown().size(), 0);
 
         QList<bool> enabledWhileShown;
@@ -245,7 +245,7 @@ private slots:
     void outOfLineModeOnLptNeedsNoReply() {
         lb::ScopedMessageBoxAnswers answers;
         lb::test::ScopedRecordingDevice device(InterfaceKind::Lpt);
-        TFormMain form({InterfaceKind::Lpt, {}, 9100});
+        TFormMain form({InterfaceKind::Lpt, {}, 9100, {}});
         device.log().events.clear();
         QTest::mouseClick(Button(form, "ButtonLineModeOut"), Qt::LeftButton);
         QCOMPARE(device.log().events, QStringList({"open", "write 1b5a0d0a", "close"}));

@@ -40,7 +40,7 @@ private slots:
         lb::sim::SimServer printer;
         QVERIFY(printer.start(0));
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port()});
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port(), {}});
         QVERIFY(printer.waitForClosedConnections(2, kWaitMs));
         const QList<QByteArray> transcripts = printer.transcripts();
         QVERIFY(transcripts.size() >= 2);
@@ -98,7 +98,7 @@ private slots:
         lb::sim::SimServer printer;
         QVERIFY(printer.start(0));
         lb::ScopedMessageBoxAnswers answers;
-        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port()});
+        TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port(), {}});
         // The first contact: link check, leave line mode, configuration read.
         QVERIFY(printer.waitForClosedConnections(3, kWaitMs));
         const int before = 3;
