@@ -10,8 +10,11 @@
 #include "link/link_error.h"
 #include "link/link_observer.h"
 #include "link/printer_link.h"
+#include "link/serial_port_settings.h"
+#include "link/usb_backend.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -29,9 +32,20 @@ const char* const kUsage =
     "  --interface usb|com|lpt|ethernet   the printer's interface (default usb)\n"
     "  --host HOST                        the printer's host name or address (selects ethernet)\n"
     "  --port N                           the printer's TCP port (default 9100)\n"
+    "  --com COMn|PATH                    serial port (COM1..COM30, or a device path; selects com)\n"
+    "  --baud N                           2400, 4800, 9600 (default), 19200, 38400, 57600, 115200\n"
+    "  --data-bits 7|8                    (default 8)\n"
+    "  --parity none|odd|even             (default none; odd is checked, even is not)\n"
+    "  --stop-bits 1|1.5|2                (default 1)\n"
+    "  --handshake none|rts|rts-cts       hardware handshake (default rts)\n"
+    "  --xonxoff                          XON/XOFF software handshake\n"
+    "  --lpt LPTn|PATH                    parallel port (LPT1..LPT4, or a device path; selects lpt)\n"
+    "  --usb-vid XXXX                     accept this USB vendor identifier instead of the\n"
+    "                                     product's (repeatable, at most two, tried in order)\n"
     "\n"
     "Commands:\n"
     "  check          open and close the link (is the printer there?)\n"
+    "  usb-list       list the USB devices present, with their names\n"
     "  line-mode-out  make the printer leave line mode\n"
     "  self-test      print the configuration page\n"
     "  reset          reset the printer\n"
@@ -65,6 +79,10 @@ struct CommandInfo {
 const std::map<QString, CommandInfo>& Commands() {
     static const std::map<QString, CommandInfo> commands = {
         {"check", {"check: opens the link to the printer and closes it again; nothing is sent.", 0}},
+        {"usb-list",
+         {"usb-list: prints one line per USB device present: its identity (usb#vid_xxxx&pid_yyyy#...),\n"
+          "a tab and its name. Devices whose vendor identifier is accepted are marked with '*'.",
+          0}},
         {"line-mode-out", {"line-mode-out: sends ESC Z CR LF, which makes the printer leave line mode.", 0}},
         {"self-test", {"self-test: sends SELFTEST; the printer prints its configuration page.", 0}},
         {"reset", {"reset: sends ESC ! R; the printer resets.", 0}},
@@ -164,7 +182,35 @@ struct Options {
     QString command;
     QStringList arguments;
     bool help = false;
+    // The serial and parallel settings start from the main window's defaults.
+    SerialSettings serial = DefaultSerialSettings();
+    bool comGiven = false;
+    ParallelPortName parallel = DefaultParallelPortName();
+    bool lptGiven = false;
+    QList<QByteArray> usbVendorIds;
 };
+
+// The index of text in a list of choices, or -1.
+int ChoiceIndex(const QString& text, const QStringList& choices) {
+    return int(choices.indexOf(text.toLower()));
+}
+
+// "COMn"/"LPTn" (any case) within 1..last, or an absolute device path that fits its field.
+// Returns the text to store, or an empty one when the name is refused.
+QByteArray PortField(const QString& text, const char* prefix, int last, std::size_t fieldSize) {
+    if (text.startsWith('/')) {
+        QByteArray path = QFile::encodeName(text);
+        // A long name (a /dev/serial/by-id link) may stand for a short one.
+        if (path.size() >= qsizetype(fieldSize)) {
+            const QString target = QFileInfo(text).canonicalFilePath();
+            if (!target.isEmpty()) path = QFile::encodeName(target);
+        }
+        if (path.size() >= qsizetype(fieldSize) || path.contains('\0')) return {};
+        return path;
+    }
+    const QByteArray name = text.toUpper().toLatin1();
+    return PortNumber(name.constData(), std::size_t(name.size()), prefix, last) > 0 ? name : QByteArray();
+}
 
 bool ParseInterface(const QString& text, InterfaceKind& kind) {
     static const std::map<QString, InterfaceKind> names = {{"usb", InterfaceKind::Usb},
@@ -211,13 +257,65 @@ QString ParseArguments(const QStringList& args, Options& o) {
             if (!value(v)) return "--port takes a number";
             o.port = v.toInt(&ok);
             if (!ok || o.port < 1 || o.port > 65535) return "--port takes a number from 1 to 65535";
+        } else if (a == "--com") {
+            const QByteArray field =
+                value(v) ? PortField(v, "COM", kSerialPortCount, sizeof o.serial.portName) : QByteArray();
+            if (field.isEmpty())
+                return QString("--com takes COM1 to COM%1 or a device path of at most %2 bytes")
+                    .arg(kSerialPortCount)
+                    .arg(sizeof o.serial.portName - 1);
+            CopyToField(o.serial.portName, field.constData(), std::size_t(field.size()));
+            o.comGiven = true;
+        } else if (a == "--baud") {
+            int index = -1;
+            if (value(v))
+                for (int k = 0; k < kSerialBaudRateCount; ++k)
+                    if (v == QString::number(kSerialBaudRates[k])) index = k;
+            if (index < 0) return "--baud takes 2400, 4800, 9600, 19200, 38400, 57600 or 115200";
+            o.serial.baudIndex = index;
+        } else if (a == "--data-bits") {
+            const int index = value(v) ? ChoiceIndex(v, {"7", "8"}) : -1;
+            if (index < 0) return "--data-bits takes 7 or 8";
+            o.serial.dataBitsIndex = index;
+        } else if (a == "--parity") {
+            const int index = value(v) ? ChoiceIndex(v, {"none", "odd", "even"}) : -1;
+            if (index < 0) return "--parity takes none, odd or even";
+            o.serial.parityIndex = index;
+        } else if (a == "--stop-bits") {
+            const int index = value(v) ? ChoiceIndex(v, {"1", "1.5", "2"}) : -1;
+            if (index < 0) return "--stop-bits takes 1, 1.5 or 2";
+            o.serial.stopBitsIndex = index;
+        } else if (a == "--handshake") {
+            const int index = value(v) ? ChoiceIndex(v, {"none", "rts", "rts-cts"}) : -1;
+            if (index < 0) return "--handshake takes none, rts or rts-cts";
+            o.serial.hardwareHandshakeIndex = index;
+        } else if (a == "--xonxoff") {
+            o.serial.softwareHandshakeIndex = 1;
+        } else if (a == "--lpt") {
+            const QByteArray field =
+                value(v) ? PortField(v, "LPT", 4, sizeof o.parallel.name) : QByteArray();
+            if (field.isEmpty()) return "--lpt takes LPT1 to LPT4 or a device path";
+            CopyToField(o.parallel.name, field.constData(), std::size_t(field.size()));
+            o.lptGiven = true;
+        } else if (a == "--usb-vid") {
+            const QByteArray id = value(v) ? v.toLower().toLatin1() : QByteArray();
+            if (!IsUsbVendorIdText(id)) return "--usb-vid takes four hexadecimal digits, such as 0a5f";
+            if (o.usbVendorIds.size() == 2) return "--usb-vid may be given at most twice";
+            o.usbVendorIds.append(id);
         } else if (a.startsWith("--")) {
             return "unknown option " + a;
         } else {
             o.command = a;
         }
     }
-    if (!o.host.isEmpty() && !o.kindGiven) o.kind = InterfaceKind::Ethernet;
+    // A link's own option alone selects that link, as --host does.
+    if (!o.kindGiven) {
+        const int given = int(!o.host.isEmpty()) + int(o.comGiven) + int(o.lptGiven);
+        if (given > 1) return "--host, --com and --lpt name different links: give --interface too";
+        if (!o.host.isEmpty()) o.kind = InterfaceKind::Ethernet;
+        if (o.comGiven) o.kind = InterfaceKind::Com;
+        if (o.lptGiven) o.kind = InterfaceKind::Lpt;
+    }
     return {};
 }
 
@@ -250,6 +348,23 @@ QString ParseCommandOptions(const QStringList& args, const QStringList& names,
         }
     }
     return {};
+}
+
+int RunUsbList(const CliStreams& s) {
+    UsbDeviceList& list = ProgramUsbDeviceList();
+    list.enumerate(CurrentUsbBackend());
+    const QList<QByteArray> accepted = AcceptedUsbVendorIds();
+    for (int i = 0; i < list.count(); ++i) {
+        bool mine = false;
+        for (const QByteArray& id : accepted)
+            mine = mine || UsbPathHasVendor(list.path(i), id);
+        *s.out << (mine ? "* " : "  ") << QString::fromLatin1(list.path(i)) << '\t' << list.displayName(i)
+               << '\n';
+    }
+    if (list.count() == 0) *s.err << "labelbench-cli: no USB device found\n";
+    s.out->flush();
+    s.err->flush();
+    return 0;
 }
 
 int RunStatus(InterfaceKind kind, const CliStreams& s) {
@@ -514,13 +629,18 @@ int RunCli(const QStringList& arguments, const CliStreams& s) {
     static SerialSettings serial = DefaultSerialSettings();
     static ParallelPortName parallel = DefaultParallelPortName();
     static NetworkTarget network = DefaultNetworkTarget();
+    serial = o.serial;
+    parallel = o.parallel;
     CopyToField(network.host, o.host.constData(), std::size_t(o.host.size()));
     network.port = o.port;
+    // Empty: the product's identifiers.
+    SetAcceptedUsbVendorIds(o.usbVendorIds);
     RegisterLinkSettings(&serial, &parallel, &network);
 
     ProgressBarObserver bar(s.err);
     ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
 
+    if (o.command == "usb-list") return RunUsbList(s);
     if (o.command == "status") return RunStatus(o.kind, s);
     if (o.command == "show-config") return RunShowConfig(configOptions, s);
     if (o.command == "read-config") return RunReadConfig(o.kind, configOptions, s);

@@ -15,6 +15,18 @@ struct LinkTiming {
     int tcpZeroSendAttempts = 3;
     int replyListPauseMs = 50;       // before each frame of a reply list
     int progressHidePauseMs = 200;   // before the progress window goes away
+    // A COM or USB chunk may take as long as the device needs to accept it, but not for
+    // ever: devicePerByteMs for each byte plus deviceBaseMs.
+    int devicePerByteMs = 10;
+    int deviceBaseMs = 3000;
+    // The parallel port writes a whole block at once; it fails when the device accepts no
+    // byte for this long (a printer out of paper holds the port indefinitely).
+    int parallelIdleMs = 3000;
+
+    int deviceWriteBoundMs(unsigned long bytes) const {
+        const unsigned long total = static_cast<unsigned long>(devicePerByteMs) * bytes + deviceBaseMs;
+        return total > 0x7fffffffUL ? 0x7fffffff : static_cast<int>(total);
+    }
 };
 
 const LinkTiming& CurrentLinkTiming();

@@ -43,7 +43,22 @@ int Index(InterfaceKind kind) {
 
 Transport& TransportFor(InterfaceKind kind) {
     auto& slot = State().transports[Index(kind)];
-    if (!slot) slot = kind == InterfaceKind::Ethernet ? MakeTcpTransport() : MakeAbsentTransport();
+    if (!slot) {
+        switch (kind) {
+        case InterfaceKind::Usb:
+            slot = MakeUsbTransport();
+            break;
+        case InterfaceKind::Com:
+            slot = MakeSerialTransport();
+            break;
+        case InterfaceKind::Lpt:
+            slot = MakeParallelTransport();
+            break;
+        case InterfaceKind::Ethernet:
+            slot = MakeTcpTransport();
+            break;
+        }
+    }
     return *slot;
 }
 

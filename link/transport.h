@@ -33,6 +33,9 @@ void SetTransport(InterfaceKind kind, std::unique_ptr<Transport> transport);
 
 // The built-in transports.
 std::unique_ptr<Transport> MakeTcpTransport();
+std::unique_ptr<Transport> MakeSerialTransport();     // COM: SerialSettings at every open
+std::unique_ptr<Transport> MakeParallelTransport();   // LPT: write-only, one write per block
+std::unique_ptr<Transport> MakeUsbTransport();        // USB: through CurrentUsbBackend()
 // A transport whose device is never present: every open fails.
 std::unique_ptr<Transport> MakeAbsentTransport();
 

@@ -1,10 +1,12 @@
 // labelbench-sim: the simulated printer on 127.0.0.1, for the demo and for trying LabelBench
 // without a printer. Runs until SIGTERM or SIGINT.
 
+#include "sim/pty_server.h"
 #include "sim/sim_server.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -71,8 +73,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption closeOption(QStringLiteral("close-after"),
                                          QStringLiteral("Close each connection after N commands."),
                                          QStringLiteral("N"));
+    const QCommandLineOption ptyOption(
+        QStringLiteral("pty"),
+        QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
     parser.addOptions({portOption, profileOption, transcriptOption, delayOption, segmentsOption, noiseOption,
-                       malformedOption, silentOption, closeOption});
+                       malformedOption, silentOption, closeOption, ptyOption});
     if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -131,6 +136,27 @@ int main(int argc, char** argv) {
         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);
         QCoreApplication::quit();
     });
+
+    if (parser.isSet(ptyOption)) {
+        lb::sim::PtyServer pty(profile, faults);
+        if (!pty.start()) return Fail(QStringLiteral("cannot create a pseudo-terminal"), 1);
+        std::printf("labelbench-sim serving %s\n", pty.slavePath().constData());
+        std::fflush(stdout);
+        const int result = QCoreApplication::exec();
+        pty.stop();
+        if (parser.isSet(transcriptOption)) {
+            QFile file(parser.value(transcriptOption));
+            const QByteArray bytes = pty.transcript();
+            if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+                file.write(QStringLiteral("=== labelbench-sim pseudo-terminal: %1 bytes ===\n")
+                               .arg(bytes.size())
+                               .toLatin1());
+                file.write(bytes);
+                file.write("\n");
+            }
+        }
+        return result;
+    }
 
     lb::sim::SimServer server(profile, faults);
     if (parser.isSet(transcriptOption)) server.setTranscriptFile(parser.value(transcriptOption));

@@ -12,6 +12,8 @@
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/printer_link.h"
+#include "link/ui/form_lpt_setup.h"
+#include "link/ui/form_rs232_setup.h"
 #include "link/ui/message_box.h"
 #include "link/ui/show_link_error.h"
 #include "ui_form_main.h"
@@ -321,9 +323,13 @@ void TFormMain::ButtonInterFaceClick() {
     case InterfaceKind::Ethernet:
         EditNetworkTarget(m_networkTarget, this);
         break;
-    case InterfaceKind::Com:   // the serial settings dialog comes with the serial link
-    case InterfaceKind::Lpt:   // the parallel port dialog comes with the parallel link
-    case InterfaceKind::Usb:
+    case InterfaceKind::Com:
+        EditSerialSettings(m_serialSettings, this);
+        break;
+    case InterfaceKind::Lpt:
+        EditParallelPortName(m_parallelPortName, this);
+        break;
+    case InterfaceKind::Usb:   // nothing to set up
         break;
     }
     refreshInterfaceStatus();

@@ -1,0 +1,173 @@
+// The COM link: a serial port opened and configured from SerialSettings at every open.
+
+#include "link/link_timing.h"
+#include "link/serial_port_settings.h"
+#include "link/transport.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <memory>
+
+#ifndef _WIN32
+#include <termios.h>
+#endif
+
+namespace lb {
+namespace {
+
+constexpr qint64 kQueueSize = 32768;
+
+QSerialPort::Parity QtParity(SerialPortSettings::Parity parity) {
+    switch (parity) {
+    case SerialPortSettings::Parity::Odd:
+        return QSerialPort::OddParity;
+    case SerialPortSettings::Parity::Even:
+        return QSerialPort::EvenParity;
+    case SerialPortSettings::Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits QtStopBits(SerialPortSettings::StopBits bits) {
+    switch (bits) {
+    case SerialPortSettings::StopBits::OneAndHalf:
+        return QSerialPort::OneAndHalfStop;
+    case SerialPortSettings::StopBits::Two:
+        return QSerialPort::TwoStop;
+    case SerialPortSettings::StopBits::One:
+        break;
+    }
+    return QSerialPort::OneStop;
+}
+
+// Qt has one flow-control mode per port. CTS output flow takes the hardware mode, in which
+// the driver also works RTS; XON/XOFF alone takes the software mode.
+QSerialPort::FlowControl QtFlowControl(const SerialPortSettings& p) {
+    if (p.ctsOutputFlow) return QSerialPort::HardwareControl;
+    if (p.xonXoff) return QSerialPort::SoftwareControl;
+    return QSerialPort::NoFlowControl;
+}
+
+#ifndef _WIN32
+// What Qt's settings cannot say: parity checking of received bytes, and XON/XOFF beside
+// hardware flow control. A line that refuses them is used as it is.
+void ApplyLineDetails(int fd, const SerialPortSettings& p) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return;
+    if (p.parityChecking) {
+        tio.c_iflag |= INPCK;
+        tio.c_iflag &= ~tcflag_t(IGNPAR);
+    } else {
+        tio.c_iflag &= ~tcflag_t(INPCK | PARMRK);
+    }
+    if (p.xonXoff)
+        tio.c_iflag |= IXON | IXOFF;
+    else
+        tio.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
+    ::tcsetattr(fd, TCSANOW, &tio);
+}
+#endif
+
+class SerialTransport final : public Transport {
+public:
+    LinkHandle open(const LinkSettingsView& settings) override {
+        close();
+        if (!settings.serial) return kNoLink;
+        const QByteArray device = SerialDevicePath(settings.serial->portName);
+        if (device.isEmpty()) return kNoLink;
+
+        m_port = std::make_unique<QSerialPort>();
+        m_port->setPortName(QString::fromLocal8Bit(device));
+        if (!m_port->open(QIODevice::ReadWrite)) {
+            close();
+            return kNoLink;
+        }
+        // The driver's queues cannot be sized here; Qt's read buffer stands in for the
+        // input queue.
+        m_port->setReadBufferSize(kQueueSize);
+        m_port->clear(QSerialPort::AllDirections);
+
+        // Settings the driver refuses are not fatal: the port keeps what it then has (a
+        // pseudo-terminal ignores the baud rate and refuses the modem lines).
+        const SerialPortSettings p = DeriveSerialPortSettings(*settings.serial);
+        m_port->setBaudRate(p.baudRate);
+        m_port->setDataBits(p.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
+        m_port->setParity(QtParity(p.parity));
+        m_port->setStopBits(QtStopBits(p.stopBits));
+        m_port->setFlowControl(QtFlowControl(p));
+#ifndef _WIN32
+        ApplyLineDetails(int(m_port->handle()), p);
+#endif
+        // DTR first, then RTS. Under hardware flow control the driver owns RTS.
+        if (p.dtr != LineControl::Disabled) m_port->setDataTerminalReady(true);
+        if (p.rts == LineControl::Enabled && QtFlowControl(p) != QSerialPort::HardwareControl)
+            m_port->setRequestToSend(true);
+        if (p.dtr == LineControl::Disabled) m_port->setDataTerminalReady(false);
+        if (p.rts == LineControl::Disabled) m_port->setRequestToSend(false);
+        m_port->clearError();
+
+        m_port->clear(QSerialPort::AllDirections);
+        // The system's handle of the port is the link handle.
+        return LinkHandle(m_port->handle());
+    }
+
+    void close() override {
+        if (!m_port) return;
+        m_port->close();
+        m_port.reset();
+    }
+
+    int64_t writeChunk(const uint8_t* bytes, uint32_t length) override {
+        if (!m_port || !m_port->isOpen()) return -1;
+        if (length == 0) return 0;
+        m_port->clearError();
+        if (m_port->write(reinterpret_cast<const char*>(bytes), length) != qint64(length)) return -1;
+        // The chunk must have left within 10 ms per byte plus 3000 ms.
+        QDeadlineTimer deadline(CurrentLinkTiming().deviceWriteBoundMs(length));
+        while (m_port->bytesToWrite() > 0) {
+            const qint64 left = deadline.remainingTime();
+            if (left == 0) break;
+            m_port->clearError();
+            if (!m_port->waitForBytesWritten(int(left)) && m_port->error() != QSerialPort::TimeoutError &&
+                m_port->error() != QSerialPort::NoError)
+                break;
+        }
+        const qint64 pending = m_port->bytesToWrite();
+        if (pending > 0) {
+            // What did not go out is dropped, so that nothing of it trails into a later write.
+            m_port->clear(QSerialPort::Output);
+            return int64_t(length) - pending;
+        }
+        return length;
+    }
+
+    uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
+        if (!m_port || !m_port->isOpen() || maxLength == 0) return 0;
+        if (m_port->bytesAvailable() == 0) {
+            // A time-out leaves a sticky error behind; the next wait must not see it.
+            m_port->clearError();
+            if (!m_port->waitForReadyRead(timeoutMs)) {
+                m_port->clearError();
+                return 0;
+            }
+        }
+        const qint64 got = m_port->read(reinterpret_cast<char*>(buffer), maxLength);
+        return got > 0 ? uint32_t(got) : 0;
+    }
+
+    ~SerialTransport() override {
+        close();
+    }
+
+private:
+    std::unique_ptr<QSerialPort> m_port;
+};
+
+}   // namespace
+
+std::unique_ptr<Transport> MakeSerialTransport() {
+    return std::make_unique<SerialTransport>();
+}
+
+}   // namespace lb
