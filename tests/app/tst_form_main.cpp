@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTcpServer>
@@ -161,10 +162,130 @@ private slots:
         form.Timer1Timer();
         QCOMPARE(form.statusPanelText(3), TFormMain::StatusClockText(when, QLocale::system()));
 
-        // Setup on COM or LPT opens nothing yet, and the panels stay as they are.
-        Interfaces(form)->setCurrentIndex(1);
+    }
+
+    // The length limits are for typing: a longer value from the printer is shown whole.
+    void lengthLimitsNeverCutAShownValue() {
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        auto* darkness = form.findChild<QLineEdit*>("EditDarknessZ");
+        QTest::keyClicks(darkness, "123");
+        QCOMPARE(darkness->text(), QString("12"));
+        QCOMPARE(form.findChild<QLineEdit*>("EditControlPrefixZ")->maxLength(), 1);
+
+        lb::PrinterConfig config = form.printerConfig();
+        config.ZLeftPosition = {1, -123456};
+        config.Speed = {1, 2.2f};
+        form.ShowConfig(config);
+        QCOMPARE(form.findChild<QLineEdit*>("EditLeftPositionZ")->text(), QString("-123456"));
+        QCOMPARE(form.findChild<QLineEdit*>("EditSpeed")->text(), QString("2.20000004768372"));
+        // Shown again, the value is collected unchanged.
+        lb::PrinterConfig back = form.printerConfig();
+        QVERIFY(form.CollectConfig(back));
+        QCOMPARE(back.ZLeftPosition.value, -123456);
+        QCOMPARE(back.Speed.value, 2.2f);
+    }
+
+    void lptDisablesStatusAndRead() {
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        QVERIFY(Button(form, "ButtonGetStatus")->isEnabled());
+        QVERIFY(Button(form, "ButtonRead")->isEnabled());
+        Interfaces(form)->setCurrentIndex(2);
+        QVERIFY(!Button(form, "ButtonGetStatus")->isEnabled());
+        QVERIFY(!Button(form, "ButtonRead")->isEnabled());
+        QVERIFY(Button(form, "ButtonConfigSet")->isEnabled());
+        Interfaces(form)->setCurrentIndex(3);
+        QVERIFY(Button(form, "ButtonGetStatus")->isEnabled());
+        QVERIFY(Button(form, "ButtonRead")->isEnabled());
+        // Run anyway, the status query gives 3 at once on the parallel port.
+        Interfaces(form)->setCurrentIndex(2);
+        QCOMPARE(form.RunWithMainWindowDisabled(lb::kOpQueryStatus, nullptr), int(lb::kDataReceivingError));
+    }
+
+    void screenFit_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("scrolls");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("1024x600") << QSize(1024, 600) << QSize(729, 477) << true << QPoint(147, 61);
+        QTest::newRow("1366x767") << QSize(1366, 767) << QSize(729, 477) << true << QPoint(318, 145);
+        QTest::newRow("1024x768") << QSize(1024, 768) << QSize(709, 577) << false << QPoint(157, 95);
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(709, 577) << false << QPoint(285, 223);
+        QTest::newRow("smaller than the window") << QSize(640, 400) << QSize(729, 477) << true << QPoint(-44, -38);
+    }
+    void screenFit() {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, client);
+        QFETCH(bool, scrolls);
+        QFETCH(QPoint, topLeft);
+        const lb::ScreenFit fit = lb::FitToScreen(QSize(729, 577), QRect(QPoint(0, 0), screen));
+        QCOMPARE(fit.clientSize, client);
+        QCOMPARE(fit.scrollBarShown, scrolls);
+        QCOMPARE(fit.topLeft, topLeft);
+
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Usb, {}, 9100, screen});
+        form.show();
+        QCOMPARE(form.size(), client);
+        auto* bar = form.findChild<QScrollBar*>("ScrollBar1");
+        QCOMPARE(bar->isVisible(), scrolls);
+        QCOMPARE(bar->isEnabled(), scrolls);
+        if (!scrolls) return;
+        QCOMPARE(bar->minimum(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        QCOMPARE(bar->x() + bar->width(), 729);
+        bar->setValue(100);
+        QCOMPARE(form.findChild<QWidget*>("PageControl1")->y(), -52);
+        QCOMPARE(form.findChild<QWidget*>("GroupBoxInterFace")->y(), -100);
+        QCOMPARE(form.findChild<QWidget*>("GroupBoxLanguage")->y(), -100);
+        QCOMPARE(form.findChild<QWidget*>("RadioGroupUnit")->y(), -100);
+        // Scrolled to the end, the bottom of the pages is in view above the status bar.
+        auto* pages = form.findChild<QWidget*>("PageControl1");
+        QVERIFY(pages->y() + pages->height() <= form.findChild<QWidget*>("StatusBar1")->y());
+        bar->setValue(0);
+        QCOMPARE(pages->y(), 48);
+    }
+
+    // Setup on COM and LPT edits the records in their dialogs; the panels follow after Set
+    // and stay as they were after Cancel.
+    void setupRefreshesThePanels_data() {
+        QTest::addColumn<int>("interfaceIndex");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("COM 115200, Set") << 1 << "ComboBoxBaudRate" << "115200" << "ButtonSet" << 1
+                                         << "COM1 115200,N,8,1 RTS ";
+        QTest::newRow("COM 115200, Cancel") << 1 << "ComboBoxBaudRate" << "115200" << "ButtonCancel" << 1
+                                            << "COM1 9600,N,8,1 RTS ";
+        QTest::newRow("LPT3, Set") << 2 << "ComboBoxLPT" << "LPT3" << "ButtonSet" << 0 << "LPT3";
+        QTest::newRow("LPT3, Cancel") << 2 << "ComboBoxLPT" << "LPT3" << "ButtonCancel" << 0 << "LPT1";
+    }
+    void setupRefreshesThePanels() {
+        QFETCH(int, interfaceIndex);
+        QFETCH(QString, list);
+        QFETCH(QString, item);
+        QFETCH(QString, button);
+        QFETCH(int, panel);
+        QFETCH(QString, expected);
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        Interfaces(form)->setCurrentIndex(interfaceIndex);
+        bool answered = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* combo = dialog->findChild<QComboBox*>(list);
+            QVERIFY(combo);
+            combo->setCurrentIndex(combo->findText(item));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+            answered = true;
+        });
         QTest::mouseClick(Button(form, "ButtonInterFace"), Qt::LeftButton);
-        QCOMPARE(form.statusPanelText(1), QString("COM1 9600,N,8,1 RTS "));
+        QVERIFY(answered);
+        QCOMPARE(form.statusPanelText(panel), expected);
     }
 
     void statusClockText_data() {

@@ -1,0 +1,2 @@
+# The panel's conversions, without widgets.
+labelbench_add_test(tst_config_panel SOURCES tst_config_panel.cpp LIBS labelbench_core)
