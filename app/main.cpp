@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QHostAddress>
+#include <QTimer>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -74,7 +75,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption demoOption(
         QStringLiteral("demo"),
         QStringLiteral("Talk to a simulated printer on 127.0.0.1 instead of a real one."));
-    parser.addOptions({interfaceOption, hostOption, portOption, demoOption});
+    // For timing the start: prints "shown" once the window is on screen, then quits.
+    const QCommandLineOption exitAfterShowOption(QStringLiteral("exit-after-show"),
+                                                 QStringLiteral("Quit as soon as the window is shown (for timing)."));
+    parser.addOptions({interfaceOption, hostOption, portOption, demoOption, exitAfterShowOption});
     if (!parser.parse(QApplication::arguments())) return UsageError(parser.errorText());
     if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(versionOption)) parser.showVersion();
@@ -131,6 +135,14 @@ int main(int argc, char** argv) {
     try {
         lb::TFormMain window(options);
         window.show();
+        if (parser.isSet(exitAfterShowOption)) {
+            // Queued behind the show and the first paint.
+            QTimer::singleShot(0, &app, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
         status = QApplication::exec();
     } catch (const std::exception& e) {
         lb::MessageBox::critical(nullptr, QString(), QString::fromLocal8Bit(e.what()));
