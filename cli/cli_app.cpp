@@ -540,13 +540,6 @@ int RunWriteConfig(InterfaceKind kind, const std::map<QString, QString>& options
 
 }   // namespace
 
-bool PasswordBytes(const QString& text, QByteArray& bytes) {
-    for (QChar c : text)
-        if (c.unicode() > 0xFF) return false;
-    bytes = text.toLatin1();
-    return true;
-}
-
 int CheckPasswordGate(InterfaceKind kind, const std::optional<QByteArray>& entry) {
     char password[kPasswordBufferSize];
     const int result = RunPrinterOperation(kOpReadPassword, kind, password, 0);

@@ -1,6 +1,7 @@
 #pragma once
 // labelbench-cli: the printer operations without a window.
 
+#include "config/password.h"
 #include "link/link_types.h"
 
 #include <QByteArray>
@@ -22,9 +23,9 @@ struct CliStreams {
     bool progressBar = false;   // draw a progress bar on err (stderr is a terminal)
 };
 
-// A password typed on the command line as the printer's 8-bit bytes (Latin-1). False when
-// the text holds a character outside Latin-1.
-bool PasswordBytes(const QString& text, QByteArray& bytes);
+// A password typed on the command line becomes the printer's 8-bit text with
+// lb::PasswordBytes (config/password.h).
+using lb::PasswordBytes;
 
 // The password gate for a command that changes the printer: reads the printer's password
 // and compares the --password entry (nullopt: not given). Returns 0 to go on,
