@@ -95,6 +95,18 @@ private slots:
         QCOMPARE(pages->tabText(3), QString("Command Tool"));
         QCOMPARE(pages->currentIndex(), 0);
         QCOMPARE(pages->y(), 48);
+
+        // The cleared configuration: every setting blank, the counters 0.
+        QCOMPARE(form.findChild<QLineEdit*>("EditWidth")->text(), QString());
+        QCOMPARE(form.findChild<QLineEdit*>("EditSpeed")->text(), QString());
+        QCOMPARE(form.findChild<QComboBox*>("ComboBoxMediaSensor")->currentIndex(), -1);
+        QCOMPARE(form.findChild<QComboBox*>("ComboBoxMediaSensor")->count(), 4);
+        QCOMPARE(form.findChild<QComboBox*>("ComboBoxMediaSensor")->itemText(0), QString());
+        QCOMPARE(form.findChild<QLineEdit*>("EditCuttingCounter")->text(), QString("0"));
+        QVERIFY(form.findChild<QLineEdit*>("EditDensityBase")->isHidden());
+        QCOMPARE(form.findChild<QTabWidget*>("PageControlConfig")->tabText(3), QString("Interface"));
+        QCOMPARE(Button(form, "ButtonRead")->text(), QString("Get"));
+        QCOMPARE(form.printerConfig().ConfigRead, uint8_t(0));
     }
 
     void startOptionsSelectTheLink() {
