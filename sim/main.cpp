@@ -54,6 +54,14 @@ int main(int argc, char** argv) {
                                         QStringLiteral("9100"));
     const QCommandLineOption profileOption(QStringLiteral("profile"), QStringLiteral("JSON printer profile."),
                                            QStringLiteral("FILE"));
+    const QCommandLineOption editionOption(
+        QStringLiteral("edition"),
+        QStringLiteral("A printer of this firmware edition (99, 100, 102, 103, 104 are shipped; others take the "
+                       "nearest one below)."),
+        QStringLiteral("N"));
+    const QCommandLineOption passwordOption(QStringLiteral("password"),
+                                            QStringLiteral("The printer's settings password."),
+                                            QStringLiteral("TEXT"));
     const QCommandLineOption transcriptOption(QStringLiteral("transcript"),
                                               QStringLiteral("Append every connection's bytes to FILE."),
                                               QStringLiteral("FILE"));
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
         QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
-    parser.addOptions({portOption, profileOption, transcriptOption, delayOption, segmentsOption, noiseOption,
+    parser.addOptions({portOption, profileOption, editionOption, passwordOption, transcriptOption, delayOption, segmentsOption, noiseOption,
                        malformedOption, silentOption, closeOption, ptyOption});
     if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) {
@@ -93,10 +101,28 @@ int main(int argc, char** argv) {
         return Fail(QStringLiteral("bad port %1").arg(parser.value(portOption)), kUsageError);
 
     lb::sim::Profile profile = lb::sim::Profile::Default();
+    if (parser.isSet(editionOption) && parser.isSet(profileOption))
+        return Fail(QStringLiteral("--edition and --profile both choose the printer; give one"), kUsageError);
+    if (parser.isSet(editionOption)) {
+        const int edition = parser.value(editionOption).toInt(&ok);
+        if (!ok || edition < 0)
+            return Fail(QStringLiteral("bad edition %1").arg(parser.value(editionOption)), kUsageError);
+        profile = lb::sim::Profile::ForEdition(edition);
+    }
     if (parser.isSet(profileOption)) {
         QString error;
         if (!lb::sim::Profile::LoadFromFile(parser.value(profileOption), profile, &error))
             return Fail(error, kUsageError);
+    }
+
+    if (parser.isSet(passwordOption)) {
+        const QString password = parser.value(passwordOption);
+        bool latin1 = true;
+        for (const QChar c : password)
+            latin1 = latin1 && c.unicode() <= 0xFF && c != u'"' && c != u'\r' && c != u'\n';
+        if (!latin1 || password.isEmpty())
+            return Fail(QStringLiteral("--password takes Latin-1 text without quotes or line breaks"), kUsageError);
+        profile.password = password.toLatin1();
     }
 
     lb::sim::Faults faults;

@@ -134,6 +134,16 @@ private slots:
         QCOMPARE(sim.terminate(), 0);
     }
 
+    void editionAndPasswordOptions() {
+        Simulator sim({QStringLiteral("--edition"), QStringLiteral("103"), QStringLiteral("--password"),
+                       QStringLiteral("Secret")});
+        const quint16 port = sim.waitForPort();
+        QVERIFY(port != 0);
+        QCOMPARE(Exchange(port, "DIAGNOSTIC REPORT EDITION\r\nDIAGNOSTIC REPORT PASSWORD\r\n", 17),
+                 QByteArray("{3|103}{6|Secret}"));
+        QCOMPARE(sim.terminate(), 0);
+    }
+
     void badUsage_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("unknown option") << QStringList{"--frobnicate"};
@@ -143,6 +153,9 @@ private slots:
         QTest::newRow("zero commands") << QStringList{"--close-after", "0"};
         QTest::newRow("missing profile") << QStringList{"--profile", "/nonexistent/p.json"};
         QTest::newRow("stray argument") << QStringList{"extra"};
+        QTest::newRow("bad edition") << QStringList{"--edition", "x"};
+        QTest::newRow("edition and profile") << QStringList{"--edition", "99", "--profile", "p.json"};
+        QTest::newRow("quote in password") << QStringList{"--password", "a\"b"};
     }
     void badUsage() {
         QFETCH(QStringList, args);
