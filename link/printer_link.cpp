@@ -229,9 +229,12 @@ bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint3
 bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,
                      uint32_t& length) {
     uint8_t byte = 0;
-    do {
+    uint32_t skipped = 0;
+    for (;;) {
         if (!ReadLinkByte(handle, kind, byte)) return false;
-    } while (byte != '{');
+        if (byte == '{') break;
+        if (++skipped > kMaxSkippedBeforeFrame) return false;
+    }
 
     // The length field: at most 31 digits. Collection stops after the 32nd, which then
     // fails the separator check below.
@@ -261,9 +264,18 @@ bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32
 
 bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length) {
     uint32_t n = 0;
+    uint32_t crs = 0;
     uint8_t byte = 0;
     while (ReadLinkByte(handle, kind, byte)) {
-        if (byte == '\r') continue;
+        if (byte == '\r') {
+            // Dropped, but counted (kReplyLineMaxCrs): endless CRs must not hold the read.
+            if (++crs > kReplyLineMaxCrs) {
+                buffer[n] = '\0';
+                length = n;
+                return false;
+            }
+            continue;
+        }
         if (byte == '\n') break;
         if (n == kReplyLineMax) {
             buffer[n] = '\0';

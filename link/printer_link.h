@@ -19,6 +19,13 @@ class ReceiveRing;
 constexpr uint32_t kReplyBufferSize = 1024;   // the usual report buffer
 constexpr uint32_t kReplyLineMax = 1024;      // longest reply line; its buffer holds one more
 constexpr int kMaxLengthDigits = 31;          // longest length field of a framed reply
+// CRs a reply line may carry besides its characters: one beside each character it may hold.
+// They are dropped, but counted, so that a peer sending CRs without end cannot hold a read
+// whose wait restarts with every byte; a line is at most 2 * kReplyLineMax bytes before LF.
+constexpr uint32_t kReplyLineMaxCrs = kReplyLineMax;
+// Bytes skipped ahead of a frame's opening brace before the reply is given up: an echo or
+// line noise passes, a peer that never sends a frame does not hold the read for ever.
+constexpr uint32_t kMaxSkippedBeforeFrame = 65536;
 
 // The main window's three settings records; read at every OpenLink.
 void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network);
@@ -35,11 +42,13 @@ inline bool WriteLink(LinkHandle handle, InterfaceKind kind, const QByteArray& b
 bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out);
 bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count);
 
-// One whole frame into buffer: at most capacity - 2 data bytes, followed by a NUL.
+// One whole frame into buffer: at most capacity - 2 data bytes, followed by a NUL. False
+// also when more than kMaxSkippedBeforeFrame bytes precede the opening brace.
 bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,
                      uint32_t& length);
 // One line, CRs dropped, up to LF or a read time-out. buffer holds at least kReplyLineMax + 1
-// bytes. False only when the line is longer than kReplyLineMax characters.
+// bytes. False only when the line is longer than kReplyLineMax characters or carries more
+// than kReplyLineMaxCrs CRs.
 bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length);
 
 // Writes the text up to its NUL. Returns 0 or kDataTransmissionError.

@@ -15,6 +15,12 @@ struct TransportScript {
     bool openFails = false;
     QList<QByteArray> segments;   // what successive fills may deliver, in order
     int failWriteAt = -1;         // index of the first writeChunk call that fails
+    // Once the segments are used up, fills repeat this pattern: a peer that never stops.
+    // It stops after repeatLimit bytes all the same, so that a reader without a bound
+    // fails its test instead of hanging it.
+    QByteArray repeat;
+    qsizetype repeatLimit = 0;
+    qsizetype delivered = 0;   // bytes handed out by fills
     int opens = 0;
     int closes = 0;
     int fills = 0;
@@ -42,12 +48,16 @@ public:
     }
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int) override {
         ++m_script->fills;
+        if (m_script->segments.isEmpty() && !m_script->repeat.isEmpty() &&
+            m_script->delivered < m_script->repeatLimit)
+            m_script->segments.append(m_script->repeat);
         if (m_script->segments.isEmpty()) return 0;   // the wait runs out
         QByteArray& front = m_script->segments.front();
         const uint32_t n = std::min<uint32_t>(maxLength, uint32_t(front.size()));
         std::memcpy(buffer, front.constData(), n);
         front.remove(0, int(n));
         if (front.isEmpty()) m_script->segments.pop_front();
+        m_script->delivered += n;
         return n;
     }
 

@@ -87,6 +87,10 @@ private slots:
         QTest::newRow("cut inside length") << QByteArray("{12") << 1024u << false << QByteArray();
         QTest::newRow("nothing") << QByteArray() << 1024u << false << QByteArray();
         QTest::newRow("only noise") << QByteArray("noise") << 1024u << false << QByteArray();
+        QTest::newRow("64 KiB of noise")
+            << (QByteArray(65536, 'n') + "{2|ok}") << 1024u << true << QByteArray("ok");
+        QTest::newRow("64 KiB + 1 of noise")
+            << (QByteArray(65537, 'n') + "{2|ok}") << 1024u << false << QByteArray();
         QTest::newRow("capacity 2 takes empty") << QByteArray("{0|}") << 2u << true << QByteArray();
         QTest::newRow("capacity 2 refuses 1") << QByteArray("{1|a}") << 2u << false << QByteArray();
     }
@@ -141,6 +145,11 @@ private slots:
         QTest::newRow("1024 plus CRs")
             << (QByteArray(1024, 'x') + QByteArray(5, '\r') + "\n") << true << QByteArray(1024, 'x');
         QTest::newRow("1025 characters") << (QByteArray(1025, 'x') + "\n") << false << QByteArray();
+        // A CR beside every character is still a line; CRs beyond that are not.
+        QTest::newRow("1024 characters, 1024 CRs")
+            << (QByteArray(1024, 'x') + QByteArray(1024, '\r') + "\n") << true << QByteArray(1024, 'x');
+        QTest::newRow("1 character, 2048 CRs")
+            << (QByteArray("x") + QByteArray(2048, '\r') + "\n") << false << QByteArray();
     }
 
     void replyLine() {
@@ -155,6 +164,40 @@ private slots:
         uint32_t length = 0;
         QCOMPARE(ReadReplyLine(h, InterfaceKind::Usb, buffer, length), ok);
         if (ok) QCOMPARE(QByteArray(buffer, int(length)), line);
+        CloseLink(InterfaceKind::Usb, h);
+    }
+
+    // A peer that never stops sending noise, or CRs, cannot hold a read: it fails once the
+    // bound is passed, long before the peer would stop.
+    void endlessStreamEnds_data() {
+        QTest::addColumn<bool>("line");
+        QTest::addColumn<QByteArray>("pattern");
+        QTest::addColumn<int>("bound");
+        QTest::newRow("noise before a frame")
+            << false << QByteArray("noise\r\n") << int(kMaxSkippedBeforeFrame);
+        QTest::newRow("CRs in a line")
+            << true << QByteArray(64, '\r') << int(kReplyLineMax + kReplyLineMaxCrs);
+    }
+
+    void endlessStreamEnds() {
+        QFETCH(bool, line);
+        QFETCH(QByteArray, pattern);
+        QFETCH(int, bound);
+        TransportScript script;
+        script.repeat = pattern;
+        script.repeatLimit = 16 * bound;
+        ScopedScriptedTransport t(InterfaceKind::Usb, &script);
+        const LinkHandle h = OpenLink(InterfaceKind::Usb);
+        char buffer[kReplyLineMax + 1];
+        uint32_t length = 0;
+        if (line) {
+            QVERIFY(!ReadReplyLine(h, InterfaceKind::Usb, buffer, length));
+        } else {
+            QCOMPARE(SendCommandReadReply(h, InterfaceKind::Usb, "DIAGNOSTIC REPORT DPI\r\n", buffer,
+                                          sizeof buffer, length),
+                     int(kDataReceivingError));
+        }
+        QVERIFY2(script.delivered <= bound + 64, qPrintable(QString::number(script.delivered)));
         CloseLink(InterfaceKind::Usb, h);
     }
 
