@@ -1,13 +1,14 @@
 #include "config/write_configuration.h"
 
 #include "config/printer_config.h"
+#include "link/command_format.h"
 #include "link/printer_link.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <optional>
-#include <string>
 
 namespace lb {
 
@@ -24,13 +25,9 @@ constexpr char kZFeedActions[] = {'F', 'C', 'L', 'N'};   // 1..4
 constexpr char kZPrintModes[] = {'T', 'P', 'C'};         // 1..3
 constexpr char kDControlCodes[] = {'S', '1', '2'};       // 1..3
 
-// printf into a buffer sized by a first measuring pass.
+// The command texts' printf conventions, without the desktop's locale.
 template <typename... Arguments> QByteArray Format(const char* format, Arguments... arguments) {
-    const int length = std::snprintf(nullptr, 0, format, arguments...);
-    if (length <= 0) return {};
-    std::string text(std::size_t(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, arguments...);
-    return QByteArray(text.data(), length);
+    return FormatCommand(format, {CommandArg(arguments)...});
 }
 
 // A length in dots divided by the resolution; nothing when the resolution is not usable
@@ -140,19 +137,15 @@ QList<QByteArray> CommonCommands(const PrinterConfig& c) {
     if (c.HeadSensor.present) out << Format("SET HEAD %s\r\n", OnOff(c.HeadSensor.value));
     if (c.Reprint.present) out << Format("SET REPRINT %s\r\n", OnOff(c.Reprint.value));
     if (c.MaxLength.present) out << Format("LIMITFEED %.2f dot\r\n", double(c.MaxLength.value));
-    // The intensity of the selected sensor goes out whether the panel marked it or not.
-    switch (c.SensorMode.value) {
-    case 0:
-        out << Format("SET GAP %d\r\n", c.GapInten.value);
-        break;
-    case 1:
-        out << Format("SET GAP %d\r\n", c.BlineInten.value);
-        break;
-    case 2:
-        out << Format("SET GAP %d\r\n", c.ContinuousInten.value);
-        break;
-    default:
-        break;
+    // The intensity of the selected sensor, only when both the mode and that intensity are
+    // known: a cleared record holds 0 in both, and "SET GAP 0" would overwrite the printer's
+    // real intensity and can break gap detection.
+    if (c.SensorMode.present) {
+        const IntItem* intensity = c.SensorMode.value == 0   ? &c.GapInten
+                                   : c.SensorMode.value == 1 ? &c.BlineInten
+                                   : c.SensorMode.value == 2 ? &c.ContinuousInten
+                                                             : nullptr;
+        if (intensity && intensity->present) out << Format("SET GAP %d\r\n", int32_t(intensity->value));
     }
     if (c.AutoThreshold.present)
         out << QByteArray(c.AutoThreshold.value != 0 ? "SET SENSOR_REF AUTO\r\n"
@@ -253,7 +246,58 @@ QByteArray DSettingsList(const PrinterConfig& c) {
     return list;
 }
 
+QString ConfigurationProblem(const PrinterConfig& c, int32_t page) {
+    auto tr = [](const char* text) { return QCoreApplication::translate("ConfigurationWriter", text); };
+    auto number = [&](const char* name, double value) -> QString {
+        if (std::isfinite(value) && std::fabs(value) <= kMaxCommandReal) return {};
+        return tr("%1 holds %2, which cannot be sent to the printer")
+            .arg(QLatin1String(name), QString::number(value));
+    };
+    auto unusable = [&](const char* name, const char* resolution) {
+        return tr("%1 cannot be converted for the printer: the resolution %2 is not usable")
+            .arg(QLatin1String(name), QLatin1String(resolution));
+    };
+    QString problem;
+    auto check = [&](const QString& p) {
+        if (problem.isEmpty()) problem = p;
+    };
+    if (page == kPageCommon) {
+        const bool inch = c.UnitIsInch == 1;
+        const float unit = inch ? c.Dpi : c.DotsPerMm;
+        const char* unitName = inch ? "Dpi" : "DotsPerMm";
+        // A length as its command carries it.
+        auto length = [&](const char* name, const FloatItem& item) {
+            if (const auto v = PerUnit(item.value, unit))
+                check(number(name, *v));
+            else
+                check(unusable(name, unitName));
+        };
+        if (c.Speed.present) check(number("Speed", double(c.Speed.value)));
+        if (c.PaperWidth.present && c.PaperHeight.present) {
+            length("PaperWidth", c.PaperWidth);
+            length("PaperHeight", c.PaperHeight);
+        }
+        if (c.SensorMode.present && (c.SensorMode.value == 0 || c.SensorMode.value == 1) &&
+            c.GapSize.present && c.GapOffset.present) {
+            length("GapSize", c.GapSize);
+            length("GapOffset", c.GapOffset);
+        }
+        if (c.MaxLength.present) check(number("MaxLength", double(c.MaxLength.value)));
+    } else if (page == kPageD) {
+        if (c.DPrintSpeed.present && !std::isfinite(c.DPrintSpeed.value))
+            check(number("DPrintSpeed", double(c.DPrintSpeed.value)));
+        for (const auto& [name, item] :
+             {std::pair<const char*, const IntItem*>{"DLabelWidth", &c.DLabelWidth},
+              {"DColumnOffset", &c.DColumnOffset},
+              {"DRowOffset", &c.DRowOffset}}) {
+            if (item->present && !Hundredths(item->value, c.Dpi)) check(unusable(name, "Dpi"));
+        }
+    }
+    return problem;
+}
+
 QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t page) {
+    if (!ConfigurationProblem(config, page).isEmpty()) return {};
     switch (page) {
     case kPageCommon:
         return CommonCommands(config);
@@ -270,6 +314,8 @@ QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t pag
 
 int WriteConfiguration(InterfaceKind kind, const PrinterConfig* config, int32_t page) {
     if (!config || page < kPageCommon || page > kPageInterface) return kUnknownError;
+    // A value the printer cannot be sent is refused before anything goes out.
+    if (!ConfigurationProblem(*config, page).isEmpty()) return kUnknownError;
     const QList<QByteArray> commands = ConfigurationCommands(*config, page);
     const LinkHandle handle = OpenLink(kind);
     if (handle == kNoLink) return kPortOpenError;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <array>
 
 namespace lb {
@@ -17,8 +18,18 @@ enum ConfigPage : int32_t { kPageCommon = 0, kPageZ = 1, kPageD = 2, kPageInterf
 inline constexpr std::array<const char*, 9> BaudRateCodes{"0",  "12", "24", "48", "96",
                                                           "19", "38", "56", "115"};
 
+// The largest real a command carries: beyond it a value comes from a damaged or crafted file
+// and would go out as a runaway number.
+constexpr double kMaxCommandReal = 1000000.0;
+
+// Why one page cannot be written as it stands, naming the item: a real that is not finite or
+// whose command number lies beyond +-kMaxCommandReal, or a length whose resolution is not
+// usable. Empty when the page can be written.
+QString ConfigurationProblem(const PrinterConfig& config, int32_t page);
+
 // The commands that write the present items of one page, in sending order; each entry is
-// one send. Empty for a page with nothing to write and for a page outside 0..3.
+// one send. Empty for a page with nothing to write, for a page outside 0..3 and for a page
+// with a ConfigurationProblem.
 QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t page);
 
 // The D emulation's settings list ("LW0400;PSY;"), empty when no item of it is present.
@@ -29,7 +40,7 @@ char DSpeedLetter(float speed);
 
 // Operation 4: sends the present items of one page of config as printer commands. No reply
 // is read. kUnknownError, without opening the link, for a missing record or a page outside
-// 0..3.
+// 0..3, and for a page with a ConfigurationProblem (nothing is sent).
 int WriteConfiguration(InterfaceKind kind, const PrinterConfig* config, int32_t page);
 
 }   // namespace lb

@@ -5,7 +5,8 @@ set -e
 packages="qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 qt6-translations-l10n libusb-1.0-0-dev ninja-build cmake g++ pkg-config"
 if [ "$1" = "--test" ]; then
-    packages="$packages socat xvfb xauth fonts-dejavu-core fonts-wqy-microhei"
+    # locales: the tests run the command builders under a decimal-comma locale.
+    packages="$packages socat xvfb xauth fonts-dejavu-core fonts-wqy-microhei locales"
 fi
 as_root=""
 [ "$(id -u)" -eq 0 ] || as_root="sudo"
@@ -16,4 +17,7 @@ done
 if [ -n "$missing" ]; then
     $as_root apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
+fi
+if [ "$1" = "--test" ] && ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    $as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
 fi

@@ -4,13 +4,17 @@
 #include "config/printer_config.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"
+#include "functions/test_page.h"
 #include "link/printer_link.h"
 #include "link/transport.h"
 #include "sim/in_process_transport.h"
 #include "tests/support/short_timing.h"
 
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 #include <functional>
+#include <string>
 
 using namespace lb;
 using lb::sim::Faults;
@@ -49,8 +53,6 @@ QByteArray ZFormat(const QByteArray& body) {
 QByteArray DThree(const QByteArray& body) {
     return "\x02" + body + "\r\r\n~" + body + "\r\r\n~" + body + "|\r\n";
 }
-// The intensity line the Common page always ends with for a cleared (gap) sensor mode.
-const QByteArray kGapIntensity0("SET GAP 0\r\n");
 
 }   // namespace
 
@@ -79,34 +81,33 @@ private slots:
             QTest::newRow(name) << page << setup << expected;
         };
         // Common page. A cleared record has sensor mode 0, so the gap intensity closes it.
-        row("common nothing present", kPageCommon, [](PrinterConfig&) {}, {kGapIntensity0});
+        row("common nothing present", kPageCommon, [](PrinterConfig&) {}, {});
         row("speed and density", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.Speed, 4.0f);
                 Set(c.Density, 12);
             },
-            {"SPEED 4.0\r\n", "DENSITY 12\r\n", kGapIntensity0});
+            {"SPEED 4.0\r\n", "DENSITY 12\r\n"});
         row("size inch", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.PaperWidth, 812.0f);
                 Set(c.PaperHeight, 406.0f);
             },
-            {"SIZE 4.00,2.00\r\n", kGapIntensity0});
+            {"SIZE 4.00,2.00\r\n"});
         row("size mm", kPageCommon,
             [](PrinterConfig& c) {
                 c.UnitIsInch = 0;
                 Set(c.PaperWidth, 812.0f);
                 Set(c.PaperHeight, 406.0f);
             },
-            {"SIZE 101.50 mm,50.75 mm\r\n", kGapIntensity0});
-        row("width without height", kPageCommon, [](PrinterConfig& c) { Set(c.PaperWidth, 812.0f); },
-            {kGapIntensity0});
+            {"SIZE 101.50 mm,50.75 mm\r\n"});
+        row("width without height", kPageCommon, [](PrinterConfig& c) { Set(c.PaperWidth, 812.0f); }, {});
         row("gap inch", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.SensorMode, 0);
                 Set(c.GapSize, 24.0f);
                 Set(c.GapOffset, 0.0f);
-                c.GapInten.value = 5;
+                Set(c.GapInten, 5);
             },
             {"GAP 0.12,0.00\r\n", "SET GAP 5\r\n"});
         row("black line mm", kPageCommon,
@@ -115,67 +116,73 @@ private slots:
                 Set(c.SensorMode, 1);
                 Set(c.GapSize, 24.0f);
                 Set(c.GapOffset, 8.0f);
-                c.BlineInten.value = 6;
+                Set(c.BlineInten, 6);
             },
             {"BLINE 3.00 mm,1.00 mm\r\n", "SET GAP 6\r\n"});
         row("black line without offset", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.SensorMode, 1);
                 Set(c.GapSize, 24.0f);
-                c.BlineInten.value = 6;
+                Set(c.BlineInten, 6);
             },
             {"SET GAP 6\r\n"});
         row("continuous", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.SensorMode, 2);
                 Set(c.Speed, 3.0f);
-                c.ContinuousInten.value = 4;
-                c.GapInten.value = 9;
+                Set(c.ContinuousInten, 4);
+                Set(c.GapInten, 9);
             },
             {"SPEED 3.0\r\n", "GAP 0,0\r\n", "SET GAP 4\r\n"});
+        // A cleared record holds 0 in the mode and the intensities: nothing of them is sent.
+        row("intensity without its mode", kPageCommon, [](PrinterConfig& c) { Set(c.GapInten, 7); }, {});
+        row("mode without its intensity", kPageCommon,
+            [](PrinterConfig& c) {
+                Set(c.SensorMode, 2);
+                Set(c.GapInten, 7);
+            },
+            {"GAP 0,0\r\n"});
         row("sensor mode beyond the table", kPageCommon, [](PrinterConfig& c) { Set(c.SensorMode, 3); }, {});
         row("print out off", kPageCommon, [](PrinterConfig& c) { Set(c.PrintOut, 0); },
-            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n", kGapIntensity0});
+            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n"});
         row("print out tear", kPageCommon, [](PrinterConfig& c) { Set(c.PrintOut, 1); },
-            {"SET TEAR ON\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n", kGapIntensity0});
+            {"SET TEAR ON\r\nSET PEEL OFF\r\nSET CUTTER OFF\r\n"});
         row("print out peel", kPageCommon, [](PrinterConfig& c) { Set(c.PrintOut, 2); },
-            {"SET TEAR OFF\r\nSET PEEL ON\r\nSET CUTTER OFF\r\n", kGapIntensity0});
+            {"SET TEAR OFF\r\nSET PEEL ON\r\nSET CUTTER OFF\r\n"});
         row("cutter pieces", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.PrintOut, 3);
                 Set(c.CutterPiece, 5);
             },
-            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 5\r\n", kGapIntensity0});
+            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 5\r\n"});
         row("cutter pieces absent", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.PrintOut, 3);
                 c.CutterPiece.value = 5;
             },
-            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 1\r\n", kGapIntensity0});
+            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 1\r\n"});
         row("cutter pieces 0", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.PrintOut, 3);
                 Set(c.CutterPiece, 0);
             },
-            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 1\r\n", kGapIntensity0});
+            {"SET TEAR OFF\r\nSET PEEL OFF\r\nSET CUTTER 1\r\n"});
         row("reference and direction", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.ReferenceX, 10);
                 Set(c.ReferenceY, -20);
                 Set(c.Direction, 1);
             },
-            {"REFERENCE 10,-20\r\n", "DIRECTION 1\r\n", kGapIntensity0});
+            {"REFERENCE 10,-20\r\n", "DIRECTION 1\r\n"});
         row("direction and mirror", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.Direction, 0);
                 Set(c.Mirror, 1);
                 Set(c.Offset, -3);
             },
-            {"DIRECTION 0,1\r\n", "OFFSET -3 dot\r\n", kGapIntensity0});
-        row("only shift y", kPageCommon, [](PrinterConfig& c) { Set(c.ShiftY, -5); },
-            {"SHIFT -5\r\n", kGapIntensity0});
-        row("only shift x", kPageCommon, [](PrinterConfig& c) { Set(c.ShiftX, 3); },
-            {"SHIFT 3,0\r\n", kGapIntensity0});
+            {"DIRECTION 0,1\r\n", "OFFSET -3 dot\r\n"});
+        row("only shift y", kPageCommon, [](PrinterConfig& c) { Set(c.ShiftY, -5); }, {"SHIFT -5\r\n"});
+        row("only shift x", kPageCommon, [](PrinterConfig& c) { Set(c.ShiftX, 3); }, {"SHIFT 3,0\r\n"});
         row("switches", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.Ribbon, 2);
@@ -186,7 +193,7 @@ private slots:
                 Set(c.AutoThreshold, 0);
             },
             {"SET RIBBON ON\r\n", "SET RIBBONEND OFF\r\n", "SET ENCODER ON\r\n", "SET HEAD OFF\r\n",
-             "SET REPRINT ON\r\n", kGapIntensity0, "SET SENSOR_REF MANUAL\r\n"});
+             "SET REPRINT ON\r\n", "SET SENSOR_REF MANUAL\r\n"});
         row("tables and limit feed", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.CodePage, 35);
@@ -194,21 +201,21 @@ private slots:
                 Set(c.MaxLength, 2030.0f);
                 Set(c.AutoThreshold, 1);
             },
-            {"CODEPAGE 8859-15\r\n", "COUNTRY 001\r\n", "LIMITFEED 2030.00 dot\r\n", kGapIntensity0,
+            {"CODEPAGE 8859-15\r\n", "COUNTRY 001\r\n", "LIMITFEED 2030.00 dot\r\n",
              "SET SENSOR_REF AUTO\r\n"});
         row("unknown table texts", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.CodePage, 36);
                 Set(c.Country, 22);
             },
-            {kGapIntensity0});
+            {});
         row("no resolution", kPageCommon,
             [](PrinterConfig& c) {
                 c.Dpi = 0.0f;
                 Set(c.PaperWidth, 812.0f);
                 Set(c.PaperHeight, 406.0f);
             },
-            {kGapIntensity0});
+            {});
         row("common ignores other pages", kPageCommon,
             [](PrinterConfig& c) {
                 Set(c.ZDarkness, 15);
@@ -218,7 +225,7 @@ private slots:
                 Set(c.Parity, 0);
                 Set(c.StopBits, 0);
             },
-            {kGapIntensity0});
+            {});
 
         // Z page.
         row("z nothing present", kPageZ, [](PrinterConfig&) {}, {});
@@ -416,6 +423,129 @@ private slots:
         const PrinterConfig c = Cleared();
         QCOMPARE(WriteConfiguration(InterfaceKind::Usb, withRecord ? &c : nullptr, page), int(kUnknownError));
         QCOMPARE(stats.opens, 0);
+    }
+
+    // A damaged or crafted file's reals never reach the printer as "nan", "inf" or a
+    // runaway number: the page is refused, naming the item, and nothing is opened.
+    void refusesUnsendableValues_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("item");
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        const float inf = std::numeric_limits<float>::infinity();
+        auto row = [](const char* name, int page, Setup setup, const char* item) {
+            QTest::newRow(name) << page << setup << QString(item);
+        };
+        row(
+            "speed nan", kPageCommon, [=](PrinterConfig& c) { Set(c.Speed, nan); }, "Speed");
+        row(
+            "speed of 39 digits", kPageCommon, [](PrinterConfig& c) { Set(c.Speed, 3.0e38f); }, "Speed");
+        row(
+            "width inf", kPageCommon,
+            [=](PrinterConfig& c) {
+                Set(c.PaperWidth, inf);
+                Set(c.PaperHeight, 406.0f);
+            },
+            "PaperWidth");
+        row(
+            "height beyond a million inch", kPageCommon,
+            [](PrinterConfig& c) {
+                Set(c.PaperWidth, 812.0f);
+                Set(c.PaperHeight, 1.0e12f);
+            },
+            "PaperHeight");
+        row(
+            "gap offset nan", kPageCommon,
+            [=](PrinterConfig& c) {
+                Set(c.SensorMode, 0);
+                Set(c.GapSize, 24.0f);
+                Set(c.GapOffset, nan);
+            },
+            "GapOffset");
+        row(
+            "limit feed -inf", kPageCommon, [=](PrinterConfig& c) { Set(c.MaxLength, -inf); }, "MaxLength");
+        row(
+            "size without resolution", kPageCommon,
+            [](PrinterConfig& c) {
+                c.Dpi = 0.0f;
+                Set(c.PaperWidth, 812.0f);
+                Set(c.PaperHeight, 406.0f);
+            },
+            "PaperWidth");
+        row(
+            "d speed nan", kPageD, [=](PrinterConfig& c) { Set(c.DPrintSpeed, nan); }, "DPrintSpeed");
+        row(
+            "d width without resolution", kPageD,
+            [=](PrinterConfig& c) {
+                c.Dpi = nan;
+                Set(c.DLabelWidth, 812);
+            },
+            "DLabelWidth");
+    }
+    void refusesUnsendableValues() {
+        QFETCH(int, page);
+        QFETCH(Setup, setup);
+        QFETCH(QString, item);
+        PrinterConfig c = Cleared();
+        Set(c.Density, 8);   // a sendable item beside it is not sent either
+        Set(c.DHeat, 5);
+        setup(c);
+        const QString problem = ConfigurationProblem(c, page);
+        QVERIFY2(problem.startsWith(item + ' '), qPrintable(problem));
+        QVERIFY(ConfigurationCommands(c, page).isEmpty());
+        SimulatedPrinter printer;
+        InProcessStats stats;
+        SetTransport(InterfaceKind::Usb, MakeInProcessTransport(&printer, {}, &stats));
+        QCOMPARE(WriteConfiguration(InterfaceKind::Usb, &c, page), int(kUnknownError));
+        QCOMPARE(stats.opens, 0);
+    }
+    void acceptsLargeSendableValues() {
+        PrinterConfig c = Cleared();
+        Set(c.MaxLength, 1000000.0f);
+        QVERIFY(ConfigurationProblem(c, kPageCommon).isEmpty());
+        QCOMPARE(ConfigurationCommands(c, kPageCommon), Commands{"LIMITFEED 1000000.00 dot\r\n"});
+    }
+
+    // The printer reads "4.0", never "4,0": the commands are the same bytes whatever the
+    // desktop's locale, here one with a decimal comma set in-process.
+    void commandsIgnoreTheLocale() {
+        PrinterConfig c = Cleared();
+        Set(c.Speed, 4.0f);
+        Set(c.PaperWidth, 812.0f);
+        Set(c.PaperHeight, 406.0f);
+        Set(c.SensorMode, 0);
+        Set(c.GapSize, 24.0f);
+        Set(c.GapOffset, 0.0f);
+        Set(c.GapInten, 5);
+        Set(c.MaxLength, 2030.5f);
+        Set(c.ZTearOff, -5);
+        Set(c.DPrintSpeed, 2.5f);
+        Set(c.DLabelWidth, 812);
+        const TestPageRequest request{8.0f, 101.5f, 50.75f};
+        auto everything = [&] {
+            QList<QByteArray> all;
+            for (int unit : {1, 0}) {
+                c.UnitIsInch = uint8_t(unit);
+                for (int page = kPageCommon; page <= kPageInterface; ++page)
+                    all += ConfigurationCommands(c, page);
+            }
+            all << TestPageText(request);
+            return all;
+        };
+        const QList<QByteArray> inC = everything();
+        QVERIFY(inC.contains("SPEED 4.0\r\n"));
+        QVERIFY(inC.contains("SIZE 4.00,2.00\r\n"));
+        QVERIFY(inC.contains("GAP 0.12,0.00\r\n"));
+
+        const std::string saved = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            QFAIL("the de_DE.UTF-8 locale is missing: packaging/install-build-deps.sh --test generates it");
+        char probe[16];
+        std::snprintf(probe, sizeof probe, "%.1f", 4.0);
+        const QList<QByteArray> inGerman = everything();
+        std::setlocale(LC_ALL, saved.c_str());
+        QCOMPARE(QByteArray(probe), QByteArray("4,0"));   // the locale does write a comma
+        QCOMPARE(inGerman, inC);
     }
 
     void openFails() {
