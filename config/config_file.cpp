@@ -1,7 +1,8 @@
 #include "config/config_file.h"
 
+#include "link/save_file.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 namespace lb {
@@ -29,14 +30,8 @@ bool ParseConfigFile(const QByteArray& data, PrinterConfig& config, PrinterStatu
 
 ConfigFileResult SaveConfigFile(const QString& path, const PrinterConfig& config, const PrinterStatus& status,
                                 int32_t unit) {
-    const QByteArray image = BuildConfigFile(config, status, unit);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return ConfigFileResult::OpenError;
-    if (file.write(image) != image.size()) {
-        file.cancelWriting();
-        return ConfigFileResult::OpenError;
-    }
-    return file.commit() ? ConfigFileResult::Ok : ConfigFileResult::OpenError;
+    return SaveFileChecked(path, BuildConfigFile(config, status, unit)) ? ConfigFileResult::Ok
+                                                                        : ConfigFileResult::OpenError;
 }
 
 ConfigFileResult LoadConfigFile(const QString& path, PrinterConfig& config, PrinterStatus& status,

@@ -9,6 +9,7 @@
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
 #include "tests/support/cli_run.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/short_timing.h"
 
 #include <QJsonDocument>
@@ -279,6 +280,26 @@ private slots:
         QVERIFY(r.exitCode == kDataTransmissionError || r.exitCode == kDataReceivingError);
         QVERIFY(!QFile::exists(path));
         QCOMPARE(r.out, QString());
+    }
+
+    // A disk that fills while the file is written: exit 4, and the old file is as it was.
+    void saveOnAFullDisk() {
+        SimServer server(sim::Profile::ForEdition(104));
+        QVERIFY(server.start());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cfg.dcf");
+        const QByteArray old = BuildConfigFile(Sample(), PrinterStatus{}, kUnitMm);
+        WriteFile(path, old);
+        Run r;
+        {
+            test::ScopedFileSizeLimit full(100);
+            QVERIFY(full.active());
+            r = RunWith(Link(server.port()) << "read-config"
+                                            << "--save" << path);
+        }
+        QCOMPARE(r.exitCode, int(kFileOpenError));
+        QVERIFY(r.err.startsWith(LinkErrorTextEnglish(kFileOpenError) + "\n"));
+        QCOMPARE(ReadFile(path), old);
     }
 
     void saveToUnwritablePath() {

@@ -1,0 +1,60 @@
+#include "link/save_file.h"
+
+#include <QSaveFile>
+
+namespace lb {
+
+CheckedSaveFile::CheckedSaveFile(const QString& path) : m_file(std::make_unique<QSaveFile>(path)) {}
+
+CheckedSaveFile::~CheckedSaveFile() {
+    if (m_file->isOpen()) m_file->cancelWriting();
+}
+
+bool CheckedSaveFile::open() {
+    // Unbuffered: a failing write is seen at the write, not later inside commit(), where
+    // Qt would still rename a short temporary file over the target.
+    if (m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return true;
+    m_failed = true;
+    m_error = m_file->errorString();
+    return false;
+}
+
+bool CheckedSaveFile::write(const char* data, qint64 length) {
+    if (m_failed || !m_file->isOpen()) return false;
+    if (length <= 0) return true;
+    if (m_file->write(data, length) == length && m_file->error() == QFileDevice::NoError) return true;
+    m_failed = true;
+    m_error = m_file->errorString();
+    m_file->cancelWriting();
+    return false;
+}
+
+bool CheckedSaveFile::commit() {
+    if (m_failed || !m_file->isOpen()) {
+        if (m_file->isOpen()) m_file->cancelWriting();
+        return false;
+    }
+    if (!m_file->flush() || m_file->error() != QFileDevice::NoError) {
+        m_failed = true;
+        m_error = m_file->errorString();
+        m_file->cancelWriting();
+        return false;
+    }
+    if (m_file->commit()) return true;
+    m_failed = true;
+    m_error = m_file->errorString();
+    return false;
+}
+
+QString CheckedSaveFile::errorString() const {
+    return m_error;
+}
+
+bool SaveFileChecked(const QString& path, const QByteArray& data, QString* error) {
+    CheckedSaveFile file(path);
+    const bool ok = file.open() && file.write(data) && file.commit();
+    if (!ok && error) *error = file.errorString();
+    return ok;
+}
+
+}   // namespace lb
