@@ -13,6 +13,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 using namespace lb;
 using lb::sim::Profile;
@@ -123,6 +124,21 @@ private slots:
         QTest::newRow("no page") << good << QStringList{} << cli::kExitUsage;
         QTest::newRow("bad page") << good << QStringList{"--page", "x"} << cli::kExitUsage;
         QTest::newRow("stray argument") << good << QStringList{"--page", "z", "again"} << cli::kExitUsage;
+        // Values no command can carry: "SPEED nan", "SIZE inf,2.00", a 39-digit speed.
+        auto withItem = [&](auto set) {
+            PrinterConfig c = config;
+            set(c);
+            return BuildConfigFile(c, PrinterStatus{}, 0);
+        };
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("speed nan") << withItem([&](PrinterConfig& c) { c.Speed = {1, nan}; })
+                                   << QStringList{"--page", "common"} << cli::kExitUsage;
+        QTest::newRow("width inf") << withItem([](PrinterConfig& c) {
+            c.PaperWidth = {1, std::numeric_limits<float>::infinity()};
+            c.PaperHeight = {1, 400.0f};
+        }) << QStringList{"--page", "common"} << cli::kExitUsage;
+        QTest::newRow("speed of 39 digits") << withItem([](PrinterConfig& c) { c.Speed = {1, 3.0e38f}; })
+                                            << QStringList{"--page", "common"} << cli::kExitUsage;
     }
 
     void writeConfigRefusesBadInput() {
@@ -136,8 +152,12 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(fileBytes);
         f.close();
-        QCOMPARE(RunWith(link(server) << "write-config" << file << args), exitCode);
+        QString err;
+        QCOMPARE(RunWith(link(server) << "write-config" << file << args, &err), exitCode);
         QCOMPARE(server.connectionCount(), 0);   // the printer was never contacted
+        if (QTest::currentDataTag() == QByteArray("speed nan"))
+            QCOMPARE(err, QString("labelbench-cli: Speed holds nan, which cannot be sent to the printer; "
+                                  "nothing was sent\n"));
     }
 
     void writeConfigBehindAPassword() {
