@@ -331,9 +331,6 @@ int Usage(const CliStreams& s, const QString& message) {
     return kExitUsage;
 }
 
-// The options of one command: "--name VALUE" pairs and --help. Returns what was wrong, or
-// an empty text.
-QString ParseCommandOptions(const QStringList& args, const QStringList& names,
 // Input that cannot be used, such as a file's value the printer cannot be sent.
 int BadInput(const CliStreams& s, const QString& message) {
     *s.err << "labelbench-cli: " << message << "; nothing was sent\n";
@@ -341,6 +338,9 @@ int BadInput(const CliStreams& s, const QString& message) {
     return kExitUsage;
 }
 
+// The options of one command: "--name VALUE" pairs and --help. Returns what was wrong, or
+// an empty text.
+QString ParseCommandOptions(const QStringList& args, const QStringList& names,
                             std::map<QString, QString>& values, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -540,12 +540,12 @@ int RunWriteConfig(InterfaceKind kind, const std::map<QString, QString>& options
         return kExitUsage;
     case ConfigFileResult::Ok: break;
     }
-    return RunGated(kind, options, s, [&] {
-        return RunPrinterOperation(kOpWriteConfiguration, kind, &config, pageIt->second);
-    });
     // A damaged or crafted file's value is refused before the printer is asked anything.
     const QString problem = ConfigurationProblem(config, pageIt->second);
     if (!problem.isEmpty()) return BadInput(s, problem);
+    return RunGated(kind, options, s, [&] {
+        return RunPrinterOperation(kOpWriteConfiguration, kind, &config, pageIt->second);
+    });
 }
 
 }   // namespace
