@@ -357,6 +357,22 @@ QString ParseCommandOptions(const QStringList& args, const QStringList& names,
     return {};
 }
 
+// A text from a file, a printer or a device as a terminal line: control characters (C0, DEL
+// and C1) are shown escaped, so a crafted text can neither forge lines nor reach the terminal
+// as an escape sequence.
+QString Printable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            out += QStringLiteral("\\x%1").arg(unsigned(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 int RunUsbList(const CliStreams& s) {
     UsbDeviceList& list = ProgramUsbDeviceList();
     list.enumerate(CurrentUsbBackend());
@@ -365,8 +381,8 @@ int RunUsbList(const CliStreams& s) {
         bool mine = false;
         for (const QByteArray& id : accepted)
             mine = mine || UsbPathHasVendor(list.path(i), id);
-        *s.out << (mine ? "* " : "  ") << QString::fromLatin1(list.path(i)) << '\t' << list.displayName(i)
-               << '\n';
+        *s.out << (mine ? "* " : "  ") << Printable(QString::fromLatin1(list.path(i))) << '\t'
+               << Printable(list.displayName(i)) << '\n';
     }
     if (list.count() == 0) *s.err << "labelbench-cli: no USB device found\n";
     s.out->flush();
@@ -473,9 +489,9 @@ void PrintConfig(const PrinterConfig& config, LengthUnit unit, bool json, const 
         *s.out << "Unit: " << (unit == LengthUnit::Inch ? "inch" : "mm") << '\n';
         if (status) *s.out << "Status: " << StatusText(*status) << '\n';
         for (const ConfigTextRow& row : ConfigInformationRows(config))
-            *s.out << row.name << ": " << row.text << '\n';
+            *s.out << row.name << ": " << Printable(row.text) << '\n';
         for (const ConfigTextRow& row : ConfigItemRows(config, unit))
-            *s.out << row.name << ": " << row.text << '\n';
+            *s.out << row.name << ": " << Printable(row.text) << '\n';
     }
     s.out->flush();
 }

@@ -107,6 +107,24 @@ private slots:
         QVERIFY(!r.out.contains("Density:"));
     }
 
+    // A crafted file cannot forge lines or send escape sequences to the terminal.
+    void showConfigEscapesControlCharacters() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("crafted.dcf");
+        PrinterConfig c = Sample();
+        const char version[] = "V1\r\nStatus: Ready\x1b[2J\x7f\x9b";
+        std::memcpy(c.Version, version, sizeof version);
+        c.ZControlPrefix = {1, '\n'};
+        QCOMPARE(SaveConfigFile(path, c, PrinterStatus{}, kUnitInch), ConfigFileResult::Ok);
+        const Run r = RunWith({"show-config", path});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = r.out.split('\n');
+        QVERIFY(lines.contains("Version: V1\\x0d\\x0aStatus: Ready\\x1b[2J\\x7f\\x9b"));
+        QVERIFY(lines.contains("ZControlPrefix: \\x0a"));
+        QCOMPARE(lines.filter("Status:").size(), 2);   // the saved status and the escaped text
+        QVERIFY(!r.out.contains(QChar(0x1b)) && !r.out.contains(QChar(0x9b)) && !r.out.contains('\r'));
+    }
+
     void showConfigJson() {
         QTemporaryDir dir;
         const QString path = dir.filePath("printer.dcf");
