@@ -100,7 +100,7 @@ const std::map<QString, CommandInfo>& Commands() {
           "give it empty, when no password is set), otherwise nothing is sent and the exit status\n"
           "is 7. A new password equal to the old one sends nothing (exit status 0). An empty\n"
           "--new removes the password. The new password holds at most 999 Latin-1 characters and\n"
-          "no double quote, CR or LF (exit status 64, nothing sent).",
+          "no double quote or control character (exit status 64, nothing sent).",
           kTakesOptions}},
         {"read-config",
          {"read-config [--unit inch|mm] [--json] [--save FILE]: reads the printer's configuration and\n"
@@ -411,13 +411,20 @@ int RunPasswordSetup(InterfaceKind kind, const std::map<QString, QString>& optio
     if (!PasswordBytes(newIt->second, newEntry)) return Usage(s, "--new holds a character outside Latin-1");
     // Refused before the printer is asked anything.
     if (!IsSendablePassword(newEntry))
-        return Usage(s, QString("the new password must have at most %1 characters and no double quote, "
-                                "CR, LF or NUL")
+        return Usage(s, QString("the new password must have at most %1 characters and no double quote or "
+                                "control character")
                             .arg(kMaxPasswordLength));
 
     char current[kPasswordBufferSize];
-    const int read = RunPrinterOperation(kOpReadPassword, kind, current, 0);
+    // The parallel port cannot read: there the dispatcher answers with "no password".
+    int32_t edition = kFirstPasswordEdition;
+    const int read = kind == InterfaceKind::Lpt ? RunPrinterOperation(kOpReadPassword, kind, current, 0)
+                                                : ReadPasswordAndEdition(kind, current, &edition);
     if (read != kLinkOk) return Fail(s, read);
+    // Older firmware has no password and would leave the command unanswered until the
+    // reply time-out.
+    if (edition < kFirstPasswordEdition)
+        return BadInput(s, QString("the printer's firmware (edition %1) has no password").arg(edition));
     switch (DecidePasswordSetup(QByteArray(current), oldEntry, newEntry)) {
     case PasswordSetupDecision::WrongOldPassword:
         *s.err << "labelbench-cli: Incorrect: the old password does not match; nothing was sent\n";

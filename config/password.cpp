@@ -1,5 +1,6 @@
 #include "config/password.h"
 
+#include "link/command_format.h"
 #include "link/printer_link.h"
 
 #include <cstring>
@@ -24,7 +25,12 @@ long LeadingInteger(const char* text) {
 }   // namespace
 
 int ReadPassword(InterfaceKind kind, char* buffer) {
+    return ReadPasswordAndEdition(kind, buffer, nullptr);
+}
+
+int ReadPasswordAndEdition(InterfaceKind kind, char* buffer, int32_t* edition) {
     if (!buffer) return kUnknownError;
+    if (edition) *edition = 0;
     buffer[0] = '\0';
     const LinkHandle handle = OpenLink(kind);
     if (handle == kNoLink) return kPortOpenError;
@@ -35,8 +41,10 @@ int ReadPassword(InterfaceKind kind, char* buffer) {
     if (result == kLinkOk)
         result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT EDITION\r\n", scratch, sizeof scratch,
                                       length);
+    const long reported = result == kLinkOk ? LeadingInteger(scratch) : 0;
+    if (result == kLinkOk && edition) *edition = int32_t(reported);
     // Only firmware above edition 100 can hold a password; older firmware is not asked.
-    if (result == kLinkOk && LeadingInteger(scratch) > 100) {
+    if (result == kLinkOk && reported >= kFirstPasswordEdition) {
         result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT PASSWORD\r\n", scratch, sizeof scratch,
                                       length);
         // A frame carries at most capacity - 2 bytes, so the text and its NUL always fit.
@@ -54,10 +62,7 @@ bool PasswordBytes(const QString& text, QByteArray& bytes) {
 }
 
 bool IsSendablePassword(const QByteArray& password) {
-    if (password.size() > kMaxPasswordLength) return false;
-    for (char c : password)
-        if (c == '"' || c == '\r' || c == '\n' || c == '\0') return false;
-    return true;
+    return password.size() <= kMaxPasswordLength && IsQuotableText(password);
 }
 
 QByteArray PasswordCommand(const QByteArray& password) {

@@ -23,9 +23,15 @@ constexpr int kMaxPasswordLength = kPasswordBufferSize - 1 - kPasswordCommandOve
 // none is set or the printer cannot report one (edition 100 or less). The buffer is emptied
 // first and stays empty on any failure. nullptr gives kUnknownError without opening the link.
 int ReadPassword(InterfaceKind kind, char* buffer);
+// The first firmware edition that holds a password.
+constexpr int32_t kFirstPasswordEdition = 101;
+// ReadPassword, also telling the edition the printer reported (0 when the read failed before
+// it). For callers outside the windows that must know whether a password can be set at all.
+int ReadPasswordAndEdition(InterfaceKind kind, char* buffer, int32_t* edition);
 
 // Whether a new password can go between the double quotes of its command: at most
-// kMaxPasswordLength bytes and no '"', CR, LF or NUL. Callers check it first and tell the user.
+// kMaxPasswordLength bytes, no '"' and no control character (ESC ! R would reset the
+// printer, CR LF would end the command). Callers check it first and tell the user.
 bool IsSendablePassword(const QByteArray& password);
 // "DIAGNOSTIC PASSWORD \"<password>\"\r\n". Only meaningful for a sendable password.
 QByteArray PasswordCommand(const QByteArray& password);

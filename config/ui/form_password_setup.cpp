@@ -38,8 +38,8 @@ void TFormPasswordSetup::ButtonOKClick() {
     QByteArray entry;
     if (!PasswordBytes(m_ui->EditNewPassword->text(), entry) || !IsSendablePassword(entry)) {
         MessageBox::warning(this, MessageBox::defaultTitle(),
-                            QStringLiteral("The new password can have at most %1 characters, none of them a "
-                                           "double quote or a line break.")
+                            tr("The new password can have at most %1 characters, none of them a double "
+                               "quote or a control character (such as a line break, a tab or ESC).")
                                 .arg(kMaxPasswordLength));
         m_ui->EditNewPassword->setFocus();
         return;

@@ -456,7 +456,8 @@ private slots:
         QTest::newRow("quote refused") << QByteArray("Secret") << QStringList{"Secret|a\"b", "<cancel>"}
                                        << QByteArray()
                                        << QStringList{"The new password can have at most 999 characters, none "
-                                                      "of them a double quote or a line break."};
+                                                      "of them a double quote or a control character (such "
+                                                      "as a line break, a tab or ESC)."};
     }
     void passwordSetup() {
         QFETCH(QByteArray, current);

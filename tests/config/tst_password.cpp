@@ -201,6 +201,12 @@ private slots:
         QTest::newRow("CR") << QByteArray("a\rb");
         QTest::newRow("LF") << QByteArray("a\nb");
         QTest::newRow("CR LF and a new command") << QByteArray("x\"\r\nINITIALPRINTER\r\n");
+        // ESC ! R inside the quotes would reset the printer; no control character is sent.
+        QTest::newRow("ESC ! R") << QByteArray("a\x1b!Rb");
+        QTest::newRow("TAB") << QByteArray("a\tb");
+        QTest::newRow("BEL") << QByteArray("a\ab");
+        QTest::newRow("DEL") << QByteArray("a\x7f");
+        QTest::newRow("unit separator") << QByteArray("\x1f");
         QTest::newRow("1000 bytes") << QByteArray(1000, 'x');
         QTest::newRow("very long") << QByteArray(5000, 'x');
     }
