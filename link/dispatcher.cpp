@@ -8,6 +8,7 @@
 #include "functions/test_page.h"
 #include "link/printer_link.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace lb {
@@ -64,9 +65,15 @@ int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t e
     // pumps the message loop must not start a second operation.
     if (g_running) return kOperationBusy;
     RunningGuard guard;
+    // What went wrong is told anew for each operation.
+    SetLastLinkErrorDetail(QString());
 
     if (kind == InterfaceKind::Lpt) {
-        if (code == kOpQueryStatus || code == kOpReadConfiguration) return kDataReceivingError;
+        if (code == kOpQueryStatus || code == kOpReadConfiguration) {
+            SetLastLinkErrorDetail(
+                QCoreApplication::translate("lb::Link", "LPT: the parallel port cannot read."));
+            return kDataReceivingError;
+        }
         if (code == kOpReadPassword) {
             // To the password gate an empty text means that no password is set.
             if (data) static_cast<char*>(data)[0] = '\0';

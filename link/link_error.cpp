@@ -1,6 +1,8 @@
 #include "link/link_error.h"
 
 #include "app/language.h"
+#include "link/link_types.h"
+#include "link/printer_link.h"
 
 namespace lb {
 
@@ -28,6 +30,12 @@ QString LinkErrorText(int code, int languageIndex) {
 
 QString LinkErrorTextEnglish(int code) {
     return LinkErrorText(code, kEnglish);
+}
+
+QString LinkErrorDetail(int code) {
+    const bool fromTheLink =
+        code == kPortOpenError || code == kDataTransmissionError || code == kDataReceivingError;
+    return fromTheLink ? LastLinkErrorDetail() : QString();
 }
 
 QString CommunicatingCaption(int languageIndex) {

@@ -8,6 +8,9 @@ namespace lb {
 QString LinkErrorText(int code, int languageIndex);
 // The same in English, for the command line.
 QString LinkErrorTextEnglish(int code);
+// What to show beside the message of code: which link failed and why (LastLinkErrorDetail)
+// for the link's own errors 1..3, nothing for any other code.
+QString LinkErrorDetail(int code);
 
 // The progress window's caption.
 QString CommunicatingCaption(int languageIndex);

@@ -4,6 +4,7 @@
 #include "link/serial_port_settings.h"
 #include "link/transport.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -49,17 +50,29 @@ class ParallelTransport final : public Transport {
 public:
     LinkHandle open(const LinkSettingsView& settings) override {
         close();
+        m_error.clear();
         if (!settings.parallel) return kNoLink;
+        const QByteArray name(settings.parallel->name, qsizetype(FieldLength(settings.parallel->name)));
         const QByteArray device = ParallelDevicePath(*settings.parallel);
-        if (device.isEmpty()) return kNoLink;
+        // "LPT1 (/dev/lp0)"; a device path stands for itself.
+        m_link = QString::fromLocal8Bit(name.isEmpty() ? QByteArray("LPT") : name);
+        if (!device.isEmpty() && device != name) m_link += " (" + QString::fromLocal8Bit(device) + ')';
+        if (device.isEmpty())
+            return fail(QCoreApplication::translate("lb::Link",
+                                                    "not a parallel port (LPT1 to LPT4, or a device path)"));
         // Existing devices only (no O_CREAT). Non-blocking, so that a FIFO without a reader
         // fails at once instead of holding the open; writes wait with poll() below.
         const int fd = ::open(device.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-        if (fd < 0) return kNoLink;
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM)
+                return fail(QCoreApplication::translate(
+                    "lb::Link", "permission denied: the user needs to be in group lp (then log in again)"));
+            return fail(qt_error_string(errno));
+        }
         // Not shared: a port another program holds is busy.
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             ::close(fd);
-            return kNoLink;
+            return fail(QCoreApplication::translate("lb::Link", "in use by another program"));
         }
         m_fd = fd;
         return LinkHandle(fd);
@@ -84,18 +97,32 @@ public:
                 continue;
             }
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) break;
+            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+                fail(qt_error_string(errno));
+                break;
+            }
             // The device takes nothing at the moment: wait, but not for ever.
             pollfd p{m_fd, POLLOUT, 0};
             int ready = 0;
             do {
                 ready = ::poll(&p, 1, idleMs);
             } while (ready < 0 && errno == EINTR);
-            if (ready <= 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) break;
+            if (ready == 0) {
+                fail(QCoreApplication::translate(
+                         "lb::Link", "the printer took no data for %1 ms (out of paper, or off line?)")
+                         .arg(idleMs));
+                break;
+            }
+            if (ready < 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+                fail(QCoreApplication::translate("lb::Link", "the device is gone"));
+                break;
+            }
         }
         if (done == 0 && length > 0) return -1;
         return done;
     }
+
+    QString lastErrorText() const override { return m_error; }
 
     // The parallel port cannot read.
     uint32_t fill(uint8_t*, uint32_t, int) override { return 0; }
@@ -103,7 +130,14 @@ public:
     ~ParallelTransport() override { close(); }
 
 private:
+    LinkHandle fail(const QString& reason) {
+        m_error = m_link + QStringLiteral(": ") + reason;
+        return kNoLink;
+    }
+
     int m_fd = -1;
+    QString m_link;    // "LPT1 (/dev/lp0)", for the error texts
+    QString m_error;   // why the last call failed
 };
 
 }   // namespace

@@ -4,6 +4,7 @@
 #include "link/receive_ring.h"
 #include "link/transport.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <array>
 #include <cstring>
@@ -29,6 +30,7 @@ struct LinkState {
     ProgressState progress;
     LinkObserver* observer = nullptr;
     LinkTiming timing;
+    QString detail;   // why the link failed last
 };
 
 LinkState& State() {
@@ -114,6 +116,22 @@ void Pause(int ms) {
     if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+// A failed transport call: its own account of the link and the reason.
+bool TransportFailed(const Transport& transport) {
+    State().detail = transport.lastErrorText();
+    return false;
+}
+
+// A reply that arrived but is not what the protocol allows.
+bool ReplyRejected(const QString& why) {
+    State().detail = why;
+    return false;
+}
+
+QString NotAFrame() {
+    return QCoreApplication::translate("lb::Link", "The reply is not a valid frame.");
+}
+
 void NotifyProgress() {
     if (LinkObserver* o = State().observer) o->progressChanged(State().progress.value);
 }
@@ -166,11 +184,23 @@ bool LinkIsOpen() {
     return State().open;
 }
 
+QString LastLinkErrorDetail() {
+    return State().detail;
+}
+void SetLastLinkErrorDetail(const QString& detail) {
+    State().detail = detail;
+}
+
 LinkHandle OpenLink(InterfaceKind kind) {
-    if (!IsValidInterfaceKind(kind)) return kNoLink;
     LinkState& s = State();
-    const LinkHandle handle = TransportFor(kind).open(s.settings);
-    if (handle == kNoLink) return kNoLink;
+    s.detail.clear();
+    if (!IsValidInterfaceKind(kind)) return kNoLink;
+    Transport& transport = TransportFor(kind);
+    const LinkHandle handle = transport.open(s.settings);
+    if (handle == kNoLink) {
+        TransportFailed(transport);
+        return kNoLink;
+    }
     if (ReceiveRing* ring = ReceiveRingOf(kind)) ring->reset();
     s.open = true;
     return handle;
@@ -189,7 +219,7 @@ bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint
 
     if (kind == InterfaceKind::Lpt) {
         const int64_t written = transport.writeChunk(bytes, length);
-        if (written < static_cast<int64_t>(length)) return false;
+        if (written < static_cast<int64_t>(length)) return TransportFailed(transport);
         AdvanceProgress(PercentOfBlock, 100);
         Pump();
         return true;
@@ -199,7 +229,8 @@ bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint
     uint32_t done = 0;
     while (done < length) {
         const uint32_t n = length - done < chunk ? length - done : chunk;
-        if (transport.writeChunk(bytes + done, n) != static_cast<int64_t>(n)) return false;
+        if (transport.writeChunk(bytes + done, n) != static_cast<int64_t>(n))
+            return TransportFailed(transport);
         done += n;
         AdvanceProgress(PercentOfBlock, static_cast<int>(uint64_t(done) * 100 / length));
         Pump();
@@ -211,11 +242,16 @@ bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint
 bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out) {
     if (handle == kNoLink) return false;
     ReceiveRing* ring = ReceiveRingOf(kind);
-    if (!ring) return false;
+    if (!ring) {
+        if (kind != InterfaceKind::Lpt) return false;
+        return ReplyRejected(QCoreApplication::translate("lb::Link", "LPT: the parallel port cannot read."));
+    }
     if (ring->count() == 0) {
         uint8_t chunk[4096];
-        const uint32_t got = TransportFor(kind).fill(chunk, FillSize(kind), FillTimeout(kind));
+        Transport& transport = TransportFor(kind);
+        const uint32_t got = transport.fill(chunk, FillSize(kind), FillTimeout(kind));
         ring->append(chunk, got);
+        if (got == 0) return TransportFailed(transport);
     }
     return ring->take(out);
 }
@@ -233,7 +269,10 @@ bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32
     for (;;) {
         if (!ReadLinkByte(handle, kind, byte)) return false;
         if (byte == '{') break;
-        if (++skipped > kMaxSkippedBeforeFrame) return false;
+        if (++skipped > kMaxSkippedBeforeFrame)
+            return ReplyRejected(
+                QCoreApplication::translate("lb::Link", "More than %1 bytes arrived without a reply frame.")
+                    .arg(kMaxSkippedBeforeFrame));
     }
 
     // The length field: at most 31 digits. Collection stops after the 32nd, which then
@@ -245,45 +284,62 @@ bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32
         digits[digitCount++] = static_cast<char>(byte);
         if (digitCount > kMaxLengthDigits) break;
     }
-    if (!got || byte != '|' || digitCount > kMaxLengthDigits) return false;
+    if (!got) return false;
+    if (byte != '|' || digitCount > kMaxLengthDigits) return ReplyRejected(NotAFrame());
 
     int64_t value = 0;
     for (int i = 0; i < digitCount; ++i) {
         value = value * 10 + (digits[i] - '0');
-        if (value > INT32_MAX) return false;
+        if (value > INT32_MAX) break;
     }
-    if (value >= int64_t(capacity) - 1) return false;
+    if (value > INT32_MAX || value >= int64_t(capacity) - 1) {
+        return ReplyRejected(
+            QCoreApplication::translate("lb::Link", "The reply is longer than the %1 bytes it may have.")
+                .arg(capacity >= 2 ? capacity - 2 : 0));
+    }
 
     const uint32_t dataLength = static_cast<uint32_t>(value);
     if (!ReadLinkBytes(handle, kind, reinterpret_cast<uint8_t*>(buffer), dataLength)) return false;
-    if (!ReadLinkByte(handle, kind, byte) || byte != '}') return false;
+    if (!ReadLinkByte(handle, kind, byte)) return false;
+    if (byte != '}') return ReplyRejected(NotAFrame());
     buffer[dataLength] = '\0';
     length = dataLength;
     return true;
 }
 
 bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length) {
+    // A line that ends at the read time-out is a whole line, not a failure to report.
+    const QString detailBefore = State().detail;
     uint32_t n = 0;
     uint32_t crs = 0;
     uint8_t byte = 0;
+    bool timedOut = true;
     while (ReadLinkByte(handle, kind, byte)) {
         if (byte == '\r') {
             // Dropped, but counted (kReplyLineMaxCrs): endless CRs must not hold the read.
             if (++crs > kReplyLineMaxCrs) {
                 buffer[n] = '\0';
                 length = n;
-                return false;
+                return ReplyRejected(
+                    QCoreApplication::translate("lb::Link", "The reply line carries more than %1 CRs.")
+                        .arg(kReplyLineMaxCrs));
             }
             continue;
         }
-        if (byte == '\n') break;
+        if (byte == '\n') {
+            timedOut = false;
+            break;
+        }
         if (n == kReplyLineMax) {
             buffer[n] = '\0';
             length = n;
-            return false;
+            return ReplyRejected(
+                QCoreApplication::translate("lb::Link", "The reply line is longer than %1 characters.")
+                    .arg(kReplyLineMax));
         }
         buffer[n++] = static_cast<char>(byte);
     }
+    if (timedOut) State().detail = detailBefore;
     buffer[n] = '\0';
     length = n;
     return true;

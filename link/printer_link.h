@@ -10,6 +10,7 @@
 #include "link/link_types.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 namespace lb {
@@ -73,6 +74,12 @@ void AdvanceProgress(ProgressMode mode, int value);
 void HideProgress();
 bool ProgressActive();
 int ProgressValue();
+
+// Why the link failed last, for a person: the link and the system's reason of a failed open,
+// write or read, or what was wrong with a reply. Cleared at every OpenLink and at the start
+// of every printer operation; shown beside the message of a LinkError 1..3.
+QString LastLinkErrorDetail();
+void SetLastLinkErrorDetail(const QString& detail);
 
 // The receive ring of a reading kind (nullptr for LPT and invalid kinds); for tests.
 ReceiveRing* ReceiveRingOf(InterfaceKind kind);

@@ -4,12 +4,14 @@
 #include "link/serial_port_settings.h"
 #include "link/transport.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QSerialPort>
 #include <memory>
 
 #ifndef _WIN32
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace lb {
@@ -69,17 +71,45 @@ void ApplyLineDetails(int fd, const SerialPortSettings& p) {
 }
 #endif
 
+// Why a port did not open. Qt reports a port held by another program as a permission error
+// too; only a device we may not open needs the group.
+QString OpenReason(const QSerialPort& port, const QByteArray& device) {
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return QCoreApplication::translate("lb::Link", "no such device");
+    case QSerialPort::PermissionError:
+#ifndef _WIN32
+        if (::access(device.constData(), R_OK | W_OK) != 0)
+            return QCoreApplication::translate(
+                "lb::Link", "permission denied: the user needs to be in group dialout (then log in again)");
+#endif
+        return QCoreApplication::translate("lb::Link", "in use by another program");
+    default:
+        return port.errorString();
+    }
+}
+
 class SerialTransport final : public Transport {
 public:
     LinkHandle open(const LinkSettingsView& settings) override {
         close();
+        m_error.clear();
         if (!settings.serial) return kNoLink;
+        const QByteArray name(settings.serial->portName, qsizetype(FieldLength(settings.serial->portName)));
         const QByteArray device = SerialDevicePath(settings.serial->portName);
-        if (device.isEmpty()) return kNoLink;
+        // "COM1 (/dev/ttyS0)"; a device path stands for itself.
+        m_link = QString::fromLocal8Bit(name.isEmpty() ? QByteArray("COM") : name);
+        if (!device.isEmpty() && device != name) m_link += " (" + QString::fromLocal8Bit(device) + ')';
+        if (device.isEmpty()) {
+            fail(QCoreApplication::translate("lb::Link",
+                                             "not a serial port (COM1 to COM30, or a device path)"));
+            return kNoLink;
+        }
 
         m_port = std::make_unique<QSerialPort>();
         m_port->setPortName(QString::fromLocal8Bit(device));
         if (!m_port->open(QIODevice::ReadWrite)) {
+            fail(OpenReason(*m_port, device));
             close();
             return kNoLink;
         }
@@ -122,9 +152,13 @@ public:
         if (!m_port || !m_port->isOpen()) return -1;
         if (length == 0) return 0;
         m_port->clearError();
-        if (m_port->write(reinterpret_cast<const char*>(bytes), length) != qint64(length)) return -1;
+        if (m_port->write(reinterpret_cast<const char*>(bytes), length) != qint64(length)) {
+            fail(m_port->errorString());
+            return -1;
+        }
         // The chunk must have left within 10 ms per byte plus 3000 ms.
-        QDeadlineTimer deadline(CurrentLinkTiming().deviceWriteBoundMs(length));
+        const int boundMs = CurrentLinkTiming().deviceWriteBoundMs(length);
+        QDeadlineTimer deadline(boundMs);
         while (m_port->bytesToWrite() > 0) {
             const qint64 left = deadline.remainingTime();
             if (left == 0) break;
@@ -135,6 +169,11 @@ public:
         }
         const qint64 pending = m_port->bytesToWrite();
         if (pending > 0) {
+            if (m_port->error() != QSerialPort::NoError && m_port->error() != QSerialPort::TimeoutError)
+                fail(m_port->errorString());
+            else
+                fail(QCoreApplication::translate("lb::Link", "the port did not send the data within %1 ms")
+                         .arg(boundMs));
             // What did not go out is dropped, so that nothing of it trails into a later write.
             m_port->clear(QSerialPort::Output);
             return int64_t(length) - pending;
@@ -148,12 +187,22 @@ public:
             // A time-out leaves a sticky error behind; the next wait must not see it.
             m_port->clearError();
             if (!m_port->waitForReadyRead(timeoutMs)) {
+                if (m_port->error() != QSerialPort::NoError && m_port->error() != QSerialPort::TimeoutError)
+                    fail(m_port->errorString());
+                else
+                    fail(QCoreApplication::translate("lb::Link", "no reply within %1 ms").arg(timeoutMs));
                 m_port->clearError();
                 return 0;
             }
         }
         const qint64 got = m_port->read(reinterpret_cast<char*>(buffer), maxLength);
-        return got > 0 ? uint32_t(got) : 0;
+        if (got > 0) return uint32_t(got);
+        fail(m_port->errorString());
+        return 0;
+    }
+
+    QString lastErrorText() const override {
+        return m_error;
     }
 
     ~SerialTransport() override {
@@ -161,7 +210,13 @@ public:
     }
 
 private:
+    void fail(const QString& reason) {
+        m_error = m_link + QStringLiteral(": ") + reason;
+    }
+
     std::unique_ptr<QSerialPort> m_port;
+    QString m_link;    // "COM1 (/dev/ttyS0)", for the error texts
+    QString m_error;   // why the last call failed
 };
 
 }   // namespace

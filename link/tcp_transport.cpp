@@ -3,31 +3,55 @@
 #include "link/link_timing.h"
 #include "link/transport.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 #include <memory>
 
 namespace lb {
 namespace {
 
+// The socket's error in a technician's words; Qt's own text for the rarer ones.
+QString SocketReason(const QTcpSocket& socket, int waitedMs) {
+    switch (socket.error()) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QCoreApplication::translate("lb::Link",
+                                           "connection refused (is the printer on and is the port right?)");
+    case QAbstractSocket::HostNotFoundError:
+        return QCoreApplication::translate("lb::Link", "host not found");
+    case QAbstractSocket::SocketTimeoutError:
+        return QCoreApplication::translate("lb::Link", "timed out: no answer within %1 ms").arg(waitedMs);
+    case QAbstractSocket::RemoteHostClosedError:
+        return QCoreApplication::translate("lb::Link", "the printer closed the connection");
+    default:
+        return socket.errorString();
+    }
+}
+
 class TcpTransport final : public Transport {
 public:
     LinkHandle open(const LinkSettingsView& settings) override {
         close();
+        m_link = QStringLiteral("ETHERNET");
+        m_error.clear();
         if (!settings.network) return kNoLink;
         const QString host =
             QString::fromLatin1(settings.network->host, int(FieldLength(settings.network->host)));
         const int port = settings.network->port;
-        if (host.isEmpty() || port <= 0 || port > 65535) return kNoLink;
+        if (host.isEmpty()) return fail(QCoreApplication::translate("lb::Link", "no printer address is set"));
+        m_link = QStringLiteral("ETHERNET %1:%2").arg(host).arg(port);
+        if (port <= 0 || port > 65535)
+            return fail(QCoreApplication::translate("lb::Link", "%1 is not a TCP port").arg(port));
 
         m_socket = std::make_unique<QTcpSocket>();
         // Unbuffered: a chunk goes straight to the system's send call, and only what it did
         // not take is left to the waits below.
         m_socket->connectToHost(host, static_cast<quint16>(port),
                                 QIODevice::ReadWrite | QIODevice::Unbuffered);
-        if (!m_socket->waitForConnected(CurrentLinkTiming().tcpConnectTimeoutMs) ||
-            m_socket->state() != QAbstractSocket::ConnectedState) {
+        const int connectMs = CurrentLinkTiming().tcpConnectTimeoutMs;
+        if (!m_socket->waitForConnected(connectMs) || m_socket->state() != QAbstractSocket::ConnectedState) {
+            const QString reason = SocketReason(*m_socket, connectMs);
             close();
-            return kNoLink;
+            return fail(reason);
         }
         return kEthernetHandle;
     }
@@ -40,10 +64,12 @@ public:
     }
 
     int64_t writeChunk(const uint8_t* bytes, uint32_t length) override {
-        if (!m_socket || m_socket->state() != QAbstractSocket::ConnectedState) return -1;
-        if (length == 0) return 0;
-        if (m_socket->write(reinterpret_cast<const char*>(bytes), length) != length) return -1;
+        if (!m_socket) return -1;
         const LinkTiming& t = CurrentLinkTiming();
+        if (m_socket->state() != QAbstractSocket::ConnectedState) return fail(SocketReason(*m_socket, 0));
+        if (length == 0) return 0;
+        if (m_socket->write(reinterpret_cast<const char*>(bytes), length) != length)
+            return fail(SocketReason(*m_socket, 0));
         int idleAttempts = 0;
         while (m_socket->bytesToWrite() > 0) {
             const qint64 pending = m_socket->bytesToWrite();
@@ -51,24 +77,48 @@ public:
                 idleAttempts = 0;
                 continue;
             }
-            if (m_socket->state() != QAbstractSocket::ConnectedState) return -1;
+            if (m_socket->state() != QAbstractSocket::ConnectedState) return fail(SocketReason(*m_socket, 0));
             // The peer accepted nothing within the wait: try again, a bounded number of times.
-            if (m_socket->bytesToWrite() == pending && ++idleAttempts >= t.tcpZeroSendAttempts) return -1;
+            if (m_socket->bytesToWrite() == pending && ++idleAttempts >= t.tcpZeroSendAttempts) {
+                return fail(QCoreApplication::translate("lb::Link", "the printer took no data for %1 ms")
+                                .arg(qint64(t.tcpTimeoutMs) * idleAttempts));
+            }
         }
         return length;
     }
 
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
         if (!m_socket) return 0;
-        if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(timeoutMs)) return 0;
+        if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(timeoutMs)) {
+            noReply(timeoutMs);
+            return 0;
+        }
         const qint64 got = m_socket->read(reinterpret_cast<char*>(buffer), maxLength);
-        return got > 0 ? static_cast<uint32_t>(got) : 0;
+        if (got > 0) return static_cast<uint32_t>(got);
+        noReply(timeoutMs);
+        return 0;
     }
+
+    QString lastErrorText() const override { return m_error; }
 
     ~TcpTransport() override { close(); }
 
 private:
+    LinkHandle fail(const QString& reason) {
+        m_error = m_link + QStringLiteral(": ") + reason;
+        return kNoLink;
+    }
+
+    void noReply(int waitedMs) {
+        if (m_socket->state() == QAbstractSocket::ConnectedState)
+            fail(QCoreApplication::translate("lb::Link", "no reply within %1 ms").arg(waitedMs));
+        else
+            fail(SocketReason(*m_socket, waitedMs));
+    }
+
     std::unique_ptr<QTcpSocket> m_socket;
+    QString m_link;    // "ETHERNET host:port", for the error texts
+    QString m_error;   // why the last call failed
 };
 
 class AbsentTransport final : public Transport {

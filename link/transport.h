@@ -3,6 +3,7 @@
 
 #include "link/link_types.h"
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -25,6 +26,9 @@ public:
     // One read of at most maxLength bytes, waiting at most timeoutMs for the first byte.
     // Returns the number of bytes stored (0: nothing arrived or the peer is gone).
     virtual uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) = 0;
+    // Why the last open, write or read failed, for a person: the link and the system's
+    // reason ("ETHERNET 192.168.1.20:9100: connection refused"). Empty when not known.
+    virtual QString lastErrorText() const { return {}; }
 };
 
 // Replaces the transport used for a kind (the in-process simulator, a fake device).

@@ -1,5 +1,6 @@
 #include "link/usb_backend.h"
 
+#include <QCoreApplication>
 #include <libusb.h>
 
 // The product's identifiers come from the build (link/CMakeLists.txt).
@@ -86,6 +87,24 @@ Endpoints FindBulkInterface(libusb_device* device) {
     return best;
 }
 
+// A libusb error in a technician's words.
+QString LibusbReason(int rc) {
+    switch (rc) {
+    case LIBUSB_ERROR_ACCESS:
+        return QCoreApplication::translate("lb::Link",
+                                           "permission denied: install the udev rule "
+                                           "60-labelbench-printers.rules from packaging/ (see the README), "
+                                           "then replug the printer");
+    case LIBUSB_ERROR_BUSY:
+        return QCoreApplication::translate("lb::Link", "in use by another program");
+    case LIBUSB_ERROR_NO_DEVICE:
+    case LIBUSB_ERROR_NOT_FOUND:
+        return QCoreApplication::translate("lb::Link", "the device is gone");
+    default:
+        return QString::fromUtf8(libusb_strerror(rc));
+    }
+}
+
 UsbBackend::Result FromLibusb(int rc) {
     if (rc == 0) return UsbBackend::Result::Ok;
     if (rc == LIBUSB_ERROR_TIMEOUT) return UsbBackend::Result::Timeout;
@@ -128,7 +147,11 @@ public:
 
     bool open(const QByteArray& path) override {
         close();
-        if (!context()) return false;
+        m_error.clear();
+        if (!context()) {
+            m_error = QCoreApplication::translate("lb::Link", "USB cannot be used on this system");
+            return false;
+        }
         libusb_device** devices = nullptr;
         const ssize_t count = libusb_get_device_list(m_context, &devices);
         libusb_device* found = nullptr;
@@ -138,17 +161,24 @@ public:
                 found = devices[i];
         }
         bool ok = false;
-        if (found) {
-            m_endpoints = FindBulkInterface(found);
-            if (m_endpoints.interface >= 0 && libusb_open(found, &m_handle) == 0) {
-                // The kernel's printer driver (usblp) holds the interface; it is given back
-                // when the interface is released.
-                libusb_set_auto_detach_kernel_driver(m_handle, 1);
-                ok = libusb_claim_interface(m_handle, m_endpoints.interface) == 0;
-                if (!ok) {
-                    libusb_close(m_handle);
-                    m_handle = nullptr;
-                }
+        int rc = LIBUSB_ERROR_NO_DEVICE;
+        if (found) m_endpoints = FindBulkInterface(found);
+        if (!found) {
+            m_error = LibusbReason(rc);
+        } else if (m_endpoints.interface < 0) {
+            m_error = QCoreApplication::translate("lb::Link", "the device has no printer interface");
+        } else if ((rc = libusb_open(found, &m_handle)) != 0) {
+            m_error = LibusbReason(rc);
+        } else {
+            // The kernel's printer driver (usblp) holds the interface; it is given back
+            // when the interface is released.
+            libusb_set_auto_detach_kernel_driver(m_handle, 1);
+            rc = libusb_claim_interface(m_handle, m_endpoints.interface);
+            ok = rc == 0;
+            if (!ok) {
+                m_error = LibusbReason(rc);
+                libusb_close(m_handle);
+                m_handle = nullptr;
             }
         }
         if (devices) libusb_free_device_list(devices, 1);
@@ -163,6 +193,7 @@ public:
     }
 
     int readPacketSize() const override { return m_endpoints.inPacket; }
+    QString lastErrorText() const override { return m_error; }
 
     Result write(const uint8_t* bytes, int length, int timeoutMs, int& transferred) override {
         transferred = 0;
@@ -190,6 +221,7 @@ private:
     libusb_context* m_context = nullptr;
     libusb_device_handle* m_handle = nullptr;
     Endpoints m_endpoints;
+    QString m_error;   // why the last open failed
 };
 
 struct UsbGlobals {

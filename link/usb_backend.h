@@ -34,6 +34,8 @@ public:
     // One bulk transfer each. transferred holds what went through, also on time-out.
     virtual Result write(const uint8_t* bytes, int length, int timeoutMs, int& transferred) = 0;
     virtual Result read(uint8_t* buffer, int capacity, int timeoutMs, int& transferred) = 0;
+    // Why the last open failed, for a person ("permission denied: …"). Empty when not known.
+    virtual QString lastErrorText() const { return {}; }
 };
 
 // The program-wide backend (libusb unless replaced). Passing nullptr restores libusb.

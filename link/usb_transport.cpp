@@ -6,6 +6,7 @@
 #include "link/usb_backend.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -17,9 +18,26 @@ class UsbTransport final : public Transport {
 public:
     LinkHandle open(const LinkSettingsView&) override {
         close();
+        m_error.clear();
+        m_link = QStringLiteral("USB");
         UsbBackend& backend = CurrentUsbBackend();
-        const QByteArray path = SelectUsbDevice(backend, ProgramUsbDeviceList(), AcceptedUsbVendorIds());
-        if (path.isEmpty() || !backend.open(path)) return kNoLink;
+        const QList<QByteArray> ids = AcceptedUsbVendorIds();
+        const QByteArray path = SelectUsbDevice(backend, ProgramUsbDeviceList(), ids);
+        if (path.isEmpty()) {
+            QStringList vids;
+            for (const QByteArray& id : ids)
+                vids.append(QString::fromLatin1(id));
+            fail(QCoreApplication::translate("lb::Link", "no device with an accepted vendor identifier (%1)")
+                     .arg(vids.join(QStringLiteral(", "))));
+            return kNoLink;
+        }
+        m_link = QStringLiteral("USB ") + QString::fromLatin1(path);
+        if (!backend.open(path)) {
+            const QString reason = backend.lastErrorText();
+            fail(reason.isEmpty() ? QCoreApplication::translate("lb::Link", "the device cannot be opened")
+                                  : reason);
+            return kNoLink;
+        }
         m_open = true;
         m_held.clear();
         return 1;
@@ -38,8 +56,12 @@ public:
         // The device gets as long as a serial port would to take the chunk; a printer that
         // takes nothing fails the write instead of holding the program.
         int transferred = 0;
-        const UsbBackend::Result r = CurrentUsbBackend().write(
-            bytes, int(length), CurrentLinkTiming().deviceWriteBoundMs(length), transferred);
+        const int boundMs = CurrentLinkTiming().deviceWriteBoundMs(length);
+        const UsbBackend::Result r = CurrentUsbBackend().write(bytes, int(length), boundMs, transferred);
+        if (r == UsbBackend::Result::Gone)
+            fail(QCoreApplication::translate("lb::Link", "the device is gone"));
+        if (r == UsbBackend::Result::Timeout)
+            fail(QCoreApplication::translate("lb::Link", "the printer took no data for %1 ms").arg(boundMs));
         if (r == UsbBackend::Result::Gone && transferred == 0) return -1;
         return std::clamp<int64_t>(transferred, 0, length);
     }
@@ -52,8 +74,14 @@ public:
             UsbBackend& backend = CurrentUsbBackend();
             QByteArray packet(std::max<int>(backend.readPacketSize(), int(maxLength)), '\0');
             int got = 0;
-            backend.read(reinterpret_cast<uint8_t*>(packet.data()), int(packet.size()), timeoutMs, got);
-            if (got <= 0) return 0;
+            const UsbBackend::Result r =
+                backend.read(reinterpret_cast<uint8_t*>(packet.data()), int(packet.size()), timeoutMs, got);
+            if (got <= 0) {
+                fail(r == UsbBackend::Result::Gone
+                         ? QCoreApplication::translate("lb::Link", "the device is gone")
+                         : QCoreApplication::translate("lb::Link", "no reply within %1 ms").arg(timeoutMs));
+                return 0;
+            }
             m_held = packet.left(std::min<int>(got, int(packet.size())));
         }
         const uint32_t n = std::min<uint32_t>(maxLength, uint32_t(m_held.size()));
@@ -62,11 +90,17 @@ public:
         return n;
     }
 
+    QString lastErrorText() const override { return m_error; }
+
     ~UsbTransport() override { close(); }
 
 private:
+    void fail(const QString& reason) { m_error = m_link + QStringLiteral(": ") + reason; }
+
     bool m_open = false;
     QByteArray m_held;
+    QString m_link;    // "USB usb#vid_1203&pid_0001#1-2", for the error texts
+    QString m_error;   // why the last call failed
 };
 
 }   // namespace

@@ -20,6 +20,7 @@ struct FakeUsbState {
     QList<QByteArray> writes;   // every write's bytes
     int acceptLimit = -1;       // a write takes at most this many bytes, then times out
     bool gone = false;          // the device was unplugged
+    QString openError;          // the backend's reason for a failed open
 };
 
 class FakeUsbBackend final : public lb::UsbBackend {
@@ -37,6 +38,7 @@ public:
     }
     void close() override { m_s->opened.clear(); }
     int readPacketSize() const override { return m_s->packetSize; }
+    QString lastErrorText() const override { return m_s->openError; }
     Result write(const uint8_t* bytes, int length, int, int& transferred) override {
         transferred = 0;
         if (m_s->gone) return Result::Gone;

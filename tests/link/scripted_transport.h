@@ -21,6 +21,7 @@ struct TransportScript {
     QByteArray repeat;
     qsizetype repeatLimit = 0;
     qsizetype delivered = 0;   // bytes handed out by fills
+    QString errorText;         // the transport's account of its failures
     int opens = 0;
     int closes = 0;
     int fills = 0;
@@ -60,6 +61,7 @@ public:
         m_script->delivered += n;
         return n;
     }
+    QString lastErrorText() const override { return m_script->errorText; }
 
 private:
     TransportScript* m_script;

@@ -147,13 +147,15 @@ private slots:
 
     void cannotOpen_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("missing device") << QString("missing");
-        QTest::newRow("FIFO without a reader") << QString("fifo");
-        QTest::newRow("held by another program") << QString("busy");
-        QTest::newRow("not a port name") << QString("name");
+        QTest::addColumn<QString>("detail");   // a part of what the technician is told
+        QTest::newRow("missing device") << QString("missing") << "no-such-port: ";
+        QTest::newRow("FIFO without a reader") << QString("fifo") << "lonely.fifo: ";
+        QTest::newRow("held by another program") << QString("busy") << "busy.bin: in use by another program";
+        QTest::newRow("not a port name") << QString("name") << "LPT9: not a parallel port";
     }
     void cannotOpen() {
         QFETCH(QString, kind);
+        QFETCH(QString, detail);
         int holder = -1;
         if (kind == "missing") {
             usePort(m_dir.filePath("no-such-port"));
@@ -175,6 +177,7 @@ private slots:
         }
         QCOMPARE(RunPrinterOperation(kOpSelfTest, kLpt, nullptr, 0), int(kPortOpenError));
         QVERIFY(!LinkIsOpen());
+        QVERIFY2(LastLinkErrorDetail().contains(detail), qPrintable(LastLinkErrorDetail()));
         if (holder >= 0) ::close(holder);
         QVERIFY(!QFile::exists(m_dir.filePath("no-such-port")));   // never created
     }

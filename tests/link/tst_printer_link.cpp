@@ -201,6 +201,49 @@ private slots:
         CloseLink(InterfaceKind::Usb, h);
     }
 
+    // The transport's account of a failed open, write or read becomes the detail; a reply
+    // the protocol does not allow is told by the link; each open starts without one.
+    void failureDetail_data() {
+        QTest::addColumn<bool>("openFails");
+        QTest::addColumn<int>("failWriteAt");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("detail");
+        const QString transport = "TEST: it broke";
+        QTest::newRow("open fails") << true << -1 << QByteArray() << transport;
+        QTest::newRow("write fails") << false << 0 << QByteArray() << transport;
+        QTest::newRow("no reply") << false << -1 << QByteArray() << transport;
+        QTest::newRow("cut inside data") << false << -1 << QByteArray("{5|hel") << transport;
+        QTest::newRow("not a frame") << false << -1 << QByteArray("{5Xhello}")
+                                     << "The reply is not a valid frame.";
+        QTest::newRow("too long") << false << -1 << QByteArray("{100|")
+                                  << "The reply is longer than the 62 bytes it may have.";
+        QTest::newRow("endless noise") << false << -1 << QByteArray(70000, 'n')
+                                       << "More than 65536 bytes arrived without a reply frame.";
+        QTest::newRow("good reply") << false << -1 << QByteArray("{2|ok}") << QString();
+    }
+
+    void failureDetail() {
+        QFETCH(bool, openFails);
+        QFETCH(int, failWriteAt);
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, detail);
+        TransportScript script;
+        script.errorText = "TEST: it broke";
+        script.openFails = openFails;
+        script.failWriteAt = failWriteAt;
+        if (!reply.isEmpty()) script.segments = {reply};
+        SetLastLinkErrorDetail("left from before");
+        ScopedScriptedTransport t(InterfaceKind::Ethernet, &script);
+        const LinkHandle h = OpenLink(InterfaceKind::Ethernet);
+        if (h != kNoLink) {
+            char buffer[64];
+            uint32_t length = 0;
+            SendCommandReadReply(h, InterfaceKind::Ethernet, "X\r\n", buffer, sizeof buffer, length);
+            CloseLink(InterfaceKind::Ethernet, h);
+        }
+        QCOMPARE(LastLinkErrorDetail(), detail);
+    }
+
     void replyList_data() {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<uint>("capacity");

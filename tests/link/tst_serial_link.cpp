@@ -136,17 +136,22 @@ private slots:
 
     void missingPort_data() {
         QTest::addColumn<QByteArray>("name");
-        QTest::newRow("no such device") << QByteArray("/dev/labelbench-no-such-tty");
-        QTest::newRow("not a port name") << QByteArray("COM31");
-        QTest::newRow("empty name") << QByteArray();
+        QTest::addColumn<QString>("detail");   // a part of what the technician is told
+        // The name is cut to the record's 23 characters; the detail names what was tried.
+        QTest::newRow("no such device")
+            << QByteArray("/dev/labelbench-no-such-tty") << "/dev/labelbench-no-such: no such device";
+        QTest::newRow("not a port name") << QByteArray("COM31") << "COM31: not a serial port";
+        QTest::newRow("empty name") << QByteArray() << "COM: not a serial port";
     }
     void missingPort() {
         QFETCH(QByteArray, name);
+        QFETCH(QString, detail);
         usePort(name);
         QCOMPARE(OpenLink(kCom), kNoLink);
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kCom, nullptr, 0), int(kPortOpenError));
         QCOMPARE(RunPrinterOperation(kOpSelfTest, kCom, nullptr, 0), int(kPortOpenError));
         QVERIFY(!LinkIsOpen());
+        QVERIFY2(LastLinkErrorDetail().contains(detail), qPrintable(LastLinkErrorDetail()));
     }
 
     void busyPort() {
@@ -156,6 +161,8 @@ private slots:
         QSerialPort other(QString::fromLocal8Bit(pty.slavePath()));
         QVERIFY(other.open(QIODevice::ReadWrite));
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kCom, nullptr, 0), int(kPortOpenError));
+        QVERIFY2(LastLinkErrorDetail().endsWith("in use by another program"),
+                 qPrintable(LastLinkErrorDetail()));
         other.close();
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kCom, nullptr, 0), 0);
     }

@@ -96,19 +96,27 @@ private slots:
         QTest::addColumn<int>("malformed");
         QTest::addColumn<QByteArray>("silent");
         QTest::addColumn<int>("delayMs");
+        QTest::addColumn<QString>("detail");   // a part of what the technician is told
+        const QString notAFrame = "not a valid frame";
+        const QString noReply = "no reply within 300 ms";
         QTest::newRow("missing closing brace")
-            << int(Faults::Malformed::MissingClosingBrace) << QByteArray() << 0;
-        QTest::newRow("32 length digits") << int(Faults::Malformed::TooManyDigits) << QByteArray() << 0;
-        QTest::newRow("more than the buffer") << int(Faults::Malformed::OversizedLength) << QByteArray() << 0;
-        QTest::newRow("no separator") << int(Faults::Malformed::NoSeparator) << QByteArray() << 0;
-        QTest::newRow("no answer") << int(Faults::Malformed::None) << QByteArray("DPI") << 0;
-        QTest::newRow("answer after the wait") << int(Faults::Malformed::None) << QByteArray() << 900;
+            << int(Faults::Malformed::MissingClosingBrace) << QByteArray() << 0 << notAFrame;
+        QTest::newRow("32 length digits")
+            << int(Faults::Malformed::TooManyDigits) << QByteArray() << 0 << notAFrame;
+        QTest::newRow("more than the buffer")
+            << int(Faults::Malformed::OversizedLength) << QByteArray() << 0 << "longer than the 1022 bytes";
+        QTest::newRow("no separator")
+            << int(Faults::Malformed::NoSeparator) << QByteArray() << 0 << notAFrame;
+        QTest::newRow("no answer") << int(Faults::Malformed::None) << QByteArray("DPI") << 0 << noReply;
+        QTest::newRow("answer after the wait")
+            << int(Faults::Malformed::None) << QByteArray() << 900 << noReply;
     }
 
     void badReplies() {
         QFETCH(int, malformed);
         QFETCH(QByteArray, silent);
         QFETCH(int, delayMs);
+        QFETCH(QString, detail);
         Faults f;
         f.malformed = static_cast<Faults::Malformed>(malformed);
         if (!silent.isEmpty()) f.silentKeywords.insert(silent);
@@ -118,6 +126,7 @@ private slots:
         target(server.port());
         QCOMPARE(readReport("DPI"), int(kDataReceivingError));
         QVERIFY(!LinkIsOpen());
+        QVERIFY2(LastLinkErrorDetail().contains(detail), qPrintable(LastLinkErrorDetail()));
     }
 
     void printerClosesAfterCommands() {
@@ -147,14 +156,16 @@ private slots:
     void noPrinter_data() {
         QTest::addColumn<QByteArray>("host");
         QTest::addColumn<bool>("closedPort");
-        QTest::newRow("refused") << QByteArray("127.0.0.1") << true;
-        QTest::newRow("empty host") << QByteArray() << false;
-        QTest::newRow("unresolvable") << QByteArray("no-such-printer.invalid") << false;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refused") << QByteArray("127.0.0.1") << true << "refused";
+        QTest::newRow("empty host") << QByteArray() << false << "ETHERNET: no printer address is set";
+        QTest::newRow("unresolvable") << QByteArray("no-such-printer.invalid") << false << "host not found";
     }
 
     void noPrinter() {
         QFETCH(QByteArray, host);
         QFETCH(bool, closedPort);
+        QFETCH(QString, reason);
         quint16 port = 9;
         if (closedPort) {
             QTcpServer probe;   // a port that was free a moment ago and is closed now
@@ -165,6 +176,11 @@ private slots:
         QCOMPARE(OpenLink(kNet), kNoLink);
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kNet, nullptr, 0), int(kPortOpenError));
         QCOMPARE(RunPrinterOperation(kOpLeaveLineMode, kNet, nullptr, 0), int(kPortOpenError));
+        // Which printer could not be reached, and why.
+        const QString detail = LastLinkErrorDetail();
+        if (!host.isEmpty())
+            QVERIFY2(detail.contains(QString("%1:%2").arg(host).arg(port)), qPrintable(detail));
+        QVERIFY2(detail.contains(reason), qPrintable(detail));
     }
 
     void operationsSendExactBytes_data() {

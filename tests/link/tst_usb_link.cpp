@@ -205,9 +205,11 @@ private slots:
         FakeUsbState state;
         state.devices = {UsbDevice("usb#vid_1111&pid_0001#1-1")};
         state.openFails = true;
+        state.openError = "in use by another program";
         ScopedFakeUsb fake(&state);
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kUsb, nullptr, 0), int(kPortOpenError));
         QVERIFY(!LinkIsOpen());
+        QCOMPARE(LastLinkErrorDetail(), QString("USB usb#vid_1111&pid_0001#1-1: in use by another program"));
     }
 
     void libusbBackend() {
@@ -221,6 +223,8 @@ private slots:
         QCOMPARE(OpenLink(kUsb), kNoLink);
         QCOMPARE(RunPrinterOperation(kOpLinkCheck, kUsb, nullptr, 0), int(kPortOpenError));
         QCOMPARE(RunPrinterOperation(kOpSelfTest, kUsb, nullptr, 0), int(kPortOpenError));
+        QCOMPARE(LastLinkErrorDetail(),
+                 QString("USB: no device with an accepted vendor identifier (fffe, fffd)"));
     }
 };
 
