@@ -321,6 +321,9 @@ QString ParseArguments(const QStringList& args, Options& o) {
 
 int Fail(const CliStreams& s, int code) {
     *s.err << LinkErrorTextEnglish(code) << '\n';
+    // Which link failed and why, on a line of its own, so the first line stays the message.
+    const QString detail = LinkErrorDetail(code);
+    if (!detail.isEmpty()) *s.err << detail << '\n';
     s.err->flush();
     return code;
 }

@@ -50,13 +50,18 @@ QString MessageBox::defaultTitle() {
 }
 
 MessageBox::Button MessageBox::show(QMessageBox::Icon icon, QWidget* parent, const QString& title,
-                                    const QString& text, Buttons buttons, Button defaultButton) {
+                                    const QString& text, Buttons buttons, Button defaultButton,
+                                    const QString& detail) {
     if (buttons == QMessageBox::NoButton) buttons = QMessageBox::Ok;
     const QString caption = title.isEmpty() ? defaultTitle() : title;
     if (g_answers)
-        return g_answers->answer({icon, caption, text, buttons, QMessageBox::NoButton}, defaultButton);
+        return g_answers->answer({icon, caption, text, detail, buttons, QMessageBox::NoButton},
+                                 defaultButton);
 
     QMessageBox box(icon, caption, text, buttons, parent);
+    // In plain view rather than behind a "Show Details..." button: it is what a technician
+    // needs to act on.
+    if (!detail.isEmpty()) box.setInformativeText(detail);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     return static_cast<Button>(box.exec());
 }

@@ -14,8 +14,10 @@ public:
     using Button = QMessageBox::StandardButton;
     using Buttons = QMessageBox::StandardButtons;
 
+    // detail, when given, is shown under the text (which link failed and why, say).
     static Button show(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
-                       Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
+                       Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton,
+                       const QString& detail = QString());
 
     static Button plain(QWidget* parent, const QString& title, const QString& text,
                         Buttons buttons = QMessageBox::Ok, Button defaultButton = QMessageBox::NoButton);
@@ -39,6 +41,7 @@ struct ShownMessage {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
     QString text;
+    QString detail;   // shown under the text; empty when there was none
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
 };

@@ -9,7 +9,8 @@ namespace lb {
 void ShowLinkError(int code, QWidget* parent) {
     const QString text = LinkErrorText(code, LanguageIndex());
     if (text.isEmpty()) return;
-    MessageBox::plain(parent, QString(), text, QMessageBox::Ok, QMessageBox::Ok);
+    MessageBox::show(QMessageBox::NoIcon, parent, QString(), text, QMessageBox::Ok, QMessageBox::Ok,
+                     LinkErrorDetail(code));
 }
 
 }   // namespace lb

@@ -69,15 +69,24 @@ private slots:
     }
 
     void closedPortIsPortOpenError() {
-        const Run r = RunWith({"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
+        const quint16 port = ClosedPort();
+        const Run r = RunWith({"--host", "127.0.0.1", "--port", QString::number(port), "reset"});
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.err, QString("Port Open Error\n"));
+        const QStringList lines = r.err.split('\n');
+        QCOMPARE(lines.first(), QString("Port Open Error"));
+        // The second line tells which printer could not be reached, and why.
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[1].startsWith(QString("ETHERNET 127.0.0.1:%1: ").arg(port)), qPrintable(lines[1]));
+        QVERIFY2(lines[1].contains("refused"), qPrintable(lines[1]));
     }
 
     void usbWithoutDeviceIsPortOpenError() {
         const Run r = RunWith({"check"});
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.err, QString("Port Open Error\n"));
+        const QStringList lines = r.err.split('\n');
+        QCOMPARE(lines.first(), QString("Port Open Error"));
+        QVERIFY2(lines.value(1).startsWith("USB: no device with an accepted vendor identifier"),
+                 qPrintable(r.err));
     }
 
     void sendFile() {
@@ -166,7 +175,9 @@ private slots:
                 {"--host", "127.0.0.1", "--port", QString::number(ClosedPort()), "reset"});
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 1);
-        QCOMPARE(p.readAllStandardError(), QByteArray("Port Open Error\n"));
+        const QList<QByteArray> lines = p.readAllStandardError().split('\n');
+        QCOMPARE(lines.first(), QByteArray("Port Open Error"));
+        QVERIFY(lines.value(1).contains("refused"));
     }
 };
 

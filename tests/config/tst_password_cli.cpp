@@ -74,11 +74,11 @@ private slots:
     void statusFailures() {
         Run r = RunWith({"--interface", "lpt", "status"});
         QCOMPARE(r.exitCode, 3);
-        QCOMPARE(r.err, QString("Data Receiving Error\n"));
+        QCOMPARE(r.err, QString("Data Receiving Error\nLPT: the parallel port cannot read.\n"));
         QCOMPARE(r.out, QString());
         r = RunWith({"status"});   // no USB printer here
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.err, QString("Port Open Error\n"));
+        QCOMPARE(r.err.section('\n', 0, 0), QString("Port Open Error"));
         r = RunWith({"status", "now"});
         QCOMPARE(r.exitCode, cli::kExitUsage);
     }

@@ -68,6 +68,30 @@ private slots:
         QCOMPARE(seen, QString("look"));
     }
 
+    // A detail is recorded, and the real box shows it under the text without hiding it
+    // behind a button.
+    void detailUnderTheText() {
+        {
+            ScopedMessageBoxAnswers answers;
+            MessageBox::show(QMessageBox::NoIcon, nullptr, "T", "Port Open Error", QMessageBox::Ok,
+                             QMessageBox::Ok, "COM1 (/dev/ttyS0): no such device");
+            QCOMPARE(answers.shown().first().detail, QString("COM1 (/dev/ttyS0): no such device"));
+        }
+        QString informative;
+        int buttonCount = -1;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            informative = box->informativeText();
+            buttonCount = int(box->buttons().size());
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        MessageBox::show(QMessageBox::NoIcon, nullptr, "T", "Port Open Error", QMessageBox::Ok,
+                         QMessageBox::Ok, "COM1 (/dev/ttyS0): no such device");
+        QCOMPARE(informative, QString("COM1 (/dev/ttyS0): no such device"));
+        QCOMPARE(buttonCount, 1);
+    }
+
     // Without the hook the box really is modal and waits for its button.
     void withoutHookTheBoxIsModal() {
         QString seenText;

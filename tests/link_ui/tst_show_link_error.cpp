@@ -1,5 +1,6 @@
 #include "app/language.h"
 #include "link/link_types.h"
+#include "link/printer_link.h"
 #include "link/ui/message_box.h"
 #include "link/ui/show_link_error.h"
 
@@ -52,6 +53,29 @@ private slots:
         }
         QCOMPARE(answers.shownTexts(), QStringList{expected});
         QCOMPARE(answers.shown().first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    // The link's own errors tell which link failed and why under the message; the others
+    // have nothing to add.
+    void showsTheLinksDetail_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("detail");
+        const QString why = "ETHERNET 127.0.0.1:9100: connection refused";
+        QTest::newRow("1") << 1 << why;
+        QTest::newRow("2") << 2 << why;
+        QTest::newRow("3") << 3 << why;
+        QTest::newRow("4 is not the link's") << 4 << QString();
+        QTest::newRow("6 is not the link's") << 6 << QString();
+    }
+    void showsTheLinksDetail() {
+        QFETCH(int, code);
+        QFETCH(QString, detail);
+        lb::SetLastLinkErrorDetail("ETHERNET 127.0.0.1:9100: connection refused");
+        lb::ScopedMessageBoxAnswers answers;
+        lb::ShowLinkError(code);
+        QCOMPARE(answers.shown().size(), 1);
+        QCOMPARE(answers.shown().first().detail, detail);
+        lb::SetLastLinkErrorDetail(QString());
     }
 
     // The real box: modal, the message as its text, one OK button; the call returns when
