@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 
 namespace lb {
 
@@ -48,14 +49,12 @@ public:
     bool is(const char* text) const {
         return std::strlen(text) == m_length && std::memcmp(text, m_buffer, m_length) == 0;
     }
-    bool map(std::initializer_list<TextValue> values, int32_t& out) const {
-        for (const TextValue& v : values) {
-            if (is(v.text)) {
-                out = v.value;
-                return true;
-            }
-        }
-        return false;
+    // The value of the reply's text; nothing when the text is in no entry. (By value: the
+    // record's items are packed, and a reference into one would be misaligned.)
+    std::optional<int32_t> map(std::initializer_list<TextValue> values) const {
+        for (const TextValue& v : values)
+            if (is(v.text)) return v.value;
+        return std::nullopt;
     }
 
     // A text field of N bytes: the reply must leave room for the frame reader's margin, and
@@ -115,7 +114,9 @@ int ReadEmulations(Reports& r, PrinterConfig& c) {
     auto mapped = [&](const char* keyword, std::initializer_list<TextValue> values, IntItem& item) -> int {
         const int result = r.query(keyword);
         if (result != kLinkOk) return result;
-        item.present = r.map(values, item.value) ? 1 : 0;
+        const std::optional<int32_t> value = r.map(values);
+        item.present = value ? 1 : 0;
+        if (value) item.value = *value;
         return kLinkOk;
     };
     auto character = [&](const char* keyword, ByteItem& item) -> int {
@@ -131,8 +132,8 @@ int ReadEmulations(Reports& r, PrinterConfig& c) {
     LB_TRY(intIfAny("ZDARKNESS", c.ZDarkness));
     LB_TRY(r.query("ZSPEED"));
     if (r.length() >= 1) {
-        if (!r.map({{"A", 2}, {"B", 3}, {"C", 4}, {"D", 6}, {"E", 8}}, c.ZSpeed.value))
-            c.ZSpeed.value = LeadingInt(r.text());
+        c.ZSpeed.value =
+            r.map({{"A", 2}, {"B", 3}, {"C", 4}, {"D", 6}, {"E", 8}}).value_or(LeadingInt(r.text()));
         c.ZSpeed.present = 1;
     } else {
         c.ZSpeed.present = 0;

@@ -195,7 +195,7 @@ private slots:
         lb::PrinterConfig back = form.printerConfig();
         QVERIFY(form.CollectConfig(back));
         QCOMPARE(back.ZLeftPosition.value, -123456);
-        QCOMPARE(back.Speed.value, 2.2f);
+        QCOMPARE(float(back.Speed.value), 2.2f);
     }
 
     void lptDisablesStatusAndRead() {

@@ -125,7 +125,7 @@ private slots:
         Outputs out;
         QVERIFY(ParseConfigFile(image, out.config, out.status, out.unit));
         QCOMPARE(out.unit, kUnitInch);
-        QCOMPARE(out.config.Dpi, 200.0f);
+        QCOMPARE(float(out.config.Dpi), 200.0f);
     }
 
     void refused_data() {

@@ -181,21 +181,21 @@ private slots:
         QTest::addColumn<int>("edition");
         QTest::addColumn<Check>("check");
         QTest::newRow("99") << 99 << Check([](const PrinterConfig& c) {
-            QCOMPARE(c.Dpi, 300.0f);
-            QCOMPARE(c.DotsPerMm, 11.8f);
+            QCOMPARE(float(c.Dpi), 300.0f);
+            QCOMPARE(float(c.DotsPerMm), 11.8f);
             QCOMPARE(QByteArray(c.Version), QByteArray("LB-4300 V0.99"));
             QCOMPARE(QByteArray(c.SerialNumber), QByteArray("LB4300B0000042"));
             QCOMPARE(c.SensorMode.value, 2);
             QCOMPARE(c.CodePage.value, 0);   // "USA"
-            QCOMPARE(c.PaperWidth.value, 1200.0f);
+            QCOMPARE(float(c.PaperWidth.value), 1200.0f);
             QCOMPARE(c.CutCounter, 0);
             QCOMPARE(QByteArray(c.ResetMilage), QByteArray());
         });
         QTest::newRow("100") << 100 << Check([](const PrinterConfig& c) {
-            QCOMPARE(c.Dpi, 203.0f);
-            QCOMPARE(c.DotsPerMm, 8.0f);
+            QCOMPARE(float(c.Dpi), 203.0f);
+            QCOMPARE(float(c.DotsPerMm), 8.0f);
             QCOMPARE(QByteArray(c.SerialNumber), QByteArray("LB4203A0000100"));
-            QCOMPARE(c.Speed.value, 3.5f);
+            QCOMPARE(float(c.Speed.value), 3.5f);
             QCOMPARE(c.Density.value, 10);
             QCOMPARE(c.CodePage.value, 9);     // "437"
             QCOMPARE(c.Country.value, 12);     // "044"
@@ -205,14 +205,14 @@ private slots:
             QCOMPARE(c.ZControlPrefix.value, '#');
             QCOMPARE(c.ZMediaPowerUp.value, 3);    // "L"
             QCOMPARE(c.ZHeadClose.value, 1);       // "F"
-            QCOMPARE(c.DPrintSpeed.value, 2.0f);   // "C"
+            QCOMPARE(float(c.DPrintSpeed.value), 2.0f);   // "C"
             QCOMPARE(c.DPresentSensor.value, 2);   // "A"
             QCOMPARE(c.DControlCodes.value, 2);    // "1"
             QCOMPARE(c.CutCounter, 0);
         });
         QTest::newRow("102") << 102 << Check([](const PrinterConfig& c) {
-            QCOMPARE(c.Dpi, 600.0f);
-            QCOMPARE(c.DotsPerMm, 23.6f);
+            QCOMPARE(float(c.Dpi), 600.0f);
+            QCOMPARE(float(c.DotsPerMm), 23.6f);
             QCOMPARE(QByteArray(c.Milage), QByteArray("0.85"));
             QCOMPARE(c.PrintOut.value, 3);
             QCOMPARE(c.CutterPiece.value, 2);
@@ -224,16 +224,16 @@ private slots:
             QCOMPARE(c.ZPrintMode.value, 3);        // "D"
             QCOMPARE(c.ZMediaPowerUp.value, 2);     // "C"
             QCOMPARE(c.ZHeadClose.value, 4);        // "N"
-            QCOMPARE(c.DPrintSpeed.value, 20.0f);   // "e"
+            QCOMPARE(float(c.DPrintSpeed.value), 20.0f);   // "e"
             QCOMPARE(c.DCutterEquipped.value, 2);   // "E"
             QCOMPARE(c.CutCounter, 96);
-            QCOMPARE(c.MaxLength.value, 6000.0f);
+            QCOMPARE(float(c.MaxLength.value), 6000.0f);
             QCOMPARE(c.ResetCutCounter, 0);
             QCOMPARE(QByteArray(c.ResetMilage), QByteArray());
         });
         QTest::newRow("103") << 103 << Check([](const PrinterConfig& c) {
-            QCOMPARE(c.Dpi, 200.0f);
-            QCOMPARE(c.DotsPerMm, 7.9f);
+            QCOMPARE(float(c.Dpi), 200.0f);
+            QCOMPARE(float(c.DotsPerMm), 7.9f);
             QCOMPARE(c.SensorMode.value, 1);
             QCOMPARE(c.CodePage.value, 35);         // "8859-15"
             QCOMPARE(c.Country.value, 17);          // "049"
@@ -242,7 +242,7 @@ private slots:
             QCOMPARE(c.StopBits.value, 1);          // "2"
             QCOMPARE(c.ZSpeed.value, 6);            // "D"
             QCOMPARE(c.ZPrintMode.value, 3);        // "C"
-            QCOMPARE(c.DPrintSpeed.value, 12.0f);   // "W"
+            QCOMPARE(float(c.DPrintSpeed.value), 12.0f);   // "W"
             QCOMPARE(c.DControlCodes.value, 3);     // "2"
             QCOMPARE(QByteArray(c.ResetMilage), QByteArray("12.50"));
             QCOMPARE(c.ResetCutCounter, 7);
@@ -251,8 +251,8 @@ private slots:
             QCOMPARE(c.AutoThreshold.value, 0);
         });
         QTest::newRow("104") << 104 << Check([](const PrinterConfig& c) {
-            QCOMPARE(c.Dpi, 203.0f);
-            QCOMPARE(c.DotsPerMm, 8.0f);
+            QCOMPARE(float(c.Dpi), 203.0f);
+            QCOMPARE(float(c.DotsPerMm), 8.0f);
             QCOMPARE(QByteArray(c.Version), QByteArray("LB-4203 V1.04 EZ"));
             QCOMPARE(QByteArray(c.Milage), QByteArray("1.25"));
             QCOMPARE(QByteArray(c.Checksum), QByteArray("8A3C45D1"));
@@ -260,9 +260,9 @@ private slots:
             QCOMPARE(QByteArray(c.ResetMilage), QByteArray("0.37"));
             QCOMPARE(c.CutCounter, 1520);
             QCOMPARE(c.ResetCutCounter, 230);
-            QCOMPARE(c.Speed.value, 4.0f);
-            QCOMPARE(c.PaperWidth.value, 812.0f);
-            QCOMPARE(c.GapSize.value, 24.0f);
+            QCOMPARE(float(c.Speed.value), 4.0f);
+            QCOMPARE(float(c.PaperWidth.value), 812.0f);
+            QCOMPARE(float(c.GapSize.value), 24.0f);
             QCOMPARE(c.CodePage.value, 10);   // "850"
             QCOMPARE(c.Country.value, 0);
             QCOMPARE(c.BaudRate.value, 4);   // "9600"
@@ -278,12 +278,12 @@ private slots:
             QCOMPARE(c.ZDelimiter.value, ',');
             QCOMPARE(c.ZMediaPowerUp.value, 1);
             QCOMPARE(c.DHeat.value, 10);
-            QCOMPARE(c.DPrintSpeed.value, 4.0f);   // "G"
+            QCOMPARE(float(c.DPrintSpeed.value), 4.0f);   // "G"
             QCOMPARE(c.DLabelWidth.value, 812);
             QCOMPARE(c.DPresentSensor.value, 1);   // "N"
             QCOMPARE(c.DCutterEquipped.value, 1);
             QCOMPARE(c.DControlCodes.value, 1);   // "S"
-            QCOMPARE(c.MaxLength.value, 2030.0f);
+            QCOMPARE(float(c.MaxLength.value), 2030.0f);
             QCOMPARE(c.AutoThreshold.value, 1);
         });
     }
@@ -548,7 +548,7 @@ private slots:
         PrinterConfig c = Cleared();
         QCOMPARE(ReadConfiguration(InterfaceKind::Usb, &c), int(kLinkOk));
         QCOMPARE(c.Edition, 0);
-        QCOMPARE(c.Dpi, 300.0f);
+        QCOMPARE(float(c.Dpi), 300.0f);
         QCOMPARE(c.Reprint.present, uint8_t(0));
         QCOMPARE(c.StopBits.present, uint8_t(1));
     }
@@ -751,8 +751,8 @@ private slots:
         QFETCH(float, dotsPerMm);
         PrinterConfig c;
         QCOMPARE(readWith("DPI", reply, c), int(kLinkOk));
-        QCOMPARE(c.Dpi, dpi);
-        QCOMPARE(c.DotsPerMm, dotsPerMm);
+        QCOMPARE(float(c.Dpi), dpi);
+        QCOMPARE(float(c.DotsPerMm), dotsPerMm);
         QCOMPARE(c.ConfigRead, uint8_t(1));
     }
 
@@ -787,7 +787,7 @@ private slots:
         PrinterConfig c = Cleared();
         QCOMPARE(RunPrinterOperation(kOpReadConfiguration, InterfaceKind::Ethernet, &c, 0), int(kLinkOk));
         QCOMPARE(c.Edition, 103);
-        QCOMPARE(c.DotsPerMm, 7.9f);
+        QCOMPARE(float(c.DotsPerMm), 7.9f);
     }
 };
 

@@ -47,20 +47,20 @@ private slots:
         auto row = [](const char* name, const char* commands, Check check) {
             QTest::newRow(name) << QByteArray(commands) << check;
         };
-        row("speed", "SPEED 6.0\r\n", [](const PrinterConfig& c) { QCOMPARE(c.Speed.value, 6.0f); });
+        row("speed", "SPEED 6.0\r\n", [](const PrinterConfig& c) { QCOMPARE(float(c.Speed.value), 6.0f); });
         row("density", "DENSITY 12\r\n", [](const PrinterConfig& c) { QCOMPARE(c.Density.value, 12); });
         row("size in inch", "SIZE 4.00,2.00\r\n", [](const PrinterConfig& c) {
-            QCOMPARE(c.PaperWidth.value, 812.0f);
-            QCOMPARE(c.PaperHeight.value, 406.0f);
+            QCOMPARE(float(c.PaperWidth.value), 812.0f);
+            QCOMPARE(float(c.PaperHeight.value), 406.0f);
         });
         row("size in mm", "SIZE 50.00 mm,25.00 mm\r\n", [](const PrinterConfig& c) {
-            QCOMPARE(c.PaperWidth.value, 400.0f);
-            QCOMPARE(c.PaperHeight.value, 200.0f);
+            QCOMPARE(float(c.PaperWidth.value), 400.0f);
+            QCOMPARE(float(c.PaperHeight.value), 200.0f);
         });
         row("black line", "BLINE 0.12,0.05\r\n", [](const PrinterConfig& c) {
             QCOMPARE(c.SensorMode.value, 1);
-            QCOMPARE(c.GapSize.value, 24.0f);
-            QCOMPARE(c.GapOffset.value, 10.0f);
+            QCOMPARE(float(c.GapSize.value), 24.0f);
+            QCOMPARE(float(c.GapOffset.value), 10.0f);
         });
         row("continuous", "GAP 0,0\r\nSET GAP 3\r\n", [](const PrinterConfig& c) {
             QCOMPARE(c.SensorMode.value, 2);
@@ -109,7 +109,7 @@ private slots:
             QCOMPARE(c.Country.value, 21);
         });
         row("feed limit", "LIMITFEED 1500.00 dot\r\n",
-            [](const PrinterConfig& c) { QCOMPARE(c.MaxLength.value, 1500.0f); });
+            [](const PrinterConfig& c) { QCOMPARE(float(c.MaxLength.value), 1500.0f); });
         row("serial port", "SET COM1 115,E,7,2\r\n", [](const PrinterConfig& c) {
             QCOMPARE(c.BaudRate.value, 8);
             QCOMPARE(c.Parity.value, 2);

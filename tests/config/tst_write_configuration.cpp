@@ -609,13 +609,13 @@ private slots:
             Set(c.MaxLength, 1000.0f);
             Set(c.AutoThreshold, 0);
         }) << Setup([](PrinterConfig& c) {
-            QCOMPARE(c.Speed.value, 6.0f);
+            QCOMPARE(float(c.Speed.value), 6.0f);
             QCOMPARE(c.Density.value, 12);
-            QCOMPARE(c.PaperWidth.value, 406.0f);
-            QCOMPARE(c.PaperHeight.value, 203.0f);
+            QCOMPARE(float(c.PaperWidth.value), 406.0f);
+            QCOMPARE(float(c.PaperHeight.value), 203.0f);
             QCOMPARE(c.SensorMode.value, 1);
-            QCOMPARE(c.GapSize.value, 24.0f);
-            QCOMPARE(c.GapOffset.value, 10.0f);
+            QCOMPARE(float(c.GapSize.value), 24.0f);
+            QCOMPARE(float(c.GapOffset.value), 10.0f);
             QCOMPARE(c.BlineInten.value, 3);
             QCOMPARE(c.PrintOut.value, 3);
             QCOMPARE(c.CutterPiece.value, 4);
@@ -633,7 +633,7 @@ private slots:
             QCOMPARE(c.Country.value, 17);
             QCOMPARE(c.HeadSensor.value, 0);
             QCOMPARE(c.Reprint.value, 0);
-            QCOMPARE(c.MaxLength.value, 1000.0f);
+            QCOMPARE(float(c.MaxLength.value), 1000.0f);
             QCOMPARE(c.AutoThreshold.value, 0);
         });
         QTest::newRow("z") << int(kPageZ) << Setup([](PrinterConfig& c) {
@@ -674,7 +674,7 @@ private slots:
             Set(c.DRowOffset, 0);
         }) << Setup([](PrinterConfig& c) {
             QCOMPARE(c.DHeat.value, 5);
-            QCOMPARE(c.DPrintSpeed.value, 13.0f);
+            QCOMPARE(float(c.DPrintSpeed.value), 13.0f);
             QCOMPARE(c.DLabelWidth.value, 406);
             QCOMPARE(c.DPresentSensor.value, 2);
             QCOMPARE(c.DCutterEquipped.value, 2);

@@ -87,7 +87,7 @@ private slots:
         PrinterConfig config{};
         ClearConfig(config);
         QCOMPARE(RunPrinterOperation(kOpReadConfiguration, kCom, &config, 0), 0);
-        QCOMPARE(config.Dpi, 203.0f);
+        QCOMPARE(float(config.Dpi), 203.0f);
         QCOMPARE(QByteArray(config.Version), QByteArray("V1.23 EZ"));
         QVERIFY(pty.transcript().startsWith("\r\nDIAGNOSTIC INTERFACE COM\r\nDIAGNOSTIC REPORT "));
         QVERIFY(!LinkIsOpen());
