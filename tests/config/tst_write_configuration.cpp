@@ -1,6 +1,7 @@
 // Operation 4: the command bytes of each configuration page, the failure results, and
 // configurations written to the simulated printer reading back through operation 1.
 
+#include "config/config_panel.h"
 #include "config/printer_config.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"
@@ -543,9 +544,16 @@ private slots:
         char probe[16];
         std::snprintf(probe, sizeof probe, "%.1f", 4.0);
         const QList<QByteArray> inGerman = everything();
+        // Replies and typed numbers are read the same way too.
+        const float reply = LeadingFloat("3.5 ips");
+        double typed = 0;
+        const bool typedOk = PanelTextToDouble("2.25", typed);
         std::setlocale(LC_ALL, saved.c_str());
         QCOMPARE(QByteArray(probe), QByteArray("4,0"));   // the locale does write a comma
         QCOMPARE(inGerman, inC);
+        QCOMPARE(reply, 3.5f);
+        QVERIFY(typedOk);
+        QCOMPARE(typed, 2.25);
     }
 
     void openFails() {
