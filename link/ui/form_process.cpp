@@ -1,6 +1,5 @@
 #include "link/ui/form_process.h"
 
-#include "app/language.h"
 #include "link/link_error.h"
 #include "ui_form_process.h"
 
@@ -14,8 +13,9 @@ namespace lb {
 
 TFormProcess::TFormProcess(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::TFormProcess>()) {
     m_ui->setupUi(this);
-    // A title but no system menu, minimise, maximise or close button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A title bar with no system menu, minimise, maximise or close button, on a dialog: a
+    // passing status window, not one the user works in.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(241, 49);
     retranslate();
     centreOnScreen();
@@ -52,7 +52,7 @@ void TFormProcess::changeEvent(QEvent* event) {
 }
 
 void TFormProcess::retranslate() {
-    setWindowTitle(CommunicatingCaption(LanguageIndex()));
+    setWindowTitle(CommunicatingCaption());
 }
 
 GuiLinkObserver::GuiLinkObserver() = default;

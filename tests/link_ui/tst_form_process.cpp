@@ -80,6 +80,11 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowTitleHint));
         QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+        // A dialog's title bar with no buttons at all.
+        QCOMPARE(form->windowType(), Qt::Dialog);
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
 
         QProgressBar* bar = form->findChild<QProgressBar*>("ProgressBar1");
         QVERIFY(bar);
