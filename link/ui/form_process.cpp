@@ -1,5 +1,6 @@
 #include "link/ui/form_process.h"
 
+#include "app/language.h"
 #include "link/link_error.h"
 #include "ui_form_process.h"
 
@@ -52,7 +53,7 @@ void TFormProcess::changeEvent(QEvent* event) {
 }
 
 void TFormProcess::retranslate() {
-    setWindowTitle(CommunicatingCaption());
+    setWindowTitle(CommunicatingCaption(LanguageIndex()));
 }
 
 GuiLinkObserver::GuiLinkObserver() = default;
