@@ -1,23 +1,45 @@
 #include "link/ui/form_lpt_setup.h"
 
 #include "link/serial_port_settings.h"
+#include "link/ui/message_box.h"
+#include "link/ui/port_choices.h"
 #include "ui_form_lpt_setup.h"
 
+#include <QCompleter>
 #include <QEvent>
+#include <QLineEdit>
 
 namespace lb {
 
 TFormLPTSetup::TFormLPTSetup(ParallelPortName* name, QWidget* parent)
+    : TFormLPTSetup(name, SystemParallelDevices(), parent) {}
+
+TFormLPTSetup::TFormLPTSetup(ParallelPortName* name, const QStringList& devices, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormLPTSetup>()), m_name(name) {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(321, 37);
-    for (int n = 1; n <= 4; ++n)
-        m_ui->ComboBoxLPT->addItem(QStringLiteral("LPT%1").arg(n));
-    // "LPT3" selects item 2; a name that is not LPT1..LPT4 selects nothing.
-    const int number = m_name ? PortNumber(m_name->name, sizeof m_name->name, "LPT", 4) : 0;
-    m_ui->ComboBoxLPT->setCurrentIndex(number - 1);
+    // LPTn first, at item n-1; then the devices present, and any other path can be typed.
+    m_ui->ComboBoxLPT->addItems(ParallelPortItems(devices));
+    if (QCompleter* completer = m_ui->ComboBoxLPT->completer())
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    if (m_name) {
+        // "LPT3" selects item 2, a listed device its item. Any other name selects nothing but
+        // stays in view, and Set keeps it unless something else is typed.
+        const QString current = QString::fromLocal8Bit(m_name->name, qsizetype(FieldLength(m_name->name)));
+        const int number = PortNumber(m_name->name, sizeof m_name->name, "LPT", 4);
+        const int item = number > 0 ? number - 1 : m_ui->ComboBoxLPT->findText(current, Qt::MatchExactly);
+        m_ui->ComboBoxLPT->setCurrentIndex(item);
+        if (item < 0) {
+            m_unlistedPort = current;
+            m_ui->ComboBoxLPT->setEditText(current);
+        }
+    } else {
+        m_ui->ComboBoxLPT->setCurrentIndex(-1);
+    }
+    // Typing replaces the shown name rather than adding to it.
+    if (QLineEdit* edit = m_ui->ComboBoxLPT->lineEdit()) edit->selectAll();
 
     connect(m_ui->ButtonSet, &QPushButton::clicked, this, &TFormLPTSetup::ButtonSetClick);
     connect(m_ui->ButtonCancel, &QPushButton::clicked, this, &TFormLPTSetup::ButtonCancelClick);
@@ -26,11 +48,16 @@ TFormLPTSetup::TFormLPTSetup(ParallelPortName* name, QWidget* parent)
 TFormLPTSetup::~TFormLPTSetup() = default;
 
 void TFormLPTSetup::ButtonSetClick() {
-    const int index = m_ui->ComboBoxLPT->currentIndex();
-    // Without a chosen item the name stays as it was.
-    if (m_name && index >= 0) {
-        const QByteArray text = "LPT" + QByteArray::number(index + 1);
-        CopyToField(m_name->name, text.constData(), std::size_t(text.size()));
+    if (m_name) {
+        // The list's text: an item ("LPTn" is item n-1) or a typed device path.
+        const PortChoice port =
+            ChoosePort(m_ui->ComboBoxLPT->currentText(), m_unlistedPort, sizeof m_name->name);
+        if (port.action == PortChoice::Action::Refuse) {
+            MessageBox::warning(this, MessageBox::defaultTitle(), port.problem);
+            return;   // the dialog stays open with the text to correct
+        }
+        if (port.action == PortChoice::Action::Write)
+            CopyToField(m_name->name, port.name.constData(), std::size_t(port.name.size()));
     }
     accept();
 }

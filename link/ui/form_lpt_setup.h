@@ -4,6 +4,7 @@
 #include "link/link_types.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 namespace Ui {
@@ -15,7 +16,10 @@ namespace lb {
 class TFormLPTSetup : public QDialog {
     Q_OBJECT
 public:
+    // The list offers LPT1..LPT4 and the parallel printer devices present.
     explicit TFormLPTSetup(ParallelPortName* name, QWidget* parent = nullptr);
+    // The same with the devices given (tests).
+    TFormLPTSetup(ParallelPortName* name, const QStringList& devices, QWidget* parent = nullptr);
     ~TFormLPTSetup() override;
 
     void ButtonSetClick();
@@ -27,6 +31,7 @@ protected:
 private:
     std::unique_ptr<Ui::TFormLPTSetup> m_ui;
     ParallelPortName* m_name;
+    QString m_unlistedPort;   // the record's name when no item stands for it
 };
 
 // Shows the dialog modally; true when Set was pressed (name then holds the choice).

@@ -1,9 +1,13 @@
 #include "link/ui/form_rs232_setup.h"
 
 #include "link/serial_port_settings.h"
+#include "link/ui/message_box.h"
+#include "link/ui/port_choices.h"
 #include "ui_form_rs232_setup.h"
 
+#include <QCompleter>
 #include <QEvent>
+#include <QLineEdit>
 #include <QString>
 
 namespace lb {
@@ -24,13 +28,18 @@ void SetItemTexts(QComboBox* box, const QStringList& texts) {
 }   // namespace
 
 TFormRs232Setup::TFormRs232Setup(SerialSettings* settings, QWidget* parent)
+    : TFormRs232Setup(settings, SystemSerialDevices(), parent) {}
+
+TFormRs232Setup::TFormRs232Setup(SerialSettings* settings, const QStringList& devices, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormRs232Setup>()), m_settings(settings) {
     m_ui->setupUi(this);
     // A fixed single border with only the system menu.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    for (int n = 1; n <= kSerialPortCount; ++n)
-        m_ui->ComboBoxComPort->addItem(QStringLiteral("COM%1").arg(n));
+    // COMn first, at item n-1; then the devices, and any other path can be typed (a pty).
+    m_ui->ComboBoxComPort->addItems(SerialPortItems(devices));
+    if (QCompleter* completer = m_ui->ComboBoxComPort->completer())
+        completer->setCaseSensitivity(Qt::CaseSensitive);
     for (int i = 0; i < kSerialBaudRateCount; ++i)
         m_ui->ComboBoxBaudRate->addItem(QString::number(kSerialBaudRates[i]));
     m_ui->ComboBoxBaudRate->addItem(QString());   // the eighth, empty item: 9600 at open
@@ -41,6 +50,8 @@ TFormRs232Setup::TFormRs232Setup(SerialSettings* settings, QWidget* parent)
     m_ui->ComboBoxSWShak->addItems({QString(), QStringLiteral("Xon/Xoff")});
     retranslate();
     loadSettings();
+    // Typing replaces the shown name rather than adding to it.
+    if (QLineEdit* edit = m_ui->ComboBoxComPort->lineEdit()) edit->selectAll();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ui->ButtonSet, &QPushButton::clicked, this, &TFormRs232Setup::ButtonSetClick);
@@ -52,8 +63,16 @@ TFormRs232Setup::~TFormRs232Setup() = default;
 void TFormRs232Setup::loadSettings() {
     if (!m_settings) return;
     const SerialSettings& s = *m_settings;
-    // "COM7" selects item 6.
-    Select(m_ui->ComboBoxComPort, PortNumber(s.portName, sizeof s.portName, "COM", kSerialPortCount) - 1);
+    // "COM7" selects item 6, a listed device its item. Any other name selects nothing but
+    // stays in view, and Set keeps it unless something else is typed.
+    const QString name = QString::fromLocal8Bit(s.portName, qsizetype(FieldLength(s.portName)));
+    const int number = PortNumber(s.portName, sizeof s.portName, "COM", kSerialPortCount);
+    const int item = number > 0 ? number - 1 : m_ui->ComboBoxComPort->findText(name, Qt::MatchExactly);
+    Select(m_ui->ComboBoxComPort, item);
+    if (item < 0) {
+        m_unlistedPort = name;
+        m_ui->ComboBoxComPort->setEditText(name);
+    }
     Select(m_ui->ComboBoxBaudRate, s.baudIndex);
     Select(m_ui->ComboBoxDataBit, s.dataBitsIndex);
     Select(m_ui->ComboBoxParity, s.parityIndex);
@@ -65,11 +84,15 @@ void TFormRs232Setup::loadSettings() {
 void TFormRs232Setup::ButtonSetClick() {
     if (m_settings) {
         SerialSettings& s = *m_settings;
-        const int port = m_ui->ComboBoxComPort->currentIndex();
-        if (port >= 0) {
-            const QByteArray name = "COM" + QByteArray::number(port + 1);
-            CopyToField(s.portName, name.constData(), std::size_t(name.size()));
+        // The list's text: an item ("COMn" is item n-1) or a typed device path.
+        const PortChoice port =
+            ChoosePort(m_ui->ComboBoxComPort->currentText(), m_unlistedPort, sizeof s.portName);
+        if (port.action == PortChoice::Action::Refuse) {
+            MessageBox::warning(this, MessageBox::defaultTitle(), port.problem);
+            return;   // the dialog stays open with the text to correct
         }
+        if (port.action == PortChoice::Action::Write)
+            CopyToField(s.portName, port.name.constData(), std::size_t(port.name.size()));
         const auto take = [](QComboBox* box, int32_t& field) {
             if (box->currentIndex() >= 0) field = box->currentIndex();
         };

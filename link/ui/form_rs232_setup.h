@@ -4,6 +4,7 @@
 #include "link/link_types.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 
 namespace Ui {
@@ -15,8 +16,11 @@ namespace lb {
 class TFormRs232Setup : public QDialog {
     Q_OBJECT
 public:
-    // Shows the record; it is written only by Set.
+    // Shows the record; it is written only by Set. The port list offers COM1..COM30 and the
+    // serial devices the system reports.
     explicit TFormRs232Setup(SerialSettings* settings, QWidget* parent = nullptr);
+    // The same with the devices given (tests).
+    TFormRs232Setup(SerialSettings* settings, const QStringList& devices, QWidget* parent = nullptr);
     ~TFormRs232Setup() override;
 
     void ButtonSetClick();
@@ -31,6 +35,7 @@ private:
 
     std::unique_ptr<Ui::TFormRs232Setup> m_ui;
     SerialSettings* m_settings;
+    QString m_unlistedPort;   // the record's port name when no item stands for it
 };
 
 // Shows the dialog modally; true when Set was pressed (settings then hold the choice).

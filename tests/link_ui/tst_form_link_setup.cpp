@@ -2,14 +2,20 @@
 
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
+#include "link/ui/message_box.h"
+#include "link/ui/port_choices.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstring>
 #include <functional>
+#include <memory>
 
 using namespace lb;
 
@@ -48,7 +54,7 @@ class TestFormLinkSetup : public QObject {
 private slots:
     void rs232Layout() {
         SerialSettings s = DefaultSerialSettings();
-        TFormRs232Setup dialog(&s);
+        TFormRs232Setup dialog(&s, QStringList{});
         QCOMPARE(dialog.windowTitle(), QString("RS232 Setup"));
         auto* port = dialog.findChild<QComboBox*>("ComboBoxComPort");
         QVERIFY(port);
@@ -86,7 +92,7 @@ private slots:
         s.parityIndex = 2;
         s.softwareHandshakeIndex = 1;
         const SerialSettings before = s;
-        TFormRs232Setup dialog(&s);
+        TFormRs232Setup dialog(&s, QStringList{});
         QCOMPARE(dialog.findChild<QComboBox*>("ComboBoxComPort")->currentIndex(), portItem);
         QCOMPARE(dialog.findChild<QComboBox*>("ComboBoxBaudRate")->currentIndex(), 6);
         QCOMPARE(dialog.findChild<QComboBox*>("ComboBoxDataBit")->currentIndex(), 1);
@@ -144,7 +150,7 @@ private slots:
 
     void lptLayout() {
         ParallelPortName n = DefaultParallelPortName();
-        TFormLPTSetup dialog(&n);
+        TFormLPTSetup dialog(&n, QStringList{});
         QCOMPARE(dialog.windowTitle(), QString("LPT Setup"));
         QCOMPARE(dialog.size(), QSize(321, 37));
         QCOMPARE(Items(dialog.findChild<QComboBox*>("ComboBoxLPT")),
@@ -163,7 +169,7 @@ private slots:
         QFETCH(int, item);
         ParallelPortName n = DefaultParallelPortName();
         CopyToField(n.name, name.constData(), std::size_t(name.size()));
-        TFormLPTSetup dialog(&n);
+        TFormLPTSetup dialog(&n, QStringList{});
         QCOMPARE(dialog.findChild<QComboBox*>("ComboBoxLPT")->currentIndex(), item);
         std::memset(n.name, 'x', 8);   // Set writes the name afresh
         QTest::mouseClick(dialog.findChild<QPushButton*>("ButtonSet"), Qt::LeftButton);
@@ -191,10 +197,99 @@ private slots:
         // A device path (given on the command line) is not one of the items: Set keeps it.
         ParallelPortName n = DefaultParallelPortName();
         CopyToField(n.name, "/dev/usb/lp0", 12);
-        TFormLPTSetup dialog(&n);
+        TFormLPTSetup dialog(&n, QStringList{});
         QCOMPARE(dialog.findChild<QComboBox*>("ComboBoxLPT")->currentIndex(), -1);
         QTest::mouseClick(dialog.findChild<QPushButton*>("ButtonSet"), Qt::LeftButton);
         QCOMPARE(QByteArray(n.name), QByteArray("/dev/usb/lp0"));
+    }
+
+    // The system's devices follow the fixed items, which keep their places; a device that
+    // is one of them, repeats or does not fit the record is left out. A listed device
+    // loads as its item and Set writes it back.
+    void portListsOfferTheDevices_data() {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QStringList>("devices");
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("serial") << true
+                                << QStringList{"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyACM0", "/dev/ttyUSB0",
+                                               "/dev/serial/by-id/usb-FTDI_FT232R-if00"}
+                                << QStringList{"/dev/ttyUSB0", "/dev/ttyACM0"};
+        QTest::newRow("parallel") << false << QStringList{"/dev/usb/lp0", "/dev/lp0", "/dev/lp7"}
+                                  << QStringList{"/dev/usb/lp0", "/dev/lp7"};
+    }
+    void portListsOfferTheDevices() {
+        QFETCH(bool, serial);
+        QFETCH(QStringList, devices);
+        QFETCH(QStringList, added);
+        const QByteArray last = added.last().toLatin1();
+        SerialSettings s = WithPort(last.constData());
+        ParallelPortName n{};
+        CopyToField(n.name, last.constData(), std::size_t(last.size()));
+        std::unique_ptr<QDialog> dialog;
+        if (serial)
+            dialog = std::make_unique<TFormRs232Setup>(&s, devices);
+        else
+            dialog = std::make_unique<TFormLPTSetup>(&n, devices);
+        auto* box = dialog->findChild<QComboBox*>(serial ? "ComboBoxComPort" : "ComboBoxLPT");
+        const qsizetype fixed = serial ? 30 : 4;
+        const QStringList items = Items(box);
+        QCOMPARE(items.mid(fixed), added);
+        QCOMPARE(items.value(fixed - 1), QString(serial ? "COM30" : "LPT4"));
+        QCOMPARE(box->currentIndex(), int(items.size() - 1));
+        std::memset(s.portName, 0, sizeof s.portName);
+        std::memset(n.name, 0, sizeof n.name);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonSet"), Qt::LeftButton);
+        QCOMPARE(QByteArray(serial ? s.portName : n.name), last);
+    }
+
+    void parallelDevicesPresent() {
+        QTemporaryDir dev;
+        QVERIFY(QDir(dev.path()).mkdir("usb"));
+        for (const char* name : {"usb/lp1", "usb/lp0", "lp10", "lp2", "lpt", "tty0"}) {
+            QFile file(dev.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(SystemParallelDevices(dev.path()),
+                 QStringList({dev.filePath("usb/lp0"), dev.filePath("usb/lp1"), dev.filePath("lp2"),
+                              dev.filePath("lp10")}));
+    }
+
+    // A path typed into the list is taken when it fits its field; a longer one, or one with a
+    // control character, is refused with a message and the dialog stays open.
+    void typedPortName_data() {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("serial pty") << true << "/dev/pts/3" << true;
+        QTest::newRow("serial 23 characters") << true << "/dev/" + QString(18, 'x') << true;
+        QTest::newRow("serial 24 characters") << true << "/dev/" + QString(19, 'x') << false;
+        QTest::newRow("serial control character") << true << "/dev/tty\tUSB0" << false;
+        QTest::newRow("parallel path") << false << "/dev/usb/lp1" << true;
+        QTest::newRow("parallel 255 characters") << false << "/dev/" + QString(250, 'x') << true;
+        QTest::newRow("parallel 256 characters") << false << "/dev/" + QString(251, 'x') << false;
+        QTest::newRow("parallel DEL") << false << "/dev/lp\x7f" << false;
+    }
+    void typedPortName() {
+        QFETCH(bool, serial);
+        QFETCH(QString, typed);
+        QFETCH(bool, taken);
+        lb::ScopedMessageBoxAnswers answers;
+        SerialSettings s = DefaultSerialSettings();
+        ParallelPortName n = DefaultParallelPortName();
+        std::unique_ptr<QDialog> dialog;
+        if (serial)
+            dialog = std::make_unique<TFormRs232Setup>(&s, QStringList{});
+        else
+            dialog = std::make_unique<TFormLPTSetup>(&n, QStringList{});
+        dialog->show();
+        auto* box = dialog->findChild<QComboBox*>(serial ? "ComboBoxComPort" : "ComboBoxLPT");
+        QVERIFY(box->isEditable());
+        box->setEditText(typed);   // as typed or pasted
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonSet"), Qt::LeftButton);
+        const QByteArray name(serial ? s.portName : n.name);
+        QCOMPARE(name, taken ? typed.toLatin1() : QByteArray(serial ? "COM1" : "LPT1"));
+        QCOMPARE(dialog->isVisible(), !taken);
+        QCOMPARE(answers.shown().size(), taken ? 0 : 1);
     }
 };
 
