@@ -16,17 +16,23 @@
 #include "link/ui/form_rs232_setup.h"
 #include "link/ui/message_box.h"
 #include "link/ui/show_link_error.h"
+#include "link/ui/wheel_guard.h"
 #include "ui_form_main.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWindow>
 
 #ifndef LABELBENCH_VERSION_TEXT
 #define LABELBENCH_VERSION_TEXT "0.0.0"
@@ -38,6 +44,8 @@ namespace {
 constexpr int kPageControlTop = 48;
 constexpr int kSmallScreenHeight = 768;   // below it the window is shortened and scrolls
 constexpr int kScrollRange = 100;
+constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line
+constexpr int kExposeWaitMs = 2000;    // at most this long for the window manager to map the window
 constexpr int kUnitLabelCount = 9;
 const char* const kConfigFileFilter = "*.dcf (*.dcf)";
 constexpr std::array<int, TFormMain::kStatusPanelCount> kStatusPanelWidths = {80, 200, 250, 200};
@@ -129,6 +137,14 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_unitGroup->addButton(m_ui->RadioButtonUnitInch, kUnitInch);
     m_unitGroup->addButton(m_ui->RadioButtonUnitMm, kUnitMm);
     SetUpConfigPanel(m_ui->PageControlConfig);
+    // Read-only fields on the window's colour, so that they do not look like input fields.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (!edit->isReadOnly()) continue;
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
+    TakeWheelOnlyWithFocus(this);
     ClearConfig(m_printerConfig);
     ShowConfig(m_printerConfig);
     refreshInterfaceStatus();
@@ -173,8 +189,6 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &QTimer::timeout, this, &TFormMain::Timer1Timer);
 
-    makeFirstContact();
-
     Timer1Timer();
     m_timer1->start();
 }
@@ -206,6 +220,47 @@ void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
                                   fit.clientSize.height() - statusHeight);
     m_ui->ScrollBar1->setEnabled(fit.scrollBarShown);
     m_ui->ScrollBar1->setVisible(fit.scrollBarShown);
+}
+
+void TFormMain::RunFirstContact() {
+    setEnabled(false);
+    m_ui->StatusBar1->showMessage(
+        tr("Looking for the printer on %1…").arg(m_ui->ComboBoxInterFace->currentText()));
+    waitUntilOnScreen();
+    emit firstContactStarted();
+    makeFirstContact();
+    m_ui->StatusBar1->clearMessage();
+    setEnabled(true);
+    emit firstContactFinished();
+}
+
+void TFormMain::waitUntilOnScreen() {
+    // The exchange blocks the message loop for up to a time-out, so the window must have been
+    // mapped and painted before it starts. A window manager maps it a moment after show().
+    if (!isVisible()) return;
+    const auto exposed = [this] { return windowHandle() && windowHandle()->isExposed(); };
+    if (!exposed()) {
+        QEventLoop loop;
+        QTimer poll;
+        QElapsedTimer waited;
+        waited.start();
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (exposed() || waited.elapsed() > kExposeWaitMs) loop.quit();
+        });
+        poll.start(10);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFormMain::wheelEvent(QWheelEvent* event) {
+    QScrollBar* bar = m_ui->ScrollBar1;
+    if (!bar->isVisible() || !bar->isEnabled()) return QMainWindow::wheelEvent(event);
+    // The bar has no page step, so it ignores the wheel itself: scroll by wheel lines here.
+    const int pixels = event->angleDelta().y() * QApplication::wheelScrollLines() * kWheelLinePixels / 120;
+    bar->setValue(bar->value() - pixels);
+    event->accept();
 }
 
 void TFormMain::makeFirstContact() {

@@ -22,6 +22,7 @@ class QFileDialog;
 class QLabel;
 class QLocale;
 class QTimer;
+class QWheelEvent;
 
 namespace Ui {
 class TFormMain;
@@ -56,8 +57,16 @@ public:
     static constexpr int kClientHeight = 577;
     static constexpr int kStatusPanelCount = 4;
 
+    // Builds the window with the defaults; the printer is not contacted yet.
     explicit TFormMain(const StartOptions& options = {}, QWidget* parent = nullptr);
     ~TFormMain() override;
+
+    // The silent first contact on the selected interface: link check, leave line mode, read
+    // the configuration, each only after the one before succeeded. The window is disabled
+    // meanwhile and its status bar says which interface is tried; a shown window is on
+    // screen with that text before the exchange holds the message loop. No message on any
+    // failure: the window then keeps the defaults.
+    void RunFirstContact();
 
     // Runs one printer operation on the selected interface with the window disabled, shows
     // a failure with ShowLinkError, then enables and raises the window. Returns the
@@ -93,6 +102,12 @@ public:
     // The status-bar time: the locale's short date and long time (without a time zone).
     static QString StatusClockText(const QDateTime& now, const QLocale& locale);
 
+signals:
+    // The window shows that the printer is looked for; the exchange starts next.
+    void firstContactStarted();
+    // The first contact is over, successful or not; the window is enabled again.
+    void firstContactFinished();
+
 public slots:
     void ComboBoxInterFaceChange(int index);
     void ComboBoxLanguageChange(int index);
@@ -114,8 +129,13 @@ public slots:
     void ScrollBar1Change(int position);
     void Timer1Timer();
 
+protected:
+    // A turn of the wheel that no control took scrolls the content on a short screen.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void fitToScreen(const std::optional<QSize>& screenSize);
+    void waitUntilOnScreen();
     void refreshInterfaceStatus();
     void makeFirstContact();
     void setUnit(LengthUnit unit);

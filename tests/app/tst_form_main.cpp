@@ -15,10 +15,13 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QSpontaneKeyEvent>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using lb::InterfaceKind;
 using lb::TFormMain;
@@ -68,6 +71,7 @@ private slots:
     void startsWithoutPrinterSilently() {
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form({InterfaceKind::Usb, {}, 9100, QSize(1280, 1024)});
+        form.RunFirstContact();
         QCOMPARE(answers.shown().size(), 0);
         QVERIFY(form.windowTitle().startsWith("LabelBench "));
         QCOMPARE(form.size(), QSize(709, 577));
@@ -112,6 +116,7 @@ private slots:
     void startOptionsSelectTheLink() {
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", ClosedPort(), {}});
+        form.RunFirstContact();
         QCOMPARE(form.selectedInterface(), InterfaceKind::Ethernet);
         QCOMPARE(Interfaces(form)->currentIndex(), 3);
         QVERIFY(Button(form, "ButtonInterFace")->isEnabled());
@@ -125,10 +130,103 @@ private slots:
         lb::ScopedMessageBoxAnswers answers;
         lb::test::ScopedRecordingDevice device(InterfaceKind::Usb);
         TFormMain form;
+        form.RunFirstContact();
         const QStringList events = device.log().events;
         QVERIFY2(events.size() >= 5, qPrintable(events.join(", ")));
         QCOMPARE(events.mid(0, 5), QStringList({"open", "close", "open", "write 1b5a0d0a", "close"}));
         QCOMPARE(answers.shown().size(), 0);
+    }
+
+    // The window is up before the printer is contacted, disabled with the interface it tries
+    // in the status bar; afterwards it is enabled and the bar shows its panels again.
+    void firstContactRunsInTheShownWindow_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("USB") << 0 << "Looking for the printer on USB…";
+        QTest::newRow("COM") << 1 << "Looking for the printer on COM…";
+        QTest::newRow("LPT") << 2 << "Looking for the printer on LPT…";
+        QTest::newRow("ETHERNET") << 3 << "Looking for the printer on ETHERNET…";
+    }
+    void firstContactRunsInTheShownWindow() {
+        QFETCH(int, index);
+        QFETCH(QString, message);
+        const auto kind = InterfaceKind(index);
+        lb::ScopedMessageBoxAnswers answers;
+        lb::test::ScopedRecordingDevice device(kind);
+        TFormMain form({kind, "127.0.0.1", 9100, QSize(1280, 1024)});
+        QCOMPARE(device.log().events, QStringList());   // nothing before the window is shown
+        form.show();
+        auto* bar = form.findChild<QStatusBar*>("StatusBar1");
+        QStringList seen;
+        device.log().onChunk = [&] {
+            seen.append(QStringLiteral("%1 %2 %3")
+                            .arg(form.isVisible())
+                            .arg(form.isEnabled())
+                            .arg(bar->currentMessage()));
+        };
+        form.RunFirstContact();
+        QCOMPARE(device.log().events.mid(0, 5),
+                 QStringList({"open", "close", "open", "write 1b5a0d0a", "close"}));
+        QCOMPARE(seen.value(0), QStringLiteral("1 0 ") + message);
+        QVERIFY(form.isEnabled());
+        QCOMPARE(bar->currentMessage(), QString());
+        QVERIFY(form.findChild<QLabel*>("StatusPanel1")->isVisible());
+        QCOMPARE(form.statusPanelText(1), QString("COM1 9600,N,8,1 RTS "));
+        QCOMPARE(answers.shown().size(), 0);
+    }
+
+    void informationFieldsAreReadOnly_data() {
+        QTest::addColumn<QString>("edit");
+        for (const char* name :
+             {"EditVersion", "EditSerial", "EditChecksum", "EditCuttingCounter", "EditResetCuttingCounter",
+              "EditMilage", "EditResetMilage", "EditPrinterStatus"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void informationFieldsAreReadOnly() {
+        QFETCH(QString, edit);
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form;
+        auto* field = form.findChild<QLineEdit*>(edit);
+        QVERIFY(field);
+        const QString before = field->text();
+        field->setFocus();
+        QTest::keyClicks(field, "12");
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), before);
+        QVERIFY(field->isReadOnly());
+    }
+
+    // On a short screen the wheel over an unfocused list scrolls the window; only a list
+    // with the focus changes its item.
+    void wheelChangesOnlyAFocusedList_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("Media Sensor without focus") << "ComboBoxMediaSensor" << false;
+        QTest::newRow("Media Sensor with focus") << "ComboBoxMediaSensor" << true;
+        QTest::newRow("Interface without focus") << "ComboBoxInterFace" << false;
+    }
+    void wheelChangesOnlyAFocusedList() {
+        QFETCH(QString, list);
+        QFETCH(bool, focused);
+        lb::ScopedMessageBoxAnswers answers;
+        TFormMain form({InterfaceKind::Usb, {}, 9100, QSize(1024, 600)});
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* box = form.findChild<QComboBox*>(list);
+        auto* scroll = form.findChild<QScrollBar*>("ScrollBar1");
+        box->setCurrentIndex(1);
+        (focused ? static_cast<QWidget*>(box) : Button(form, "ButtonRead"))->setFocus();
+        QCOMPARE(box->hasFocus(), focused);
+
+        const QPointF at(4, 4);
+        QWheelEvent down(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        // Delivered as QTest delivers keys: as from the window system, so it may travel up.
+        QSpontaneKeyEvent::setSpontaneous(&down);
+        qApp->notify(box, &down);
+        QCOMPARE(box->currentIndex(), focused ? 2 : 1);
+        QCOMPARE(scroll->value() > 0, !focused);
     }
 
     void interfaceSelectionEnablesSetup_data() {

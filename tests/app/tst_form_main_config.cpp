@@ -73,6 +73,7 @@ struct Bench {
         form = std::make_unique<TFormMain>(
             lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(), QSize(1280, 1024)});
         // The first contact: link check, leave line mode, read.
+        form->RunFirstContact();
         printer.waitForClosedConnections(3, kWaitMs);
         settled = printer.connectionCount();
     }

@@ -41,6 +41,7 @@ private slots:
         QVERIFY(printer.start(0));
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port(), {}});
+        form.RunFirstContact();
         QVERIFY(printer.waitForClosedConnections(2, kWaitMs));
         const QList<QByteArray> transcripts = printer.transcripts();
         QVERIFY(transcripts.size() >= 2);
@@ -100,6 +101,7 @@ private slots:
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form({InterfaceKind::Ethernet, "127.0.0.1", printer.port(), {}});
         // The first contact: link check, leave line mode, configuration read.
+        form.RunFirstContact();
         QVERIFY(printer.waitForClosedConnections(3, kWaitMs));
         const int before = 3;
         QCOMPARE(printer.connectionCount(), before);
