@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QTimer>
 #include <cstdio>
@@ -51,15 +52,69 @@ int UsageError(const QString& message) {
     return kUsageError;
 }
 
-}   // namespace
-
-int main(int argc, char** argv) {
-    Application app(argc, argv);
+void SetApplicationNames() {
     // Also the title of message boxes. (No display name: the platform would append it to
     // every window title.)
-    QApplication::setApplicationName(QStringLiteral("LabelBench"));
-    QApplication::setApplicationVersion(QStringLiteral(LABELBENCH_VERSION_TEXT));
+    QCoreApplication::setApplicationName(QStringLiteral("LabelBench"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELBENCH_VERSION_TEXT));
+}
 
+// The options the toolkit takes for itself (-platform xcb, -style fusion, …): QApplication
+// removes them from the arguments, but the command line is read before it exists.
+QStringList WithoutToolkitOptions(const QStringList& arguments) {
+    static const QStringList withValue = {QStringLiteral("platform"),
+                                          QStringLiteral("platformpluginpath"),
+                                          QStringLiteral("platformtheme"),
+                                          QStringLiteral("plugin"),
+                                          QStringLiteral("qwindowgeometry"),
+                                          QStringLiteral("qwindowtitle"),
+                                          QStringLiteral("qwindowicon"),
+                                          QStringLiteral("qmljsdebugger"),
+                                          QStringLiteral("session"),
+                                          QStringLiteral("display"),
+                                          QStringLiteral("geometry"),
+                                          QStringLiteral("title"),
+                                          QStringLiteral("icon"),
+                                          QStringLiteral("name"),
+                                          QStringLiteral("style"),
+                                          QStringLiteral("stylesheet")};
+    static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                      QStringLiteral("testability"), QStringLiteral("nograb"),
+                                      QStringLiteral("dograb")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") {   // the rest are arguments, whatever they look like
+            kept.append(arguments.mid(i));
+            break;
+        }
+        if (i == 0 || !argument.startsWith(u'-')) {
+            kept.append(argument);
+            continue;
+        }
+        QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+        const qsizetype equals = name.indexOf(u'=');
+        if (equals >= 0) name.truncate(equals);
+        if (flags.contains(name) || (equals >= 0 && withValue.contains(name))) continue;
+        if (withValue.contains(name)) {
+            ++i;   // and its value
+            continue;
+        }
+        kept.append(argument);
+    }
+    return kept;
+}
+
+// What the command line asks for, once it is known to be usable.
+struct Launch {
+    lb::StartOptions options;
+    bool demo = false;
+    bool exitAfterShow = false;
+};
+
+// Reads the command line without a window system, so that --help, --version and usage
+// errors work where there is no display. Returns the exit status when the program ends here.
+std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Service utility for thermal label printers."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -81,14 +136,14 @@ int main(int argc, char** argv) {
         QStringLiteral("exit-after-show"),
         QStringLiteral("Quit once the window is shown and the printer looked for (for timing)."));
     parser.addOptions({interfaceOption, hostOption, portOption, demoOption, exitAfterShowOption});
-    if (!parser.parse(QApplication::arguments())) return UsageError(parser.errorText());
+    if (!parser.parse(WithoutToolkitOptions(arguments))) return UsageError(parser.errorText());
     if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(versionOption)) parser.showVersion();
     if (!parser.positionalArguments().isEmpty())
         return UsageError(
             QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
-    lb::StartOptions options;
+    lb::StartOptions& options = launch.options;
     if (parser.isSet(hostOption)) {
         options.host = parser.value(hostOption);
         options.kind = lb::InterfaceKind::Ethernet;
@@ -114,12 +169,32 @@ int main(int argc, char** argv) {
         if (!kind) return UsageError(QStringLiteral("--interface needs one of usb, com, lpt, ethernet"));
         options.kind = *kind;
     }
+    launch.demo = parser.isSet(demoOption);
+    if (launch.demo &&
+        (parser.isSet(interfaceOption) || parser.isSet(hostOption) || parser.isSet(portOption)))
+        return UsageError(
+            QStringLiteral("--demo chooses the link itself; leave out --interface, --host, --port"));
+    launch.exitAfterShow = parser.isSet(exitAfterShowOption);
+    return std::nullopt;
+}
 
+}   // namespace
+
+int main(int argc, char** argv) {
+    Launch launch;
+    {
+        // Only the command line so far: no window system is needed to print help or refuse.
+        QCoreApplication parsing(argc, argv);
+        SetApplicationNames();
+        if (const std::optional<int> status = ParseCommandLine(QCoreApplication::arguments(), launch))
+            return *status;
+    }
+
+    Application app(argc, argv);
+    SetApplicationNames();
+    lb::StartOptions options = launch.options;
     std::unique_ptr<lb::sim::SimServer> demoPrinter;
-    if (parser.isSet(demoOption)) {
-        if (parser.isSet(interfaceOption) || parser.isSet(hostOption) || parser.isSet(portOption))
-            return UsageError(
-                QStringLiteral("--demo chooses the link itself; leave out --interface, --host, --port"));
+    if (launch.demo) {
         demoPrinter = std::make_unique<lb::sim::SimServer>();
         if (!demoPrinter->start(0)) {
             lb::MessageBox::critical(nullptr, QString(),
@@ -136,7 +211,7 @@ int main(int argc, char** argv) {
     int status = 1;
     try {
         lb::TFormMain window(options);
-        if (parser.isSet(exitAfterShowOption)) {
+        if (launch.exitAfterShow) {
             QObject::connect(&window, &lb::TFormMain::firstContactStarted, &app, [] {
                 std::fputs("shown\n", stdout);
                 std::fflush(stdout);
