@@ -1,6 +1,6 @@
 #include "functions/printer_functions.h"
 
-#include "link/dispatcher.h"
+#include "link/printer_link.h"
 
 namespace lb {
 

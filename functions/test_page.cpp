@@ -1,7 +1,7 @@
 #include "functions/test_page.h"
 
 #include "config/printer_config.h"
-#include "link/dispatcher.h"
+#include "link/printer_link.h"
 
 #include <cmath>
 

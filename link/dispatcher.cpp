@@ -1,11 +1,5 @@
 #include "link/dispatcher.h"
 
-#include "config/password.h"
-#include "config/printer_status.h"
-#include "config/read_configuration.h"
-#include "config/write_configuration.h"
-#include "functions/printer_functions.h"
-#include "functions/test_page.h"
 #include "link/printer_link.h"
 
 #include <QCoreApplication>
@@ -24,42 +18,14 @@ public:
     RunningGuard& operator=(const RunningGuard&) = delete;
 };
 
-int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
-    switch (code) {
-    case kOpQueryStatus: return QueryStatus(kind, static_cast<PrinterStatus*>(data));
-    case kOpReadConfiguration: return ReadConfiguration(kind, static_cast<PrinterConfig*>(data));
-    case kOpReadPassword: return ReadPassword(kind, static_cast<char*>(data));
-    case kOpSendPassword: return SendPassword(kind, static_cast<const char*>(data));
-    case kOpWriteConfiguration: return WriteConfiguration(kind, static_cast<const PrinterConfig*>(data), extra);
-    case kOpFactoryDefault:
-        return FactoryDefault(kind);
-    case kOpSelfTest:
-        return PrintConfigurationPage(kind);
-    case kOpResetPrinter:
-        return ResetPrinter(kind);
-    case kOpSendRawBlock:
-        if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
-        return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
-    case kOpPrintTestPage: return PrintTestPage(kind, static_cast<const TestPageRequest*>(data));
-    case kOpIgnoreAutoBas:
-        return IgnoreAutoBas(kind);
-    case kOpLinkCheck:
-        return CheckLink(kind);
-    case kOpLeaveLineMode:
-        return LeaveLineMode(kind);
-    default:
-        // Operations that are not built yet.
-        return kUnknownError;
-    }
-}
-
 }   // namespace
 
 bool PrinterOperationRunning() {
     return g_running;
 }
 
-int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
+int RunOperationWithRules(uint32_t code, InterfaceKind kind, void* data, int32_t extra,
+                          OperationFunction run) {
     if (code > kLastOperationCode) return kUnknownError;
     // The link layer is not re-entrant: a timer tick or a click delivered while a transfer
     // pumps the message loop must not start a second operation.
@@ -83,25 +49,12 @@ int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t e
 
     const bool withProgress = (code == kOpReadConfiguration && extra == 1) || code == kOpWriteConfiguration ||
                               code == kOpMemoryInfo;
-    if (!withProgress) return Dispatch(code, kind, data, extra);
+    if (!withProgress) return run(code, kind, data, extra);
 
     ShowProgress(StepPerWrite, 3, 3);
-    const int result = Dispatch(code, kind, data, extra);
+    const int result = run(code, kind, data, extra);
     HideProgress();
     return result;
-}
-
-int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
-    const LinkHandle handle = OpenLink(kind);
-    if (handle == kNoLink) return kPortOpenError;
-    const bool ok = WriteLink(handle, kind, bytes, length);
-    CloseLink(kind, handle);
-    return ok ? kLinkOk : kDataTransmissionError;
-}
-
-int SendOneCommand(InterfaceKind kind, const char* text) {
-    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(text),
-                          static_cast<uint32_t>(std::strlen(text)));
 }
 
 int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {

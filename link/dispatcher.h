@@ -42,7 +42,20 @@ constexpr uint32_t kLastOperationCode = 25;
 // 1 = show progress for a configuration read, the page of a configuration write).
 // Returns 0 or a LinkError. While an operation is under way, a further call starts
 // nothing and returns kOperationBusy.
+//
+// The rules around every operation are the link's (RunOperationWithRules, below); which
+// subsystem's function an OperationCode runs is known only to the operations library,
+// above every subsystem, which defines this function.
 int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t extra);
+
+// One operation's own work, chosen by its code.
+using OperationFunction = int (*)(uint32_t code, InterfaceKind kind, void* data, int32_t extra);
+// The dispatcher's rules around run: codes beyond the last give 5; a call while another
+// operation is under way gives kOperationBusy; on LPT, status and configuration reads give 3
+// without opening and the password read answers "no password"; the configuration read with
+// extra 1, the configuration write and the memory information show the progress window.
+int RunOperationWithRules(uint32_t code, InterfaceKind kind, void* data, int32_t extra,
+                          OperationFunction run);
 
 bool PrinterOperationRunning();
 
@@ -50,9 +63,5 @@ bool PrinterOperationRunning();
 int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length);   // 14
 int CheckLink(InterfaceKind kind);                                             // 21
 int LeaveLineMode(InterfaceKind kind);                                         // 25
-// The shape shared by every operation that sends one command and reads nothing: open,
-// write, close. 1 when the link cannot be opened, 2 when the write fails.
-int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length);
-int SendOneCommand(InterfaceKind kind, const char* text);
 
 }   // namespace lb

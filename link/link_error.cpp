@@ -1,35 +1,43 @@
 #include "link/link_error.h"
 
-#include "app/language.h"
 #include "link/link_types.h"
 #include "link/printer_link.h"
 
-namespace lb {
+#include <QCoreApplication>
 
-QString LinkErrorText(int code, int languageIndex) {
-    const bool portuguese = languageIndex == kPortuguese;
-    switch (code) {
-    case 1:
-        return portuguese ? QStringLiteral("Erro de Abertura de Porta") : QStringLiteral("Port Open Error");
-    case 2:
-        return QStringLiteral("Data Transmission Error");
-    case 3:
-        return portuguese ? QStringLiteral("Erro de Recepção de Dados")
-                          : QStringLiteral("Data Receiving Error");
-    case 4:
-        return QStringLiteral("File Open Error");
-    case 5:
-        return QStringLiteral("Unknown Error");
-    case 6:
-        return portuguese ? QStringLiteral("Por favor, primeiro obtenha as configurações da impressora.")
-                          : QStringLiteral("Please Read Printer Config First");
-    default:
-        return QString();
-    }
+namespace lb {
+namespace {
+
+// The messages of LinkError 1..6. "Data Transmission Error", "File Open Error" and "Unknown
+// Error" stay English in every language, so they are not offered for translation.
+struct ErrorText {
+    const char* text;
+    bool translated;
+};
+constexpr ErrorText kErrorTexts[] = {
+    {QT_TRANSLATE_NOOP("LinkError", "Port Open Error"), true},
+    {"Data Transmission Error", false},
+    {QT_TRANSLATE_NOOP("LinkError", "Data Receiving Error"), true},
+    {"File Open Error", false},
+    {"Unknown Error", false},
+    {QT_TRANSLATE_NOOP("LinkError", "Please Read Printer Config First"), true},
+};
+
+const ErrorText* Entry(int code) {
+    return code >= 1 && code <= 6 ? &kErrorTexts[code - 1] : nullptr;
+}
+
+}   // namespace
+
+QString LinkErrorText(int code) {
+    const ErrorText* e = Entry(code);
+    if (!e) return {};
+    return e->translated ? QCoreApplication::translate("LinkError", e->text) : QString::fromLatin1(e->text);
 }
 
 QString LinkErrorTextEnglish(int code) {
-    return LinkErrorText(code, kEnglish);
+    const ErrorText* e = Entry(code);
+    return e ? QString::fromLatin1(e->text) : QString();
 }
 
 QString LinkErrorDetail(int code) {
@@ -38,9 +46,8 @@ QString LinkErrorDetail(int code) {
     return fromTheLink ? LastLinkErrorDetail() : QString();
 }
 
-QString CommunicatingCaption(int languageIndex) {
-    return languageIndex == kPortuguese ? QStringLiteral("Comunicando...")
-                                        : QStringLiteral("Communicating...");
+QString CommunicatingCaption() {
+    return QCoreApplication::translate("TFormProcess", "Communicating...");
 }
 
 }   // namespace lb

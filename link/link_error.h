@@ -4,8 +4,8 @@
 
 namespace lb {
 
-// The message of a LinkError (1..6) in a language; empty for any other code.
-QString LinkErrorText(int code, int languageIndex);
+// The message of a LinkError (1..6) in the current language; empty for any other code.
+QString LinkErrorText(int code);
 // The same in English, for the command line.
 QString LinkErrorTextEnglish(int code);
 // What to show beside the message of code: which link failed and why (LastLinkErrorDetail)
@@ -13,6 +13,6 @@ QString LinkErrorTextEnglish(int code);
 QString LinkErrorDetail(int code);
 
 // The progress window's caption.
-QString CommunicatingCaption(int languageIndex);
+QString CommunicatingCaption();
 
 }   // namespace lb

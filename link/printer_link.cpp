@@ -440,4 +440,17 @@ int ProgressValue() {
     return State().progress.value;
 }
 
+int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    const bool ok = WriteLink(handle, kind, bytes, length);
+    CloseLink(kind, handle);
+    return ok ? kLinkOk : kDataTransmissionError;
+}
+
+int SendOneCommand(InterfaceKind kind, const char* text) {
+    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(text),
+                          static_cast<uint32_t>(std::strlen(text)));
+}
+
 }   // namespace lb

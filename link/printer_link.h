@@ -61,6 +61,11 @@ int SendCommandReadReply(LinkHandle handle, InterfaceKind kind, const char* text
 int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
                              uint32_t capacity, uint32_t& total);
 
+// The shape shared by every operation that sends one command and reads nothing: open,
+// write, close. 1 when the link cannot be opened, 2 when the write fails.
+int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length);
+int SendOneCommand(InterfaceKind kind, const char* text);
+
 // The first command of every report sequence ("\r\nDIAGNOSTIC INTERFACE USB\r\n" …).
 // nullptr for a kind outside 0..3.
 const char* InterfaceAnnouncement(InterfaceKind kind);

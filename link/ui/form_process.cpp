@@ -1,6 +1,5 @@
 #include "link/ui/form_process.h"
 
-#include "app/language.h"
 #include "link/link_error.h"
 #include "ui_form_process.h"
 
@@ -53,7 +52,7 @@ void TFormProcess::changeEvent(QEvent* event) {
 }
 
 void TFormProcess::retranslate() {
-    setWindowTitle(CommunicatingCaption(LanguageIndex()));
+    setWindowTitle(CommunicatingCaption());
 }
 
 GuiLinkObserver::GuiLinkObserver() = default;

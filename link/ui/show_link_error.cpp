@@ -1,13 +1,12 @@
 #include "link/ui/show_link_error.h"
 
-#include "app/language.h"
 #include "link/link_error.h"
 #include "link/ui/message_box.h"
 
 namespace lb {
 
 void ShowLinkError(int code, QWidget* parent) {
-    const QString text = LinkErrorText(code, LanguageIndex());
+    const QString text = LinkErrorText(code);
     if (text.isEmpty()) return;
     MessageBox::show(QMessageBox::NoIcon, parent, QString(), text, QMessageBox::Ok, QMessageBox::Ok,
                      LinkErrorDetail(code));

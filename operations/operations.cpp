@@ -1,0 +1,56 @@
+// The one place that knows every subsystem: which function each OperationCode runs. The
+// rules around every operation (busy, LPT, progress) are the link's own.
+
+#include "config/password.h"
+#include "config/printer_status.h"
+#include "config/read_configuration.h"
+#include "config/write_configuration.h"
+#include "functions/printer_functions.h"
+#include "functions/test_page.h"
+#include "link/dispatcher.h"
+
+namespace lb {
+namespace {
+
+int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
+    switch (code) {
+    case kOpQueryStatus:
+        return QueryStatus(kind, static_cast<PrinterStatus*>(data));
+    case kOpReadConfiguration:
+        return ReadConfiguration(kind, static_cast<PrinterConfig*>(data));
+    case kOpReadPassword:
+        return ReadPassword(kind, static_cast<char*>(data));
+    case kOpSendPassword:
+        return SendPassword(kind, static_cast<const char*>(data));
+    case kOpWriteConfiguration:
+        return WriteConfiguration(kind, static_cast<const PrinterConfig*>(data), extra);
+    case kOpFactoryDefault:
+        return FactoryDefault(kind);
+    case kOpSelfTest:
+        return PrintConfigurationPage(kind);
+    case kOpResetPrinter:
+        return ResetPrinter(kind);
+    case kOpSendRawBlock:
+        if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
+        return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
+    case kOpPrintTestPage:
+        return PrintTestPage(kind, static_cast<const TestPageRequest*>(data));
+    case kOpIgnoreAutoBas:
+        return IgnoreAutoBas(kind);
+    case kOpLinkCheck:
+        return CheckLink(kind);
+    case kOpLeaveLineMode:
+        return LeaveLineMode(kind);
+    default:
+        // Operations that are not built yet.
+        return kUnknownError;
+    }
+}
+
+}   // namespace
+
+int RunPrinterOperation(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
+    return RunOperationWithRules(code, kind, data, extra, &Dispatch);
+}
+
+}   // namespace lb
