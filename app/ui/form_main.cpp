@@ -5,6 +5,7 @@
 #include "app/ui/network_target_editor.h"
 #include "config/config_file.h"
 #include "config/password.h"
+#include "config/write_configuration.h"
 #include "config/ui/config_panel_widgets.h"
 #include "config/ui/form_password.h"
 #include "config/ui/form_password_setup.h"
@@ -408,7 +409,14 @@ void TFormMain::ButtonConfigSetClick() {
     PrinterConfig copy = m_printerConfig;
     if (!ConfirmPassword()) return;
     if (!CollectConfig(copy)) return;
-    RunWithMainWindowDisabled(kOpWriteConfiguration, &copy, m_ui->PageControlConfig->currentIndex());
+    // A value no command can carry (a speed of 39 digits) is named, and nothing is sent.
+    const int page = m_ui->PageControlConfig->currentIndex();
+    const QString problem = ConfigurationProblem(copy, page);
+    if (!problem.isEmpty()) {
+        MessageBox::warning(this, MessageBox::defaultTitle(), problem);
+        return;
+    }
+    RunWithMainWindowDisabled(kOpWriteConfiguration, &copy, page);
 }
 
 void TFormMain::ButtonSaveClick() {

@@ -260,6 +260,20 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("old bytes"));
     }
 
+    // A number the panel takes but no command can carry: named, and nothing is written.
+    void unsendableNumberStopsSet() {
+        Bench b;
+        b.type("EditSpeed", "3e38");
+        b.click("ButtonConfigSet");
+        QCOMPARE(b.answers.shownTexts(),
+                 QStringList{"Speed holds 3e+38, which cannot be sent to the printer"});
+        const QList<QByteArray> sent = b.newTranscripts(1);   // the gate's password read only
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(!sent[0].contains("SPEED"));
+        QTest::qWait(50);
+        QCOMPARE(b.newConnections(), 1);
+    }
+
     void clearEmptiesThePanelAndSendsNothing() {
         Bench b;
         b.click("ButtonClear");
