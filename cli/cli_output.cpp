@@ -1,0 +1,43 @@
+#include "cli/cli_output.h"
+
+#include "link/link_error.h"
+
+#include <QTextStream>
+
+namespace lb::cli {
+
+int Fail(const CliStreams& s, int code) {
+    *s.err << LinkErrorTextEnglish(code) << '\n';
+    // Which link failed and why, on a line of its own, so the first line stays the message.
+    const QString detail = LinkErrorDetail(code);
+    if (!detail.isEmpty()) *s.err << detail << '\n';
+    s.err->flush();
+    return code;
+}
+
+int Usage(const CliStreams& s, const QString& message, const QString& helpOf) {
+    *s.err << "labelbench-cli: " << message << '\n' << CliText::tr("Try '%1 --help'.").arg(helpOf) << '\n';
+    s.err->flush();
+    return kExitUsage;
+}
+
+int BadInput(const CliStreams& s, const QString& message) {
+    *s.err << "labelbench-cli: " << CliText::tr("%1; nothing was sent").arg(message) << '\n';
+    s.err->flush();
+    return kExitUsage;
+}
+
+QString Printable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            out += QStringLiteral("\\x%1").arg(unsigned(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+}   // namespace lb::cli

@@ -1,0 +1,254 @@
+#include "cli/command_registry.h"
+
+#include "cli/cli_output.h"
+#include "cli/link_options.h"
+#include "link/link_observer.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <algorithm>
+
+namespace lb::cli {
+namespace {
+
+const QString kProgram = QStringLiteral("labelbench-cli");
+
+// Draws "[#####     ]  50%" on stderr while a long transfer runs.
+class ProgressBarObserver : public LinkObserver {
+public:
+    explicit ProgressBarObserver(QTextStream* err) : m_err(err) {}
+    void progressShown() override { m_visible = true; }
+    void progressChanged(int value) override {
+        if (!m_visible || value == m_last) return;
+        m_last = value;
+        const int filled = value * 40 / 100;
+        *m_err << '\r' << '[' << QString(filled, '#') << QString(40 - filled, ' ') << "] "
+               << qSetFieldWidth(3) << value << qSetFieldWidth(0) << '%';
+        m_err->flush();
+    }
+    void progressHidden() override {
+        if (m_visible && m_last >= 0) {
+            *m_err << '\n';
+            m_err->flush();
+        }
+        m_visible = false;
+        m_last = -1;
+    }
+
+private:
+    QTextStream* m_err;
+    bool m_visible = false;
+    int m_last = -1;
+};
+
+// The observer of one command, and the one before it again afterwards.
+class ScopedObserver {
+public:
+    explicit ScopedObserver(LinkObserver* o) : m_saved(CurrentLinkObserver()) { SetLinkObserver(o); }
+    ~ScopedObserver() { SetLinkObserver(m_saved); }
+    ScopedObserver(const ScopedObserver&) = delete;
+    ScopedObserver& operator=(const ScopedObserver&) = delete;
+
+private:
+    LinkObserver* m_saved;
+};
+
+using Rows = QList<std::pair<QString, QString>>;
+
+// "  left  text" rows with every text starting in one column; a left side wider than maxLeft
+// puts its text on the next line, and a text's further lines are indented to the column too.
+QString Columns(const Rows& rows, int maxLeft) {
+    int width = 0;
+    for (const auto& row : rows)
+        if (row.first.size() <= maxLeft) width = std::max(width, int(row.first.size()));
+    const QString indent(2 + width + 2, ' ');
+    QString out;
+    for (const auto& [left, text] : rows) {
+        out += "  " + left;
+        if (!text.isEmpty()) {
+            out += left.size() > width ? '\n' + indent : QString(width + 2 - left.size(), ' ');
+            out += QString(text).replace('\n', '\n' + indent);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+QString OptionText(const CommandOption& option) {
+    QString text = QStringLiteral("--") + option.name;
+    if (option.valueName) text += ' ' + QLatin1String(option.valueName);
+    return text;
+}
+
+// "show-config FILE [--unit inch|mm] [--json]": the arguments, then the options as declared.
+QString Synopsis(const Command& c, const QString& path) {
+    QString text = path;
+    if (!c.subcommands.empty()) return text + ' ' + CliText::tr("COMMAND");
+    for (const CommandArgument& argument : c.arguments)
+        text += ' ' + QLatin1String(argument.name);
+    for (const CommandOption& option : c.options)
+        text += ' ' + (option.required ? OptionText(option) : '[' + OptionText(option) + ']');
+    return text;
+}
+
+Rows CommandRows(const std::vector<Command>& commands) {
+    Rows rows;
+    for (const Command& c : commands)
+        rows.append({Synopsis(c, c.name), Translated(c.summary)});
+    return rows;
+}
+
+QString OverallHelp(const std::vector<Command>& commands) {
+    QString text = CliText::tr("Usage: labelbench-cli [LINK OPTIONS] COMMAND [ARGS]") + "\n\n" +
+                   CliText::tr("Link options:") + '\n' + Columns(LinkOptionsHelp(), 34) + '\n' +
+                   CliText::tr("Commands:") + '\n' + Columns(CommandRows(commands), 13) + '\n';
+    text += CliText::tr("COMMAND --help describes a command.\n"
+                        "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
+                        "64 bad usage or bad input (nothing sent).\n");
+    return text;
+}
+
+// path is the command as typed, without the program: "password", "memory list".
+QString CommandHelp(const Command& c, const QString& path) {
+    QString text = Synopsis(c, path) + '\n' + Translated(c.help) + '\n';
+    Rows arguments, options;
+    for (const CommandArgument& argument : c.arguments)
+        arguments.append({argument.name, Translated(argument.description)});
+    for (const CommandOption& option : c.options)
+        options.append({OptionText(option), Translated(option.description)});
+    if (!arguments.isEmpty()) text += '\n' + CliText::tr("Arguments:") + '\n' + Columns(arguments, 20);
+    if (!options.isEmpty()) text += '\n' + CliText::tr("Options:") + '\n' + Columns(options, 24);
+    if (!c.subcommands.empty())
+        text += '\n' + CliText::tr("Commands:") + '\n' + Columns(CommandRows(c.subcommands), 13);
+    return text;
+}
+
+int PrintHelp(const CliStreams& s, const QString& text) {
+    *s.out << text;
+    s.out->flush();
+    return 0;
+}
+
+const QCommandLineOption kHelpOption(QStringList{"h", "help"});
+
+// What QCommandLineParser found wrong with a command's arguments, in the words of this program.
+QString ParseProblem(const QCommandLineParser& parser, const Command& c, const QStringList& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty()) {
+        // A value can only be missing after the last argument.
+        const QString last = arguments.isEmpty() ? QString() : arguments.last();
+        for (const CommandOption& option : c.options)
+            if (option.valueName && last == QStringLiteral("--") + option.name)
+                return CliText::tr("%1 takes a value").arg(last);
+        return parser.errorText();
+    }
+    const QString& name = unknown.first();
+    if (IsLinkOptionName(name))
+        return CliText::tr("--%1 is a link option: give it before the command").arg(name);
+    return CliText::tr("unknown option %1").arg((name.size() == 1 ? "-" : "--") + name);
+}
+
+QString ArgumentCountProblem(const Command& c, const QString& path) {
+    const int count = int(c.arguments.size());
+    if (count == 0) return CliText::tr("%1 takes no argument").arg(path);
+    QStringList names;
+    for (const CommandArgument& argument : c.arguments)
+        names.append(argument.name);
+    if (count == 1) return CliText::tr("%1 takes one argument, %2").arg(path, names.first());
+    return CliText::tr("%1 takes %2 arguments: %3").arg(path).arg(count).arg(names.join(' '));
+}
+
+struct Dispatch {
+    const CliStreams& streams;
+    const LinkOptions& link;
+};
+
+int RunCommand(const Command& c, const QString& path, const QStringList& arguments, bool help,
+               const Dispatch& d) {
+    const CliStreams& s = d.streams;
+    const QString helpOf = kProgram + ' ' + path;
+    QCommandLineParser parser;
+    parser.addOption(kHelpOption);
+    if (!c.subcommands.empty()) {
+        // Everything after the subcommand's name is the subcommand's.
+        parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+        const bool parsed = parser.parse(QStringList{kProgram} + arguments);
+        help = help || parser.isSet(kHelpOption);
+        const QStringList rest = parser.positionalArguments();
+        if (!parsed && !help) return Usage(s, ParseProblem(parser, c, arguments), helpOf);
+        if (rest.isEmpty()) {
+            if (help) return PrintHelp(s, CommandHelp(c, path));
+            return Usage(s, CliText::tr("%1 needs a command").arg(path), helpOf);
+        }
+        const auto sub =
+            std::find_if(c.subcommands.begin(), c.subcommands.end(),
+                         [&](const Command& candidate) { return rest.first() == candidate.name; });
+        if (sub == c.subcommands.end())
+            return Usage(s, CliText::tr("unknown command %1 %2").arg(path, rest.first()), helpOf);
+        return RunCommand(*sub, path + ' ' + sub->name, rest.mid(1), help, d);
+    }
+
+    for (const CommandOption& option : c.options)
+        parser.addOption(option.valueName ? QCommandLineOption(option.name, QString(), option.valueName)
+                                          : QCommandLineOption(option.name));
+    const bool parsed = parser.parse(QStringList{kProgram} + arguments);
+    // --help anywhere after the command, unless it is an option's value.
+    if (help || parser.isSet(kHelpOption)) return PrintHelp(s, CommandHelp(c, path));
+    if (!parsed) return Usage(s, ParseProblem(parser, c, arguments), helpOf);
+    for (const CommandOption& option : c.options) {
+        if (option.valueName && parser.values(option.name).size() > 1)
+            return Usage(s, CliText::tr("--%1 given twice").arg(option.name), helpOf);
+        if (option.required && !parser.isSet(option.name))
+            return Usage(s, CliText::tr("%1 needs %2").arg(path, OptionText(option)), helpOf);
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != qsizetype(c.arguments.size()))
+        return Usage(s, ArgumentCountProblem(c, path), helpOf);
+
+    RegisterLinkOptions(d.link);
+    ProgressBarObserver bar(s.err);
+    ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);
+    return c.run(CommandRun(s, d.link.kind, helpOf, parser, positional));
+}
+
+}   // namespace
+
+bool CommandRun::isSet(const char* option) const {
+    return m_parser.isSet(option);
+}
+
+std::optional<QString> CommandRun::value(const char* option) const {
+    if (!m_parser.isSet(option)) return std::nullopt;
+    return m_parser.value(option);
+}
+
+int CommandRun::usage(const QString& message) const {
+    return Usage(m_streams, message, m_path);
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> all;
+        for (std::vector<Command> (*files)() : {LinkCommands, FunctionCommands, ConfigCommands})
+            for (Command& c : files())
+                all.push_back(std::move(c));
+        return all;
+    }();
+    return commands;
+}
+
+int RunCommandLine(const std::vector<Command>& commands, const QStringList& arguments, const CliStreams& s) {
+    const LinkCommandLine line = ParseLinkOptions(arguments);
+    if (!line.problem.isEmpty()) return Usage(s, line.problem);
+    if (line.command.isEmpty()) {
+        if (line.help) return PrintHelp(s, OverallHelp(commands));
+        return Usage(s, CliText::tr("no command given"));
+    }
+    const QString& name = line.command.first();
+    const auto it =
+        std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return name == c.name; });
+    if (it == commands.end()) return Usage(s, CliText::tr("unknown command %1").arg(name));
+    return RunCommand(*it, it->name, line.command.mid(1), line.help, {s, line.link});
+}
+
+}   // namespace lb::cli

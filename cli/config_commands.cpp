@@ -1,0 +1,262 @@
+// The configuration's commands: status, password, reading, showing and writing the
+// configuration.
+
+#include "cli/cli_output.h"
+#include "cli/command_registry.h"
+#include "cli/password_gate.h"
+#include "config/config_file.h"
+#include "config/config_text.h"
+#include "config/password.h"
+#include "config/printer_status.h"
+#include "config/write_configuration.h"
+#include "link/dispatcher.h"
+#include "link/link_error.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+#include <map>
+
+namespace lb::cli {
+namespace {
+
+int RunStatus(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    PrinterStatus status{};
+    const int result = RunPrinterOperation(kOpQueryStatus, run.kind(), &status, 0);
+    if (result != kLinkOk) return Fail(s, result);
+    *s.out << StatusText(status) << '\n';
+    s.out->flush();
+    return 0;
+}
+
+// The Password Setup flow: read the printer's password, check the old entry, send the new one.
+int RunPasswordSetup(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    QByteArray oldEntry;
+    const std::optional<QString> oldText = run.value("old");
+    if (oldText && !PasswordBytes(*oldText, oldEntry))
+        return run.usage(CliText::tr("--old holds a character outside Latin-1"));
+    QByteArray newEntry;
+    if (!PasswordBytes(run.value("new").value_or(QString()), newEntry))
+        return run.usage(CliText::tr("--new holds a character outside Latin-1"));
+    // Refused before the printer is asked anything.
+    if (!IsSendablePassword(newEntry))
+        return run.usage(
+            CliText::tr("the new password must have at most %1 characters and no double quote or "
+                        "control character")
+                .arg(kMaxPasswordLength));
+
+    char current[kPasswordBufferSize];
+    // The parallel port cannot read: there the dispatcher answers with "no password".
+    int32_t edition = kFirstPasswordEdition;
+    const int read = run.kind() == InterfaceKind::Lpt
+                         ? RunPrinterOperation(kOpReadPassword, run.kind(), current, 0)
+                         : ReadPasswordAndEdition(run.kind(), current, &edition);
+    if (read != kLinkOk) return Fail(s, read);
+    // Older firmware has no password and would leave the command unanswered until the
+    // reply time-out.
+    if (edition < kFirstPasswordEdition)
+        return BadInput(s, CliText::tr("the printer's firmware (edition %1) has no password").arg(edition));
+    switch (DecidePasswordSetup(QByteArray(current), oldEntry, newEntry)) {
+    case PasswordSetupDecision::WrongOldPassword:
+        *s.err << "labelbench-cli: "
+               << CliText::tr("Incorrect: the old password does not match; nothing was sent") << '\n';
+        s.err->flush();
+        return kExitPasswordRefused;
+    case PasswordSetupDecision::Unchanged:
+        *s.out << CliText::tr("The new password equals the old one; nothing was sent.") << '\n';
+        s.out->flush();
+        return 0;
+    case PasswordSetupDecision::NotSendable:   // checked above; kept for completeness
+        return run.usage(CliText::tr("the new password cannot be sent"));
+    case PasswordSetupDecision::Send:
+        break;
+    }
+    const int sent = RunPrinterOperation(kOpSendPassword, run.kind(), newEntry.data(), 0);
+    if (sent != kLinkOk) return Fail(s, sent);
+    *s.out << (newEntry.isEmpty() ? CliText::tr("Password removed.") : CliText::tr("Password set.")) << '\n';
+    s.out->flush();
+    return 0;
+}
+
+// --unit of read-config and show-config into unit. Returns the exit status of a bad value,
+// after its message; nullopt to go on.
+std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& unit) {
+    const QString text = run.value("unit").value_or(QString()).toLower();
+    if (text == "inch")
+        unit = LengthUnit::Inch;
+    else if (text == "mm")
+        unit = LengthUnit::Mm;
+    else if (run.isSet("unit"))
+        return run.usage(CliText::tr("--unit takes inch or mm"));
+    return std::nullopt;
+}
+
+// Loads a configuration file. Returns the exit status of a failure, after its message: "File
+// Open Error" (4), or "File Data Error" (64) for a file that is not a configuration file;
+// nullopt to go on.
+std::optional<int> LoadConfig(const CommandRun& run, PrinterConfig& config, PrinterStatus& status,
+                              int32_t& unitItem) {
+    const CliStreams& s = run.streams();
+    switch (LoadConfigFile(run.arguments().first(), config, status, unitItem)) {
+    case ConfigFileResult::OpenError:
+        return Fail(s, kFileOpenError);
+    case ConfigFileResult::DataError:
+        *s.err << kFileDataError << '\n';
+        s.err->flush();
+        return kExitUsage;
+    case ConfigFileResult::Ok:
+        break;
+    }
+    return std::nullopt;
+}
+
+void PrintConfig(const PrinterConfig& config, LengthUnit unit, bool json, const CliStreams& s,
+                 const PrinterStatus* status) {
+    if (json) {
+        *s.out << QJsonDocument(ConfigJson(config)).toJson(QJsonDocument::Indented);
+    } else {
+        *s.out << "Unit: " << (unit == LengthUnit::Inch ? "inch" : "mm") << '\n';
+        if (status) *s.out << "Status: " << StatusText(*status) << '\n';
+        for (const ConfigTextRow& row : ConfigInformationRows(config))
+            *s.out << row.name << ": " << Printable(row.text) << '\n';
+        for (const ConfigTextRow& row : ConfigItemRows(config, unit))
+            *s.out << row.name << ": " << Printable(row.text) << '\n';
+    }
+    s.out->flush();
+}
+
+int RunShowConfig(const CommandRun& run) {
+    std::optional<LengthUnit> unit;
+    if (const std::optional<int> failed = ReadUnit(run, unit)) return *failed;
+    PrinterConfig config{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
+    // The selector has two items; a saved item other than mm is shown as inch.
+    PrintConfig(config, unit.value_or(unitItem == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch),
+                run.isSet("json"), run.streams(), &status);
+    return 0;
+}
+
+int RunReadConfig(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    std::optional<LengthUnit> given;
+    if (const std::optional<int> failed = ReadUnit(run, given)) return *failed;
+    const std::optional<QString> save = run.value("save");
+    if (save && save->isEmpty()) return run.usage(CliText::tr("--save takes a file name"));
+    const LengthUnit unit = given.value_or(LengthUnit::Inch);
+    PrinterConfig config{};
+    ClearConfig(config);
+    config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
+    const int result = RunPrinterOperation(kOpReadConfiguration, run.kind(), &config, 0);
+    if (result != kLinkOk) return Fail(s, result);   // nothing saved
+    if (save) {
+        const PrinterStatus noStatus{};
+        const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
+        if (SaveConfigFile(*save, config, noStatus, unitItem) != ConfigFileResult::Ok)
+            return Fail(s, kFileOpenError);
+    }
+    PrintConfig(config, unit, run.isSet("json"), s, nullptr);
+    return 0;
+}
+
+int RunWriteConfig(const CommandRun& run) {
+    static const std::map<QString, int32_t> pages = {
+        {"common", kPageCommon}, {"z", kPageZ}, {"d", kPageD}, {"interface", kPageInterface}};
+    const auto page = pages.find(run.value("page").value_or(QString()).toLower());
+    if (page == pages.end()) return run.usage(CliText::tr("--page takes common, z, d or interface"));
+    PrinterConfig config{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
+    // A damaged or crafted file's value is refused before the printer is asked anything.
+    const QString problem = ConfigurationProblem(config, page->second);
+    if (!problem.isEmpty()) return BadInput(run.streams(), problem);
+    return RunGated(
+        run, [&] { return RunPrinterOperation(kOpWriteConfiguration, run.kind(), &config, page->second); });
+}
+
+const CommandOption kJsonOption = {
+    "json", nullptr,
+    QT_TRANSLATE_NOOP("LabelBenchCli", "print every field of the record by its name instead, null for\n"
+                                       "settings not read")};
+
+}   // namespace
+
+std::vector<Command> ConfigCommands() {
+    return {
+        {.name = "status",
+         .summary =
+             QT_TRANSLATE_NOOP("LabelBenchCli", "print the printer's status (\"Ready\", \"Head Open\", ...)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Asks the printer for its status bytes and prints the status as the first line:\n"
+             "Ready, Printing, Pause, Paper Jam, Out of Paper, Ribbon Encoder Err., Out of Ribbon,\n"
+             "Other Error or Head Open (the most important condition when several apply)."),
+         .run = RunStatus},
+        {.name = "password",
+         .summary =
+             QT_TRANSLATE_NOOP("LabelBenchCli", "change the printer's password (edition 101 and later)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Changes the printer's password. Reads the printer's password first; --old must equal it\n"
+             "exactly, otherwise nothing is sent and the exit status is 7. A new password equal to the\n"
+             "old one sends nothing (exit status 0). Firmware before edition 101 has no password\n"
+             "(exit status 64, nothing sent)."),
+         .options = {{"old", "TEXT",
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "the printer's password; leave it out, or give it empty, when\n"
+                                        "no password is set")},
+                     {"new", "TEXT",
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "the new password, at most 999 Latin-1 characters and no double\n"
+                                        "quote or control character (exit status 64 otherwise, nothing\n"
+                                        "sent); empty removes the password"),
+                      true}},
+         .run = RunPasswordSetup},
+        {.name = "read-config",
+         .summary = QT_TRANSLATE_NOOP("LabelBenchCli",
+                                      "read and print the printer's configuration, optionally save it"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Reads the printer's configuration and prints the printer information and every setting\n"
+             "the printer reported, as the panel shows them: lengths in the unit, lists by their texts."),
+         .options = {{"unit", "inch|mm",
+                      QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default inch)")},
+                     kJsonOption,
+                     {"save", "FILE",
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "also write the configuration file (.dcf) with that unit; a read\n"
+                                        "that fails writes no file and leaves an existing one as it was")}},
+         .run = RunReadConfig},
+        {.name = "show-config",
+         .summary =
+             QT_TRANSLATE_NOOP("LabelBenchCli", "print a saved configuration file (no printer needed)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Prints a configuration file (.dcf) as read-config prints a read, plus the saved status.\n"
+             "A file that is not a configuration file gives \"File Data Error\" and exit status 64; one\n"
+             "that cannot be opened gives \"File Open Error\" (4)."),
+         .options = {{"unit", "inch|mm",
+                      QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default: the file's unit)")},
+                     kJsonOption},
+         .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the configuration file")}},
+         .run = RunShowConfig},
+        {.name = "write-config",
+         .summary =
+             QT_TRANSLATE_NOOP("LabelBenchCli", "write one page of a configuration file to the printer"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Writes one page of a configuration file (.dcf) to the printer: the settings present in\n"
+             "the file, as the panel's Set button sends them. A value no command can carry is refused\n"
+             "by name (exit status 64, nothing sent)."),
+         .options = {{"page", "common|z|d|interface", QT_TRANSLATE_NOOP("LabelBenchCli", "the page to write"),
+                      true},
+                     PasswordGateOption()},
+         .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the configuration file")}},
+         .run = RunWriteConfig},
+    };
+}
+
+}   // namespace lb::cli

@@ -1,0 +1,88 @@
+// The link's own commands: is the printer there, which USB devices are, send a file.
+
+#include "cli/cli_output.h"
+#include "cli/command_registry.h"
+#include "link/dispatcher.h"
+#include "link/link_error.h"
+#include "link/usb_backend.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QTextStream>
+#include <cstdint>
+
+namespace lb::cli {
+namespace {
+
+int RunCheck(const CommandRun& run) {
+    const int result = RunPrinterOperation(kOpLinkCheck, run.kind(), nullptr, 0);
+    return result == kLinkOk ? 0 : Fail(run.streams(), result);
+}
+
+int RunUsbList(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    UsbDeviceList& list = ProgramUsbDeviceList();
+    list.enumerate(CurrentUsbBackend());
+    const QList<QByteArray> accepted = AcceptedUsbVendorIds();
+    for (int i = 0; i < list.count(); ++i) {
+        bool mine = false;
+        for (const QByteArray& id : accepted)
+            mine = mine || UsbPathHasVendor(list.path(i), id);
+        *s.out << (mine ? "* " : "  ") << Printable(QString::fromLatin1(list.path(i))) << '\t'
+               << Printable(list.displayName(i)) << '\n';
+    }
+    if (list.count() == 0) *s.err << "labelbench-cli: " << CliText::tr("no USB device found") << '\n';
+    s.out->flush();
+    s.err->flush();
+    return 0;
+}
+
+// A block goes to the printer with its length as a 32-bit count.
+constexpr qint64 kMaxBlockBytes = INT32_MAX;
+
+int RunSend(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    const QString path = run.arguments().first();
+    QByteArray bytes;
+    if (path == "-") {
+        if (!s.in) return Fail(s, kFileOpenError);
+        bytes = s.in->readAll();
+    } else {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return Fail(s, kFileOpenError);
+        if (file.size() > kMaxBlockBytes) return run.usage(CliText::tr("%1 is larger than 2 GiB").arg(path));
+        bytes = file.readAll();
+        if (bytes.size() != file.size()) return Fail(s, kFileOpenError);
+    }
+    const int result = RunPrinterOperation(kOpSendRawBlock, run.kind(), bytes.data(), int32_t(bytes.size()));
+    return result == kLinkOk ? 0 : Fail(s, result);
+}
+
+}   // namespace
+
+std::vector<Command> LinkCommands() {
+    return {
+        {.name = "check",
+         .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "open and close the link (is the printer there?)"),
+         .help = QT_TRANSLATE_NOOP("LabelBenchCli",
+                                   "Opens the link to the printer and closes it again; nothing is sent."),
+         .run = RunCheck},
+        {.name = "usb-list",
+         .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "list the USB devices present, with their names"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Prints one line per USB device present: its identity (usb#vid_xxxx&pid_yyyy#...), a tab\n"
+             "and its name. Devices whose vendor identifier is accepted are marked with '*'."),
+         .run = RunUsbList},
+        {.name = "send",
+         .summary =
+             QT_TRANSLATE_NOOP("LabelBenchCli", "send a file's bytes unchanged ('-' reads standard input)"),
+         .help = QT_TRANSLATE_NOOP("LabelBenchCli", "Sends the bytes of FILE unchanged, in one operation."),
+         .arguments = {{"FILE",
+                        QT_TRANSLATE_NOOP("LabelBenchCli",
+                                          "the file to send, at most 2 GiB; '-' reads standard input")}},
+         .run = RunSend},
+    };
+}
+
+}   // namespace lb::cli

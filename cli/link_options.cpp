@@ -1,0 +1,254 @@
+#include "cli/link_options.h"
+
+#include "cli/cli_output.h"
+#include "link/printer_link.h"
+#include "link/serial_port_settings.h"
+#include "link/usb_backend.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+
+namespace lb::cli {
+namespace {
+
+// The index of text in a list of choices, or -1.
+int ChoiceIndex(const QString& text, const QStringList& choices) {
+    return int(choices.indexOf(text.toLower()));
+}
+
+// "COMn"/"LPTn" (any case) within 1..last, or an absolute device path that fits its field.
+// Returns the text to store, or an empty one when the name is refused.
+QByteArray PortField(const QString& text, const char* prefix, int last, std::size_t fieldSize) {
+    if (text.isEmpty()) return {};
+    if (text.startsWith('/')) {
+        QByteArray path = QFile::encodeName(text);
+        // A long name (a /dev/serial/by-id link) may stand for a short one.
+        if (path.size() >= qsizetype(fieldSize)) {
+            const QString target = QFileInfo(text).canonicalFilePath();
+            if (!target.isEmpty()) path = QFile::encodeName(target);
+        }
+        if (path.size() >= qsizetype(fieldSize) || path.contains('\0')) return {};
+        return path;
+    }
+    const QByteArray name = text.toUpper().toLatin1();
+    return PortNumber(name.constData(), std::size_t(name.size()), prefix, last) > 0 ? name : QByteArray();
+}
+
+QString ApplyInterface(const QString& v, LinkOptions& o) {
+    static const std::map<QString, InterfaceKind> names = {{"usb", InterfaceKind::Usb},
+                                                           {"com", InterfaceKind::Com},
+                                                           {"lpt", InterfaceKind::Lpt},
+                                                           {"ethernet", InterfaceKind::Ethernet}};
+    const auto it = names.find(v.toLower());
+    if (it == names.end()) return CliText::tr("--interface takes usb, com, lpt or ethernet");
+    o.kind = it->second;
+    return {};
+}
+
+QString ApplyHost(const QString& v, LinkOptions& o) {
+    if (v.isEmpty()) return CliText::tr("--host takes a host name or address");
+    // The host travels in a 64-byte field: 63 characters of plain ASCII at most.
+    bool ascii = true;
+    for (QChar c : v)
+        ascii = ascii && c.unicode() > 32 && c.unicode() < 127;
+    if (!ascii || v.size() > 63)
+        return CliText::tr("--host takes a host name or address of at most 63 characters");
+    o.host = v.toLatin1();
+    return {};
+}
+
+QString ApplyPort(const QString& v, LinkOptions& o) {
+    if (v.isNull()) return CliText::tr("--port takes a number");
+    bool ok = false;
+    o.port = v.toInt(&ok);
+    if (!ok || o.port < 1 || o.port > 65535) return CliText::tr("--port takes a number from 1 to 65535");
+    return {};
+}
+
+QString ApplyCom(const QString& v, LinkOptions& o) {
+    const QByteArray field = PortField(v, "COM", kSerialPortCount, sizeof o.serial.portName);
+    if (field.isEmpty())
+        return CliText::tr("--com takes COM1 to COM%1 or a device path of at most %2 bytes")
+            .arg(kSerialPortCount)
+            .arg(sizeof o.serial.portName - 1);
+    CopyToField(o.serial.portName, field.constData(), std::size_t(field.size()));
+    return {};
+}
+
+QString ApplyBaud(const QString& v, LinkOptions& o) {
+    for (int k = 0; k < kSerialBaudRateCount; ++k)
+        if (v == QString::number(kSerialBaudRates[k])) {
+            o.serial.baudIndex = k;
+            return {};
+        }
+    return CliText::tr("--baud takes 2400, 4800, 9600, 19200, 38400, 57600 or 115200");
+}
+
+QString ApplyDataBits(const QString& v, LinkOptions& o) {
+    const int index = ChoiceIndex(v, {"7", "8"});
+    if (index < 0) return CliText::tr("--data-bits takes 7 or 8");
+    o.serial.dataBitsIndex = index;
+    return {};
+}
+
+QString ApplyParity(const QString& v, LinkOptions& o) {
+    const int index = ChoiceIndex(v, {"none", "odd", "even"});
+    if (index < 0) return CliText::tr("--parity takes none, odd or even");
+    o.serial.parityIndex = index;
+    return {};
+}
+
+QString ApplyStopBits(const QString& v, LinkOptions& o) {
+    const int index = ChoiceIndex(v, {"1", "1.5", "2"});
+    if (index < 0) return CliText::tr("--stop-bits takes 1, 1.5 or 2");
+    o.serial.stopBitsIndex = index;
+    return {};
+}
+
+QString ApplyHandshake(const QString& v, LinkOptions& o) {
+    const int index = ChoiceIndex(v, {"none", "rts", "rts-cts"});
+    if (index < 0) return CliText::tr("--handshake takes none, rts or rts-cts");
+    o.serial.hardwareHandshakeIndex = index;
+    return {};
+}
+
+QString ApplyXonXoff(const QString&, LinkOptions& o) {
+    o.serial.softwareHandshakeIndex = 1;
+    return {};
+}
+
+QString ApplyLpt(const QString& v, LinkOptions& o) {
+    const QByteArray field = PortField(v, "LPT", 4, sizeof o.parallel.name);
+    if (field.isEmpty()) return CliText::tr("--lpt takes LPT1 to LPT4 or a device path");
+    CopyToField(o.parallel.name, field.constData(), std::size_t(field.size()));
+    return {};
+}
+
+QString ApplyUsbVendorId(const QString& v, LinkOptions& o) {
+    const QByteArray id = v.toLower().toLatin1();
+    if (!IsUsbVendorIdText(id)) return CliText::tr("--usb-vid takes four hexadecimal digits, such as 0a5f");
+    if (o.usbVendorIds.size() == 2) return CliText::tr("--usb-vid may be given at most twice");
+    o.usbVendorIds.append(id);
+    return {};
+}
+
+struct LinkOption {
+    const char* name;
+    const char* valueName;   // nullptr: a flag
+    const char* description;
+    QString (*apply)(const QString& value, LinkOptions& options);   // what was wrong, or empty
+};
+
+// Given more than once, an option's last value counts (--usb-vid collects its values).
+const LinkOption kLinkOptions[] = {
+    {"interface", "usb|com|lpt|ethernet",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's interface (default usb)"), ApplyInterface},
+    {"host", "HOST",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's host name or address (selects ethernet)"), ApplyHost},
+    {"port", "N", QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's TCP port (default 9100)"), ApplyPort},
+    {"com", "COMn|PATH",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "serial port (COM1..COM30, or a device path; selects com)"),
+     ApplyCom},
+    {"baud", "N",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "2400, 4800, 9600 (default), 19200, 38400, 57600, 115200"),
+     ApplyBaud},
+    {"data-bits", "7|8", QT_TRANSLATE_NOOP("LabelBenchCli", "(default 8)"), ApplyDataBits},
+    {"parity", "none|odd|even",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "(default none; odd is checked, even is not)"), ApplyParity},
+    {"stop-bits", "1|1.5|2", QT_TRANSLATE_NOOP("LabelBenchCli", "(default 1)"), ApplyStopBits},
+    {"handshake", "none|rts|rts-cts", QT_TRANSLATE_NOOP("LabelBenchCli", "hardware handshake (default rts)"),
+     ApplyHandshake},
+    {"xonxoff", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "XON/XOFF software handshake"), ApplyXonXoff},
+    {"lpt", "LPTn|PATH",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "parallel port (LPT1..LPT4, or a device path; selects lpt)"),
+     ApplyLpt},
+    {"usb-vid", "XXXX",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "accept this USB vendor identifier instead of the\n"
+                                        "product's (repeatable, at most two, tried in order)"),
+     ApplyUsbVendorId},
+};
+
+const LinkOption* FindLinkOption(const QString& name) {
+    for (const LinkOption& option : kLinkOptions)
+        if (name == QLatin1String(option.name)) return &option;
+    return nullptr;
+}
+
+}   // namespace
+
+LinkCommandLine ParseLinkOptions(const QStringList& arguments) {
+    LinkCommandLine line;
+    QCommandLineParser parser;
+    // The command's own options follow it; none of them is a link option.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
+    for (const LinkOption& option : kLinkOptions)
+        parser.addOption(option.valueName ? QCommandLineOption(option.name, QString(), option.valueName)
+                                          : QCommandLineOption(option.name));
+    const bool parsed = parser.parse(QStringList{"labelbench-cli"} + arguments);
+    line.help = parser.isSet("help");
+    line.command = parser.positionalArguments();
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            line.problem = CliText::tr("unknown option %1")
+                               .arg((unknown.first().size() == 1 ? "-" : "--") + unknown.first());
+            return line;
+        }
+        // A value can only be missing after the last argument.
+        const QString last = arguments.isEmpty() ? QString() : arguments.last();
+        const LinkOption* option = last.startsWith("--") ? FindLinkOption(last.mid(2)) : nullptr;
+        line.problem = option && option->valueName ? option->apply(QString(), line.link) : parser.errorText();
+        return line;
+    }
+    for (const LinkOption& option : kLinkOptions) {
+        if (!parser.isSet(option.name)) continue;
+        const QStringList values = option.valueName ? parser.values(option.name) : QStringList{QString()};
+        for (const QString& value : values) {
+            line.problem = option.apply(value, line.link);
+            if (!line.problem.isEmpty()) return line;
+        }
+    }
+    // A link's own option alone selects that link, as --host does.
+    if (!parser.isSet("interface")) {
+        const bool host = parser.isSet("host"), com = parser.isSet("com"), lpt = parser.isSet("lpt");
+        if (int(host) + int(com) + int(lpt) > 1) {
+            line.problem = CliText::tr("--host, --com and --lpt name different links: give --interface too");
+            return line;
+        }
+        if (host) line.link.kind = InterfaceKind::Ethernet;
+        if (com) line.link.kind = InterfaceKind::Com;
+        if (lpt) line.link.kind = InterfaceKind::Lpt;
+    }
+    return line;
+}
+
+bool IsLinkOptionName(const QString& name) {
+    return FindLinkOption(name) != nullptr;
+}
+
+void RegisterLinkOptions(const LinkOptions& options) {
+    static SerialSettings serial = DefaultSerialSettings();
+    static ParallelPortName parallel = DefaultParallelPortName();
+    static NetworkTarget network = DefaultNetworkTarget();
+    serial = options.serial;
+    parallel = options.parallel;
+    CopyToField(network.host, options.host.constData(), std::size_t(options.host.size()));
+    network.port = options.port;
+    SetAcceptedUsbVendorIds(options.usbVendorIds);
+    RegisterLinkSettings(&serial, &parallel, &network);
+}
+
+QList<std::pair<QString, QString>> LinkOptionsHelp() {
+    QList<std::pair<QString, QString>> rows;
+    for (const LinkOption& option : kLinkOptions) {
+        QString left = QStringLiteral("--") + option.name;
+        if (option.valueName) left += ' ' + QLatin1String(option.valueName);
+        rows.append({left, Translated(option.description)});
+    }
+    return rows;
+}
+
+}   // namespace lb::cli
