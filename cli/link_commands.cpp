@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QIODevice>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdint>
 
 namespace lb::cli {
@@ -40,13 +41,31 @@ int RunUsbList(const CommandRun& run) {
 // A block goes to the printer with its length as a 32-bit count.
 constexpr qint64 kMaxBlockBytes = INT32_MAX;
 
+// Reads a stream to its end as readAll() does, refusing one longer than a block can be: its
+// length would otherwise be cut to 32 bits and only part of it sent.
+bool ReadBlock(QIODevice& in, QByteArray& bytes) {
+    constexpr qint64 kChunk = 1 << 20;
+    qint64 size = 0;
+    while (true) {
+        // Room for one byte beyond the limit tells a longer stream.
+        const qint64 room = std::min(kChunk, kMaxBlockBytes + 1 - size);
+        bytes.resize(size + room);
+        const qint64 n = in.read(bytes.data() + size, room);
+        if (n <= 0) break;
+        size += n;
+        if (size > kMaxBlockBytes) return false;
+    }
+    bytes.resize(size);
+    return true;
+}
+
 int RunSend(const CommandRun& run) {
     const CliStreams& s = run.streams();
     const QString path = run.arguments().first();
     QByteArray bytes;
     if (path == "-") {
         if (!s.in) return Fail(s, kFileOpenError);
-        bytes = s.in->readAll();
+        if (!ReadBlock(*s.in, bytes)) return BadInput(s, CliText::tr("standard input holds more than 2 GiB"));
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return Fail(s, kFileOpenError);

@@ -33,6 +33,25 @@ LinkTiming ShortWaits() {
     return lb::test::ShortLinkTiming(500);
 }
 
+// A pipe that yields a given number of zero bytes.
+class ZeroStream : public QIODevice {
+public:
+    explicit ZeroStream(qint64 size) : m_left(size) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 n = qMin(maxSize, m_left);
+        memset(data, 0, size_t(n));
+        m_left -= n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 m_left;
+};
+
 }   // namespace
 
 class TestCli : public QObject {
@@ -116,6 +135,19 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(server.waitForClosedConnections(1, 5000));
         QCOMPARE(server.transcripts().first(), content);
+    }
+
+    // A block's length travels as 32 bits: a longer input would be cut, not sent whole.
+    void sendRefusesStandardInputBeyondABlock() {
+        SimServer server;
+        QVERIFY(server.start());
+        ZeroStream in(qint64(INT32_MAX) + 1);
+        const Run r = RunWith(link(server) << "send"
+                                           << "-",
+                              &in);
+        QCOMPARE(r.exitCode, cli::kExitUsage);
+        QCOMPARE(r.err, QString("labelbench-cli: standard input holds more than 2 GiB; nothing was sent\n"));
+        QCOMPARE(server.connectionCount(), 0);
     }
 
     void sendMissingFileSendsNothing() {
