@@ -147,11 +147,7 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch
     if (parser.isSet(hostOption)) {
         options.host = parser.value(hostOption);
         options.kind = lb::InterfaceKind::Ethernet;
-        const QByteArray host = options.host.toLatin1();
-        bool printable = !host.isEmpty() && host.size() < qsizetype(sizeof(lb::NetworkTarget::host));
-        for (const char c : host)
-            printable = printable && c > ' ' && c <= '~';
-        if (!printable || QString::fromLatin1(host) != options.host)
+        if (!lb::IsNetworkHostText(options.host))
             return UsageError(
                 QStringLiteral("--host needs a host name or address of at most %1 printable ASCII "
                                "characters")

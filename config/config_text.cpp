@@ -1,6 +1,7 @@
 #include "config/config_text.h"
 
 #include "config/config_panel.h"
+#include "link/interface_status.h"
 
 #include <QJsonValue>
 #include <QStringList>
@@ -9,11 +10,6 @@
 
 namespace lb {
 namespace {
-
-template <std::size_t N> QString FieldText(const char (&field)[N]) {
-    // A loaded file may hold a text without its NUL: never read past the field.
-    return QString::fromLatin1(field, qsizetype(FieldLength(field, N)));
-}
 
 QJsonValue Item(const IntItem& item) {
     return item.present ? QJsonValue(item.value) : QJsonValue();

@@ -1,28 +1,12 @@
 #include "config/password.h"
 
+#include "config/printer_config.h"
 #include "link/command_format.h"
 #include "link/printer_link.h"
 
 #include <cstring>
 
 namespace lb {
-namespace {
-
-// Optional white space, optional sign, digits up to the first other character; 0 without
-// digits. Saturates instead of overflowing on absurd replies.
-long LeadingInteger(const char* text) {
-    const char* p = text;
-    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f')
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    long value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        value = value > 100000000L ? value : value * 10 + (*p - '0');
-    return negative ? -value : value;
-}
-
-}   // namespace
 
 int ReadPassword(InterfaceKind kind, char* buffer) {
     return ReadPasswordAndEdition(kind, buffer, nullptr);
@@ -41,8 +25,8 @@ int ReadPasswordAndEdition(InterfaceKind kind, char* buffer, int32_t* edition) {
     if (result == kLinkOk)
         result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT EDITION\r\n", scratch, sizeof scratch,
                                       length);
-    const long reported = result == kLinkOk ? LeadingInteger(scratch) : 0;
-    if (result == kLinkOk && edition) *edition = int32_t(reported);
+    const int32_t reported = result == kLinkOk ? LeadingInt(scratch) : 0;
+    if (result == kLinkOk && edition) *edition = reported;
     // Only firmware above edition 100 can hold a password; older firmware is not asked.
     if (result == kLinkOk && reported >= kFirstPasswordEdition) {
         result = SendCommandReadReply(handle, kind, "DIAGNOSTIC REPORT PASSWORD\r\n", scratch, sizeof scratch,
@@ -55,10 +39,7 @@ int ReadPasswordAndEdition(InterfaceKind kind, char* buffer, int32_t* edition) {
 }
 
 bool PasswordBytes(const QString& text, QByteArray& bytes) {
-    for (const QChar c : text)
-        if (c.unicode() > 0xFF) return false;
-    bytes = text.toLatin1();
-    return true;
+    return Latin1Bytes(text, bytes);
 }
 
 bool IsSendablePassword(const QByteArray& password) {

@@ -41,4 +41,18 @@ std::size_t FieldLength(const char* field, std::size_t fieldSize) {
     return end ? static_cast<std::size_t>(static_cast<const char*>(end) - field) : fieldSize;
 }
 
+bool IsNetworkHostText(const QString& text) {
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof(NetworkTarget::host))) return false;
+    for (const QChar c : text)
+        if (c.unicode() <= u' ' || c.unicode() > u'~') return false;
+    return true;
+}
+
+bool Latin1Bytes(const QString& text, QByteArray& bytes) {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF) return false;
+    bytes = text.toLatin1();
+    return true;
+}
+
 }   // namespace lb

@@ -1,6 +1,8 @@
 #pragma once
 // Shared link-layer types: interface kinds, error codes, the three link settings records.
 
+#include <QByteArray>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 
@@ -66,6 +68,13 @@ SerialSettings DefaultSerialSettings();
 ParallelPortName DefaultParallelPortName();
 // Empty host, port 9100.
 NetworkTarget DefaultNetworkTarget();
+
+// Whether a typed host name or address can go into NetworkTarget::host: 1 to 63 characters of
+// printable ASCII without blanks.
+bool IsNetworkHostText(const QString& text);
+// A typed text as the printer's 8-bit text. False when it holds a character beyond Latin-1,
+// which the printer's texts cannot contain (QString::toLatin1 would put '?' in its place).
+bool Latin1Bytes(const QString& text, QByteArray& bytes);
 
 // Copies text into a fixed zero-terminated field, cutting it to fit. Returns false when cut.
 bool CopyToField(char* field, std::size_t fieldSize, const char* text, std::size_t length);

@@ -1,6 +1,6 @@
 #include "app/ui/form_main.h"
 
-#include "app/interface_status.h"
+#include "link/interface_status.h"
 #include "app/language.h"
 #include "app/ui/network_target_editor.h"
 #include "config/config_file.h"

@@ -1,6 +1,7 @@
 #include "app/ui/network_target_editor.h"
 
-#include "app/interface_status.h"
+#include "link/interface_status.h"
+#include "link/ui/message_box.h"
 #include "ui_network_target_editor.h"
 
 #include <QPushButton>
@@ -28,6 +29,14 @@ NetworkTargetEditor::NetworkTargetEditor(NetworkTarget& target, QWidget* parent)
 NetworkTargetEditor::~NetworkTargetEditor() = default;
 
 void NetworkTargetEditor::accept() {
+    // A blank, a control character or a letter beyond ASCII would go out as another host.
+    if (!IsNetworkHostText(m_ui->EditHost->text())) {
+        MessageBox::warning(this, MessageBox::defaultTitle(),
+                            tr("The printer's host name or address has 1 to 63 characters of plain ASCII, "
+                               "without blanks."));
+        m_ui->EditHost->setFocus();
+        return;
+    }
     const QByteArray host = m_ui->EditHost->text().toLatin1();
     CopyToField(m_target.host, host.constData(), static_cast<std::size_t>(host.size()));
     m_target.port = m_ui->EditPort->value();

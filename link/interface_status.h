@@ -12,7 +12,8 @@ namespace lb {
 // gives an empty item rather than a wrong one.
 QString InterfaceStatusText(const SerialSettings& settings);
 
-// The text of a zero-terminated 8-bit field, read only within the field.
+// The text of a zero-terminated 8-bit field, read only within the field (a loaded file may
+// hold a text without its NUL).
 QString FieldText(const char* field, std::size_t fieldSize);
 template <std::size_t N> QString FieldText(const char (&field)[N]) {
     return FieldText(field, N);

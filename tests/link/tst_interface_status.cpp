@@ -1,4 +1,4 @@
-#include "app/interface_status.h"
+#include "link/interface_status.h"
 
 #include <QTest>
 #include <cstring>
