@@ -24,4 +24,18 @@ public:
 void SetLinkObserver(LinkObserver* observer);
 LinkObserver* CurrentLinkObserver();
 
+// Registers an observer for one scope and puts the previous one back at its end.
+class ScopedObserver {
+public:
+    explicit ScopedObserver(LinkObserver* observer) : m_saved(CurrentLinkObserver()) {
+        SetLinkObserver(observer);
+    }
+    ~ScopedObserver() { SetLinkObserver(m_saved); }
+    ScopedObserver(const ScopedObserver&) = delete;
+    ScopedObserver& operator=(const ScopedObserver&) = delete;
+
+private:
+    LinkObserver* m_saved;
+};
+
 }   // namespace lb

@@ -96,13 +96,4 @@ public:
     }
 };
 
-class ScopedObserver {
-public:
-    explicit ScopedObserver(lb::LinkObserver* observer) : m_saved(lb::CurrentLinkObserver()) {
-        lb::SetLinkObserver(observer);
-    }
-    ~ScopedObserver() { lb::SetLinkObserver(m_saved); }
-
-private:
-    lb::LinkObserver* m_saved;
-};
+using lb::ScopedObserver;
