@@ -49,12 +49,10 @@ QString ApplyInterface(const QString& v, LinkOptions& o) {
 
 QString ApplyHost(const QString& v, LinkOptions& o) {
     if (v.isEmpty()) return CliText::tr("--host takes a host name or address");
-    // The host travels in a 64-byte field: 63 characters of plain ASCII at most.
-    bool ascii = true;
-    for (QChar c : v)
-        ascii = ascii && c.unicode() > 32 && c.unicode() < 127;
-    if (!ascii || v.size() > 63)
-        return CliText::tr("--host takes a host name or address of at most 63 characters");
+    // The host travels in a 64-byte field, as the printer reads it.
+    if (!IsNetworkHostText(v))
+        return CliText::tr("--host takes a host name or address of 1 to 63 characters of plain ASCII, "
+                           "without blanks");
     o.host = v.toLatin1();
     return {};
 }
