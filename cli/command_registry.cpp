@@ -41,18 +41,6 @@ private:
     int m_last = -1;
 };
 
-// The observer of one command, and the one before it again afterwards.
-class ScopedObserver {
-public:
-    explicit ScopedObserver(LinkObserver* o) : m_saved(CurrentLinkObserver()) { SetLinkObserver(o); }
-    ~ScopedObserver() { SetLinkObserver(m_saved); }
-    ScopedObserver(const ScopedObserver&) = delete;
-    ScopedObserver& operator=(const ScopedObserver&) = delete;
-
-private:
-    LinkObserver* m_saved;
-};
-
 using Rows = QList<std::pair<QString, QString>>;
 
 // "  left  text" rows with every text starting in one column; a left side wider than maxLeft
