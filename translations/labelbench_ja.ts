@@ -1,4 +1,723 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>Port Open Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Receiving Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Read Printer Config First</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTargetEditor</name>
+    <message>
+        <source>IP Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Address/Printer Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer&apos;s host name or address has 1 to 63 characters of plain ASCII, without blanks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrinterConfigurationPage</name>
+    <message>
+        <source>Printer Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post-Print Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut Piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ribbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ribbon Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ribbon Encoder Err.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head-up Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reprint After Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap Inten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bline Inten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous Inten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold Detection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Darkness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 to 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tear Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-120 to 120</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format Prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delimiter Char</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media Power Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-9999 to 9999</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutter Equipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Bit(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check Sum:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting Counter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mileage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrinterFunctionBox</name>
+    <message>
+        <source>Printer Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrate Sensor </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethernet Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTC Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Test Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dump Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore AUTO.BAS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of Line Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Paper Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Paper Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormLPTSetup</name>
+    <message>
+        <source>LPT Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap Font Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for the printer on %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormPassword</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormPasswordSetup</name>
+    <message>
+        <source>Password Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormProcess</name>
+    <message>
+        <source>Communicating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormRs232Setup</name>
+    <message>
+        <source>RS232 Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity Check:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Bit(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware Handshaking:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software Handshaking:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb</name>
+    <message>
+        <source>%1 holds %2, which cannot be sent to the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::Link</name>
+    <message>
+        <source>LPT: the parallel port cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a parallel port (LPT1 to LPT4, or a device path)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied: the user needs to be in group lp (then log in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer took no data for %1 ms (out of paper, or off line?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reply is not a valid frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than %1 bytes arrived without a reply frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reply is longer than the %1 bytes it may have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reply line carries more than %1 CRs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reply line is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied: the user needs to be in group dialout (then log in again)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial port (COM1 to COM30, or a device path)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port did not send the data within %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connection refused (is the printer on and is the port right?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>timed out: no answer within %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no printer address is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a TCP port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer took no data for %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied: install the udev rule 60-labelbench-printers.rules from packaging/ (see the README), then replug the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB cannot be used on this system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device has no printer interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no device with an accepted vendor identifier (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the device cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterStatus</name>
+    <message>
+        <source>Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Jam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of Paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ribbon Encoder Err.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of Ribbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
