@@ -3,9 +3,9 @@
 
 #include "app/ui/form_main.h"
 #include "link/printer_link.h"
-#include "link/ui/form_process.h"
-#include "link/ui/message_box.h"
 #include "sim/sim_server.h"
+#include "ui_common/form_process.h"
+#include "ui_common/message_box.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,23 +1,24 @@
 #include "app/ui/form_main.h"
 
-#include "link/interface_status.h"
 #include "app/language.h"
 #include "app/ui/network_target_editor.h"
 #include "config/config_file.h"
 #include "config/password.h"
-#include "config/write_configuration.h"
-#include "config/ui/config_panel_widgets.h"
 #include "config/ui/form_password.h"
 #include "config/ui/form_password_setup.h"
-#include "functions/test_page.h"
+#include "config/ui/printer_configuration_page.h"
+#include "files/ui/file_manager_page.h"
+#include "fonts/ui/bitmap_font_manager_page.h"
+#include "functions/ui/command_tool_page.h"
+#include "functions/ui/printer_function_box.h"
 #include "link/dispatcher.h"
+#include "link/interface_status.h"
 #include "link/link_error.h"
 #include "link/printer_link.h"
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
-#include "link/ui/message_box.h"
-#include "link/ui/show_link_error.h"
-#include "link/ui/wheel_guard.h"
+#include "ui_common/show_link_error.h"
+#include "ui_common/wheel_guard.h"
 #include "ui_form_main.h"
 
 #include <QApplication>
@@ -26,9 +27,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
@@ -47,8 +48,6 @@ constexpr int kSmallScreenHeight = 768;   // below it the window is shortened an
 constexpr int kScrollRange = 100;
 constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line
 constexpr int kExposeWaitMs = 2000;    // at most this long for the window manager to map the window
-constexpr int kUnitLabelCount = 9;
-const char* const kConfigFileFilter = "*.dcf (*.dcf)";
 constexpr std::array<int, TFormMain::kStatusPanelCount> kStatusPanelWidths = {80, 200, 250, 200};
 
 // The locale's long time format less its time-zone field, which the status bar has no
@@ -74,8 +73,9 @@ QString MainWindowTitle() {
 ScreenFit FitToScreen(const QSize& designedClient, const QRect& screen) {
     ScreenFit fit;
     fit.scrollBarShown = screen.height() < kSmallScreenHeight;
-    fit.clientSize = fit.scrollBarShown ? QSize(designedClient.width(), designedClient.height() - kScrollRange)
-                                        : QSize(designedClient.width() - 20, designedClient.height());
+    fit.clientSize = fit.scrollBarShown
+                         ? QSize(designedClient.width(), designedClient.height() - kScrollRange)
+                         : QSize(designedClient.width() - 20, designedClient.height());
     // Integer division truncates toward zero, also for a window larger than the screen.
     fit.topLeft = QPoint(screen.x() + (screen.width() - fit.clientSize.width()) / 2,
                          screen.y() + (screen.height() - fit.clientSize.height()) / 2);
@@ -109,22 +109,22 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
 
     // File dialogs start in the current folder; the folder is also kept for the other pages.
     m_startupDirectory = QDir::currentPath();
-    m_saveDialog1 = new QFileDialog(this, QString(), m_startupDirectory, QString::fromLatin1(kConfigFileFilter));
-    m_saveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
-    m_saveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    m_saveDialog1->setFileMode(QFileDialog::AnyFile);
-    m_saveDialog1->setDefaultSuffix(QStringLiteral("dcf"));
-    m_saveDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    m_saveDialog1->setOption(QFileDialog::DontConfirmOverwrite);
-    m_openDialog1 = new QFileDialog(this, QString(), m_startupDirectory, QString::fromLatin1(kConfigFileFilter));
-    m_openDialog1->setObjectName(QStringLiteral("OpenDialog1"));
-    m_openDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    m_openDialog1->setFileMode(QFileDialog::ExistingFile);
-    m_openDialog1->setOption(QFileDialog::DontUseNativeDialog);
+
+    // Each page fills its tab; the function box sits beside the configuration panel.
+    const PageContext context = makePageContext();
+    m_configurationPage = new PrinterConfigurationPage(context, m_ui->TabSheet1);
+    m_functionBox = new PrinterFunctionBox(context, m_configurationPage);
+    m_configurationPage->placeBesidePanel(m_functionBox);
+    m_ui->LayoutTabSheet1->addWidget(m_configurationPage);
+    m_fileManagerPage = new FileManagerPage(context, m_ui->TabSheet2);
+    m_ui->LayoutTabSheet2->addWidget(m_fileManagerPage);
+    m_fontManagerPage = new BitmapFontManagerPage(context, m_ui->TabSheet3);
+    m_ui->LayoutTabSheet3->addWidget(m_fontManagerPage);
+    m_commandToolPage = new CommandToolPage(context, m_ui->TabSheet4);
+    m_ui->LayoutTabSheet4->addWidget(m_commandToolPage);
 
     fitToScreen(options.screenSize);
     m_ui->PageControl1->setCurrentIndex(0);
-    m_ui->PageControlConfig->setCurrentIndex(0);
 
     // The link settings live here for the whole run; the link layer reads them at every open.
     if (!options.host.isEmpty()) {
@@ -137,7 +137,6 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_unitGroup = new QButtonGroup(this);
     m_unitGroup->addButton(m_ui->RadioButtonUnitInch, kUnitInch);
     m_unitGroup->addButton(m_ui->RadioButtonUnitMm, kUnitMm);
-    SetUpConfigPanel(m_ui->PageControlConfig);
     // Read-only fields on the window's colour, so that they do not look like input fields.
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         if (!edit->isReadOnly()) continue;
@@ -154,36 +153,20 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_ui->ComboBoxInterFace->setCurrentIndex(IsValidInterfaceKind(options.kind) ? kind : 0);
     ComboBoxInterFaceChange(m_ui->ComboBoxInterFace->currentIndex());
 
-    for (const char* name : {"English", "Traditional Chinese", "Simplified Chinese", "Japanese", "Spanish",
-                             "Portuguese", "German", "French", "Italian", "Russian", "Polish", "Lithuanian",
-                             "Czech", "Ukrainian"})
+    for (const char* name :
+         {"English", "Traditional Chinese", "Simplified Chinese", "Japanese", "Spanish", "Portuguese",
+          "German", "French", "Italian", "Russian", "Polish", "Lithuanian", "Czech", "Ukrainian"})
         m_ui->ComboBoxLanguage->addItem(QString::fromLatin1(name));
     m_ui->ComboBoxLanguage->setCurrentIndex(LanguageIndex());
     ApplyLanguage();
 
     connect(m_ui->ComboBoxInterFace, &QComboBox::currentIndexChanged, this,
             &TFormMain::ComboBoxInterFaceChange);
-    connect(m_ui->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormMain::ComboBoxLanguageChange);
+    connect(m_ui->ComboBoxLanguage, &QComboBox::currentIndexChanged, this,
+            &TFormMain::ComboBoxLanguageChange);
     connect(m_ui->ButtonInterFace, &QPushButton::clicked, this, &TFormMain::ButtonInterFaceClick);
-    connect(m_ui->ButtonRead, &QPushButton::clicked, this, &TFormMain::ButtonReadClick);
-    connect(m_ui->ButtonClear, &QPushButton::clicked, this, &TFormMain::ButtonClearClick);
-    connect(m_ui->ButtonConfigSet, &QPushButton::clicked, this, &TFormMain::ButtonConfigSetClick);
-    connect(m_ui->ButtonSave, &QPushButton::clicked, this, &TFormMain::ButtonSaveClick);
-    connect(m_ui->ButtonLoad, &QPushButton::clicked, this, &TFormMain::ButtonLoadClick);
-    connect(m_ui->ButtonGetStatus, &QPushButton::clicked, this, &TFormMain::ButtonGetStatusClick);
     connect(m_unitGroup, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupUnitClick);
-    connect(m_ui->ButtonInitial, &QPushButton::clicked, this, &TFormMain::ButtonInitialClick);
-    connect(m_ui->ButtonRestPrinter, &QPushButton::clicked, this, &TFormMain::ButtonRestPrinterClick);
-    connect(m_ui->ButtonTestPatern, &QPushButton::clicked, this, &TFormMain::ButtonTestPaternClick);
-    connect(m_ui->ButtonSelfTest, &QPushButton::clicked, this, &TFormMain::ButtonSelfTestClick);
-    connect(m_ui->ButtonIgnoreAuto, &QPushButton::clicked, this, &TFormMain::ButtonIgnoreAutoClick);
-    connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this, &TFormMain::ButtonLineModeOutClick);
-    connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &TFormMain::ButtonPasswordClick);
     connect(m_ui->ScrollBar1, &QScrollBar::valueChanged, this, &TFormMain::ScrollBar1Change);
-    // Their dialogs come with their own work.
-    for (QPushButton* later : {m_ui->ButtonSensorCalibrate, m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime,
-                               m_ui->ButtonDump})
-        later->setEnabled(false);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -290,6 +273,30 @@ int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extr
     return result;
 }
 
+PageContext TFormMain::makePageContext() {
+    PageContext context;
+    context.selectedInterface = [this] { return selectedInterface(); };
+    context.runWithMainWindowDisabled = [this](uint32_t code, void* data, int32_t extra) {
+        return RunWithMainWindowDisabled(code, data, extra);
+    };
+    context.confirmPassword = [this] { return ConfirmPassword(); };
+    context.askNewPassword = [this](const QByteArray& current) {
+        TFormPasswordSetup dialog(this);
+        dialog.prepare(dialogPosition(), current);
+        dialog.exec();
+        return dialog.password();
+    };
+    context.unit = [this] { return selectedUnit(); };
+    context.setUnit = [this](LengthUnit unit) { setUnit(unit); };
+    context.collectConfig = [this](PrinterConfig& config) { return CollectConfig(config); };
+    context.panelText = [this](const char* control) { return m_configurationPage->panelText(control); };
+    context.printerConfig = &m_printerConfig;
+    context.printerStatus = &m_printerStatus;
+    context.startDirectory = m_startupDirectory;
+    context.dialogParent = this;
+    return context;
+}
+
 QPoint TFormMain::dialogPosition() const {
     const QRect frame = frameGeometry();
     return {frame.x() + frame.width() / 3, frame.y() + frame.height() / 3};
@@ -307,26 +314,15 @@ bool TFormMain::ConfirmPassword() {
 }
 
 void TFormMain::ShowConfig(const PrinterConfig& config) {
-    // The information box first: texts, then the two counters.
-    QLineEdit* const info[] = {m_ui->EditVersion,  m_ui->EditMilage, m_ui->EditResetMilage,
-                               m_ui->EditChecksum, m_ui->EditSerial, m_ui->EditCuttingCounter,
-                               m_ui->EditResetCuttingCounter};
-    const QList<ConfigTextRow> rows = ConfigInformationRows(config);
-    for (qsizetype i = 0; i < rows.size() && i < qsizetype(std::size(info)); ++i)
-        info[i]->setText(rows[i].text);
-    ShowConfigInPanel(m_ui->PageControlConfig, config, selectedUnit());
+    m_configurationPage->ShowConfig(config);
 }
 
 bool TFormMain::CollectConfig(PrinterConfig& config) {
-    QString error;
-    if (CollectConfigFromPanel(m_ui->PageControlConfig, config, selectedUnit(), &error)) return true;
-    MessageBox::critical(this, MessageBox::defaultTitle(), error);
-    return false;
+    return m_configurationPage->CollectConfig(config);
 }
 
 void TFormMain::ShowStatus(const PrinterStatus& status) {
-    m_ui->EditPrinterStatus->setText(
-        QCoreApplication::translate("lb::PrinterStatus", StatusWordSource(StatusWordOf(status))));
+    m_configurationPage->ShowStatus(status);
 }
 
 InterfaceKind TFormMain::selectedInterface() const {
@@ -357,9 +353,7 @@ void TFormMain::ComboBoxInterFaceChange(int index) {
     m_ui->ButtonInterFace->setEnabled(kind == InterfaceKind::Com || kind == InterfaceKind::Lpt ||
                                       kind == InterfaceKind::Ethernet);
     // The parallel port cannot answer: nothing to read from it.
-    const bool readable = kind != InterfaceKind::Lpt;
-    m_ui->ButtonGetStatus->setEnabled(readable);
-    m_ui->ButtonRead->setEnabled(readable);
+    m_configurationPage->setReadable(kind != InterfaceKind::Lpt);
 }
 
 void TFormMain::ComboBoxLanguageChange(int index) {
@@ -369,9 +363,17 @@ void TFormMain::ComboBoxLanguageChange(int index) {
 
 void TFormMain::ApplyLanguage() {
     // The captions of the other languages come with the translations; the parts that
-    // depend on state are refreshed here.
-    m_ui->EditPrinterStatus->clear();
+    // depend on state are refreshed here (the pages refresh their own).
     RadioGroupUnitClick();
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        setWindowTitle(MainWindowTitle());
+        ApplyLanguage();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void TFormMain::ButtonInterFaceClick() {
@@ -391,139 +393,14 @@ void TFormMain::ButtonInterFaceClick() {
     refreshInterfaceStatus();
 }
 
-void TFormMain::ButtonReadClick() {
-    PrinterConfig scratch{};
-    ClearConfig(scratch);
-    if (RunWithMainWindowDisabled(kOpReadConfiguration, &scratch, 1) != kLinkOk) return;
-    m_printerConfig = scratch;
-    ShowConfig(m_printerConfig);
-}
-
-void TFormMain::ButtonClearClick() {
-    ClearConfig(m_printerConfig);
-    ShowConfig(m_printerConfig);
-}
-
-void TFormMain::ButtonConfigSetClick() {
-    // The panel goes out over a copy: the stored record stays what was read or loaded.
-    PrinterConfig copy = m_printerConfig;
-    if (!ConfirmPassword()) return;
-    if (!CollectConfig(copy)) return;
-    // A value no command can carry (a speed of 39 digits) is named, and nothing is sent.
-    const int page = m_ui->PageControlConfig->currentIndex();
-    const QString problem = ConfigurationProblem(copy, page);
-    if (!problem.isEmpty()) {
-        MessageBox::warning(this, MessageBox::defaultTitle(), problem);
-        return;
-    }
-    RunWithMainWindowDisabled(kOpWriteConfiguration, &copy, page);
-}
-
-void TFormMain::ButtonSaveClick() {
-    m_saveDialog1->setNameFilter(QString::fromLatin1(kConfigFileFilter));
-    m_saveDialog1->setDefaultSuffix(QStringLiteral("dcf"));
-    if (m_saveDialog1->exec() != QDialog::Accepted || m_saveDialog1->selectedFiles().isEmpty()) return;
-    const QString path = m_saveDialog1->selectedFiles().constFirst();
-    // Collected before the file is touched: a bad entry leaves an existing file as it was.
-    if (!CollectConfig(m_printerConfig)) return;
-    const int32_t unit = selectedUnit() == LengthUnit::Mm ? kUnitMm : kUnitInch;
-    if (SaveConfigFile(path, m_printerConfig, m_printerStatus, unit) != ConfigFileResult::Ok)
-        ShowLinkError(kFileOpenError, this);
-}
-
-void TFormMain::ButtonLoadClick() {
-    m_openDialog1->setNameFilter(QString::fromLatin1(kConfigFileFilter));
-    m_openDialog1->selectFile(QString());
-    if (m_openDialog1->exec() != QDialog::Accepted || m_openDialog1->selectedFiles().isEmpty()) return;
-    PrinterConfig config{};
-    PrinterStatus status{};
-    int32_t unit = kUnitInch;
-    switch (LoadConfigFile(m_openDialog1->selectedFiles().constFirst(), config, status, unit)) {
-    case ConfigFileResult::OpenError:
-        ShowLinkError(kFileOpenError, this);
-        return;
-    case ConfigFileResult::DataError:
-        MessageBox::plain(this, MessageBox::defaultTitle(), QString::fromLatin1(kFileDataError));
-        return;
-    case ConfigFileResult::Ok:
-        break;
-    }
-    // The unit first, so that the lengths are shown in the unit they were saved in.
-    setUnit(unit == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch);
-    m_printerConfig = config;
-    m_printerStatus = status;
-    ShowStatus(m_printerStatus);
-    ShowConfig(m_printerConfig);
-}
-
-void TFormMain::ButtonGetStatusClick() {
-    if (RunWithMainWindowDisabled(kOpQueryStatus, &m_printerStatus) == kLinkOk) ShowStatus(m_printerStatus);
-}
-
 void TFormMain::setUnit(LengthUnit unit) {
     (unit == LengthUnit::Mm ? m_ui->RadioButtonUnitMm : m_ui->RadioButtonUnitInch)->setChecked(true);
     RadioGroupUnitClick();
 }
 
 void TFormMain::RadioGroupUnitClick() {
-    // Only the labels change: the numbers in the edits are taken in the new unit next time.
-    const QString text = (selectedUnit() == LengthUnit::Mm ? m_ui->RadioButtonUnitMm : m_ui->RadioButtonUnitInch)->text();
-    for (int i = 1; i <= kUnitLabelCount; ++i)
-        if (auto* label = findChild<QLabel*>(QStringLiteral("LabelUnit%1").arg(i))) label->setText(text);
-}
-
-void TFormMain::ButtonInitialClick() {
-    if (!ConfirmPassword()) return;
-    RunWithMainWindowDisabled(kOpFactoryDefault);
-}
-
-void TFormMain::ButtonRestPrinterClick() {
-    RunWithMainWindowDisabled(kOpResetPrinter);
-}
-
-void TFormMain::ButtonTestPaternClick() {
-    if (m_printerConfig.ConfigRead == 0) {
-        ShowLinkError(kReadConfigFirst, this);
-        return;
-    }
-    PrinterConfig panel = m_printerConfig;
-    if (!CollectConfig(panel)) return;
-    if (m_ui->EditWidth->text().isEmpty()) {
-        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Please Enter Paper Width"));
-        return;
-    }
-    if (m_ui->EditHeight->text().isEmpty()) {
-        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Please Enter Paper Height"));
-        return;
-    }
-    // The page is laid out for the printer as it was read, not for the typed values.
-    TestPageRequest request = TestPageRequestFromConfig(m_printerConfig);
-    RunWithMainWindowDisabled(kOpPrintTestPage, &request);
-}
-
-void TFormMain::ButtonSelfTestClick() {
-    RunWithMainWindowDisabled(kOpSelfTest);
-}
-
-void TFormMain::ButtonIgnoreAutoClick() {
-    RunWithMainWindowDisabled(kOpIgnoreAutoBas);
-}
-
-void TFormMain::ButtonLineModeOutClick() {
-    RunWithMainWindowDisabled(kOpLeaveLineMode);
-}
-
-void TFormMain::ButtonPasswordClick() {
-    // Knowing the old password is the check here; the gate is not asked first.
-    char current[kPasswordBufferSize] = {};
-    if (RunWithMainWindowDisabled(kOpReadPassword, current) != kLinkOk) return;
-    const QByteArray before(current);
-    TFormPasswordSetup dialog(this);
-    dialog.prepare(dialogPosition(), before);
-    dialog.exec();
-    QByteArray after = dialog.password();
-    if (after == before) return;   // cancelled, or the same password again
-    RunWithMainWindowDisabled(kOpSendPassword, after.data());
+    m_configurationPage->setUnitCaption(
+        (selectedUnit() == LengthUnit::Mm ? m_ui->RadioButtonUnitMm : m_ui->RadioButtonUnitInch)->text());
 }
 
 void TFormMain::ScrollBar1Change(int position) {

@@ -6,6 +6,7 @@
 #include "config/printer_config.h"
 #include "config/printer_status.h"
 #include "link/link_types.h"
+#include "ui_common/page_context.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -18,7 +19,7 @@
 #include <optional>
 
 class QButtonGroup;
-class QFileDialog;
+class QEvent;
 class QLabel;
 class QLocale;
 class QTimer;
@@ -29,6 +30,12 @@ class TFormMain;
 }
 
 namespace lb {
+
+class BitmapFontManagerPage;
+class CommandToolPage;
+class FileManagerPage;
+class PrinterConfigurationPage;
+class PrinterFunctionBox;
 
 // Link choices made before the window exists (the command line), in force for the
 // start-up contact.
@@ -85,6 +92,13 @@ public:
     bool CollectConfig(PrinterConfig& config);
     void ShowStatus(const PrinterStatus& status);
 
+    // The pages, each with its own controls and handlers.
+    PrinterConfigurationPage* configurationPage() const { return m_configurationPage; }
+    PrinterFunctionBox* functionBox() const { return m_functionBox; }
+    FileManagerPage* fileManagerPage() const { return m_fileManagerPage; }
+    BitmapFontManagerPage* fontManagerPage() const { return m_fontManagerPage; }
+    CommandToolPage* commandToolPage() const { return m_commandToolPage; }
+
     InterfaceKind selectedInterface() const;
     LengthUnit selectedUnit() const;
     const SerialSettings& serialSettings() const { return m_serialSettings; }
@@ -112,26 +126,14 @@ public slots:
     void ComboBoxInterFaceChange(int index);
     void ComboBoxLanguageChange(int index);
     void ButtonInterFaceClick();
-    void ButtonReadClick();
-    void ButtonClearClick();
-    void ButtonConfigSetClick();
-    void ButtonSaveClick();
-    void ButtonLoadClick();
-    void ButtonGetStatusClick();
     void RadioGroupUnitClick();
-    void ButtonInitialClick();
-    void ButtonRestPrinterClick();
-    void ButtonTestPaternClick();
-    void ButtonSelfTestClick();
-    void ButtonIgnoreAutoClick();
-    void ButtonLineModeOutClick();
-    void ButtonPasswordClick();
     void ScrollBar1Change(int position);
     void Timer1Timer();
 
 protected:
     // A turn of the wheel that no control took scrolls the content on a short screen.
     void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fitToScreen(const std::optional<QSize>& screenSize);
@@ -141,6 +143,7 @@ private:
     void setUnit(LengthUnit unit);
     void ApplyLanguage();
     QPoint dialogPosition() const;
+    PageContext makePageContext();
 
     std::unique_ptr<Ui::TFormMain> m_ui;
     SerialSettings m_serialSettings;
@@ -155,8 +158,11 @@ private:
     }();
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     QButtonGroup* m_unitGroup = nullptr;
-    QFileDialog* m_saveDialog1 = nullptr;
-    QFileDialog* m_openDialog1 = nullptr;
+    PrinterConfigurationPage* m_configurationPage = nullptr;
+    PrinterFunctionBox* m_functionBox = nullptr;
+    FileManagerPage* m_fileManagerPage = nullptr;
+    BitmapFontManagerPage* m_fontManagerPage = nullptr;
+    CommandToolPage* m_commandToolPage = nullptr;
     QTimer* m_timer1 = nullptr;
     std::function<QDateTime()> m_clock;
 };

@@ -1,7 +1,7 @@
 #include "app/ui/network_target_editor.h"
 
 #include "link/interface_status.h"
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
 #include "ui_network_target_editor.h"
 
 #include <QPushButton>

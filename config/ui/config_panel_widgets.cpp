@@ -42,7 +42,8 @@ void SetUpConfigPanel(QWidget* root) {
 void ShowConfigInPanel(QWidget* root, const PrinterConfig& config, LengthUnit unit) {
     for (const PanelField& field : PanelFields()) {
         if (IsPanelList(field)) {
-            if (auto* list = Control<QComboBox>(root, field)) list->setCurrentIndex(PanelListIndex(config, field));
+            if (auto* list = Control<QComboBox>(root, field))
+                list->setCurrentIndex(PanelListIndex(config, field));
             continue;
         }
         auto* edit = Control<QLineEdit>(root, field);
@@ -59,7 +60,8 @@ bool CollectConfigFromPanel(QWidget* root, PrinterConfig& config, LengthUnit uni
     config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
     for (const PanelField& field : PanelFields()) {
         if (IsPanelList(field)) {
-            if (auto* list = Control<QComboBox>(root, field)) CollectPanelIndex(config, field, list->currentIndex());
+            if (auto* list = Control<QComboBox>(root, field))
+                CollectPanelIndex(config, field, list->currentIndex());
             continue;
         }
         auto* edit = Control<QLineEdit>(root, field);

@@ -1,7 +1,7 @@
 #include "config/ui/form_password.h"
 
 #include "config/password.h"
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
 #include "ui_form_password.h"
 
 namespace lb {

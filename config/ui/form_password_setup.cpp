@@ -2,7 +2,7 @@
 
 #include "config/password.h"
 #include "config/ui/form_password.h"
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
 #include "ui_form_password_setup.h"
 
 namespace lb {

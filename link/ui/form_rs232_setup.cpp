@@ -1,8 +1,8 @@
 #include "link/ui/form_rs232_setup.h"
 
 #include "link/serial_port_settings.h"
-#include "link/ui/message_box.h"
 #include "link/ui/port_choices.h"
+#include "ui_common/message_box.h"
 #include "ui_form_rs232_setup.h"
 
 #include <QCompleter>

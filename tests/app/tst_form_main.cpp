@@ -3,8 +3,11 @@
 #include "link/dispatcher.h"
 #include "link/link_observer.h"
 #include "link/link_timing.h"
-#include "link/ui/message_box.h"
 #include "tests/link_ui/recording_transport.h"
+#include "ui_common/message_box.h"
+
+#include "tests/support/absent_devices.h"
+#include "tests/support/when_modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -66,6 +69,7 @@ private:
 class TestFormMain : public QObject {
     Q_OBJECT
 private slots:
+    void init() { lb::test::InstallAbsentDevices(); }
     void cleanup() { lb::SetLanguageIndex(lb::kEnglish); }
 
     void startsWithoutPrinterSilently() {
@@ -271,7 +275,6 @@ private slots:
         QVERIFY(form.statusPanelText(3) != TFormMain::StatusClockText(when, QLocale::system()));
         form.Timer1Timer();
         QCOMPARE(form.statusPanelText(3), TFormMain::StatusClockText(when, QLocale::system()));
-
     }
 
     // The length limits are for typing: a longer value from the printer is shown whole.
@@ -322,7 +325,8 @@ private slots:
         QTest::newRow("1366x767") << QSize(1366, 767) << QSize(729, 477) << true << QPoint(318, 145);
         QTest::newRow("1024x768") << QSize(1024, 768) << QSize(709, 577) << false << QPoint(157, 95);
         QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(709, 577) << false << QPoint(285, 223);
-        QTest::newRow("smaller than the window") << QSize(640, 400) << QSize(729, 477) << true << QPoint(-44, -38);
+        QTest::newRow("smaller than the window")
+            << QSize(640, 400) << QSize(729, 477) << true << QPoint(-44, -38);
     }
     void screenFit() {
         QFETCH(QSize, screen);
@@ -366,12 +370,18 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("panel");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("COM 115200, Set") << 1 << "ComboBoxBaudRate" << "115200" << "ButtonSet" << 1
-                                         << "COM1 115200,N,8,1 RTS ";
-        QTest::newRow("COM 115200, Cancel") << 1 << "ComboBoxBaudRate" << "115200" << "ButtonCancel" << 1
-                                            << "COM1 9600,N,8,1 RTS ";
-        QTest::newRow("LPT3, Set") << 2 << "ComboBoxLPT" << "LPT3" << "ButtonSet" << 0 << "LPT3";
-        QTest::newRow("LPT3, Cancel") << 2 << "ComboBoxLPT" << "LPT3" << "ButtonCancel" << 0 << "LPT1";
+        QTest::newRow("COM 115200, Set") << 1 << "ComboBoxBaudRate"
+                                         << "115200"
+                                         << "ButtonSet" << 1 << "COM1 115200,N,8,1 RTS ";
+        QTest::newRow("COM 115200, Cancel") << 1 << "ComboBoxBaudRate"
+                                            << "115200"
+                                            << "ButtonCancel" << 1 << "COM1 9600,N,8,1 RTS ";
+        QTest::newRow("LPT3, Set") << 2 << "ComboBoxLPT"
+                                   << "LPT3"
+                                   << "ButtonSet" << 0 << "LPT3";
+        QTest::newRow("LPT3, Cancel") << 2 << "ComboBoxLPT"
+                                      << "LPT3"
+                                      << "ButtonCancel" << 0 << "LPT1";
     }
     void setupRefreshesThePanels() {
         QFETCH(int, interfaceIndex);
@@ -384,7 +394,7 @@ private slots:
         TFormMain form;
         Interfaces(form)->setCurrentIndex(interfaceIndex);
         bool answered = false;
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             auto* combo = dialog->findChild<QComboBox*>(list);
@@ -422,7 +432,7 @@ private slots:
         TFormMain form;
         Interfaces(form)->setCurrentIndex(3);
         bool sawEditor = false;
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(editor);
             sawEditor = true;

@@ -3,17 +3,20 @@
 
 #include "app/ui/form_main.h"
 #include "config/config_file.h"
+#include "config/ui/printer_configuration_page.h"
 #include "config/write_configuration.h"
 #include "functions/test_page.h"
 #include "link/link_timing.h"
-#include "link/ui/message_box.h"
 #include "sim/sim_server.h"
+#include "tests/support/absent_devices.h"
 #include "tests/support/short_timing.h"
+#include "tests/support/when_modal.h"
+#include "ui_common/file_dialog.h"
+#include "ui_common/message_box.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,36 +37,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;   // only a bound for a broken run
 
-// Runs action once on the first modal window of type T that appears (the window is then
-// in its own event loop, started by the click that opened it).
-template <typename T> class WhenModal {
-public:
-    explicit WhenModal(std::function<void(T*)> action) : m_action(std::move(action)) {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!window) return;
-            m_timer.stop();
-            ++m_runs;
-            m_action(window);
-        });
-        m_timer.start();
-    }
-    int runs() const { return m_runs; }
-
-private:
-    QTimer m_timer;
-    std::function<void(T*)> m_action;
-    int m_runs = 0;
-};
-
-// Types a full path into the file dialog's name field and confirms it, as a user would.
-void ChooseFile(QFileDialog* dialog, const QString& path) {
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    QVERIFY(name);
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
-}
+using lb::test::WhenModal;
 
 // The main window against a simulated printer of the given profile.
 struct Bench {
@@ -97,6 +71,7 @@ struct Bench {
 
     lb::ScopedLinkTiming timing;
     lb::ScopedMessageBoxAnswers answers;
+    lb::ScopedFileDialogAnswers files;
     SimServer printer;
     std::unique_ptr<TFormMain> form;
     int settled = 0;
@@ -120,6 +95,7 @@ QByteArray Joined(const QList<QByteArray>& commands) {
 class TestFormMainConfig : public QObject {
     Q_OBJECT
 private slots:
+    void init() { lb::test::InstallAbsentDevices(); }
     void startUpShowsTheReadConfiguration() {
         Bench b;
         QCOMPARE(b.form->printerConfig().ConfigRead, uint8_t(1));
@@ -165,12 +141,24 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("Common speed with a comma") << 0 << "EditSpeed" << "2,5" << "2.5";
-        QTest::newRow("Common width") << 0 << "EditWidth" << "3.5" << "3.50";
-        QTest::newRow("Z darkness") << 1 << "EditDarknessZ" << "12" << "12";
-        QTest::newRow("Z print width") << 1 << "EditPrintWidthZ" << "2.99" << "2.99";
-        QTest::newRow("D heat") << 2 << "EditHeatD" << "7" << "7";
-        QTest::newRow("Interface baud") << 3 << "ComboBoxBaudrate" << "19200" << "19200";
+        QTest::newRow("Common speed with a comma") << 0 << "EditSpeed"
+                                                   << "2,5"
+                                                   << "2.5";
+        QTest::newRow("Common width") << 0 << "EditWidth"
+                                      << "3.5"
+                                      << "3.50";
+        QTest::newRow("Z darkness") << 1 << "EditDarknessZ"
+                                    << "12"
+                                    << "12";
+        QTest::newRow("Z print width") << 1 << "EditPrintWidthZ"
+                                       << "2.99"
+                                       << "2.99";
+        QTest::newRow("D heat") << 2 << "EditHeatD"
+                                << "7"
+                                << "7";
+        QTest::newRow("Interface baud") << 3 << "ComboBoxBaudrate"
+                                        << "19200"
+                                        << "19200";
     }
     void setWritesThePageOnTop() {
         QFETCH(int, page);
@@ -222,9 +210,15 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("integer") << "EditReferenceX" << "12a" << "'12a' is not a valid integer value";
-        QTest::newRow("float") << "EditWidth" << "4,0" << "'4,0' is not a valid floating point value";
-        QTest::newRow("speed") << "EditSpeed" << "x" << "'x' is not a valid floating point value";
+        QTest::newRow("integer") << "EditReferenceX"
+                                 << "12a"
+                                 << "'12a' is not a valid integer value";
+        QTest::newRow("float") << "EditWidth"
+                               << "4,0"
+                               << "'4,0' is not a valid floating point value";
+        QTest::newRow("speed") << "EditSpeed"
+                               << "x"
+                               << "'x' is not a valid floating point value";
     }
     void badNumberStopsSetAndSave() {
         QFETCH(QString, control);
@@ -249,11 +243,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("old bytes");
         file.close();
-        WhenModal<QFileDialog> answer([&](QFileDialog* d) {
-            ChooseFile(d, path);
-        });
-        b.form->ButtonSaveClick();
-        QCOMPARE(answer.runs(), 1);
+        b.files.setNextAnswer(path);
+        b.form->configurationPage()->ButtonSaveClick();
+        QCOMPARE(b.files.requests().size(), 1);
         QCOMPARE(b.answers.shownTexts().size(), 2);
         QCOMPARE(b.answers.shownTexts().last(), message);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -298,14 +290,10 @@ private slots:
         QTemporaryDir dir;
         const QString first = dir.filePath("first.dcf");
         const QString second = dir.filePath("second");   // the dialog adds .dcf
-        {
-            WhenModal<QFileDialog> answer([&](QFileDialog* d) {
-                QCOMPARE(d->objectName(), QString("SaveDialog1"));
-                ChooseFile(d, first);
-            });
-            b.click("ButtonSave");
-            QCOMPARE(answer.runs(), 1);
-        }
+        b.files.setNextAnswer(first);
+        b.click("ButtonSave");
+        QCOMPARE(b.files.requests().size(), 1);
+        QCOMPARE(b.files.requests().last().name, QString("SaveDialog1"));
         QFile saved(first);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray image = saved.readAll();
@@ -314,26 +302,18 @@ private slots:
 
         b.click("ButtonClear");
         QTest::mouseClick(b.get<QRadioButton>("RadioButtonUnitInch"), Qt::LeftButton);
-        {
-            WhenModal<QFileDialog> answer([&](QFileDialog* d) {
-                QCOMPARE(d->objectName(), QString("OpenDialog1"));
-                ChooseFile(d, first);
-            });
-            b.click("ButtonLoad");
-            QCOMPARE(answer.runs(), 1);
-        }
+        b.files.setNextAnswer(first);
+        b.click("ButtonLoad");
+        QCOMPARE(b.files.requests().size(), 2);
+        QCOMPARE(b.files.requests().last().name, QString("OpenDialog1"));
         QVERIFY(b.get<QRadioButton>("RadioButtonUnitMm")->isChecked());
         QCOMPARE(b.get<QLabel>("LabelUnit3")->text(), QString("mm"));
         QCOMPARE(b.text("EditWidth"), QString("101.50"));
         QCOMPARE(b.text("EditGapInten"), QString("9"));
         QCOMPARE(b.text("EditVersion"), QString("LB-4203 V1.04 EZ"));
         QCOMPARE(b.form->printerConfig().ConfigRead, uint8_t(1));
-        {
-            WhenModal<QFileDialog> answer([&](QFileDialog* d) {
-                ChooseFile(d, second);
-            });
-            b.click("ButtonSave");
-        }
+        b.files.setNextAnswer(second);
+        b.click("ButtonSave");
         QFile again(second + ".dcf");
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), image);
@@ -356,14 +336,14 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        const QByteArray before(reinterpret_cast<const char*>(&b.form->printerConfig()), sizeof(lb::PrinterConfig));
-        WhenModal<QFileDialog> answer([&](QFileDialog* d) {
-            ChooseFile(d, path);
-        });
+        const QByteArray before(reinterpret_cast<const char*>(&b.form->printerConfig()),
+                                sizeof(lb::PrinterConfig));
+        b.files.setNextAnswer(path);
         b.click("ButtonLoad");
         QCOMPARE(b.answers.shownTexts(), QStringList{"File Data Error"});
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&b.form->printerConfig()), sizeof(lb::PrinterConfig)),
-                 before);
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(&b.form->printerConfig()), sizeof(lb::PrinterConfig)),
+            before);
         QCOMPARE(b.text("EditWidth"), QString("4.00"));
     }
 
@@ -408,35 +388,30 @@ private slots:
         Bench b(WithPassword("Secret"));
         QPoint dialogAt;
         QStringList remaining = entries;
-        std::function<void()> answerNext;
-        answerNext = [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog->objectName() != "TFormPassword" || remaining.isEmpty()) {
-                QTimer::singleShot(5, answerNext);
-                return;
-            }
-            dialogAt = dialog->pos();
-            const QString entry = remaining.takeFirst();
-            if (entry == "<cancel>") {
-                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
-            } else if (entry == "<escape>") {
-                QTest::keyClick(dialog, Qt::Key_Escape);
-            } else {
-                auto* edit = dialog->findChild<QLineEdit*>("EditPassword");
-                edit->clear();
-                QTest::keyClicks(edit, entry);
-                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
-            }
-            if (!remaining.isEmpty()) QTimer::singleShot(5, answerNext);
-        };
-        QTimer::singleShot(5, answerNext);
+        WhenModal<QDialog> answer(
+            [&](QDialog* dialog) {
+                dialogAt = dialog->pos();
+                const QString entry = remaining.takeFirst();
+                if (entry == "<cancel>") {
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
+                } else if (entry == "<escape>") {
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                } else {
+                    auto* edit = dialog->findChild<QLineEdit*>("EditPassword");
+                    edit->clear();
+                    QTest::keyClicks(edit, entry);
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+                }
+            },
+            int(entries.size()), [](QDialog* dialog) { return dialog->objectName() == "TFormPassword"; });
         b.click("ButtonInitial");
         QVERIFY(remaining.isEmpty());
         QCOMPARE(b.answers.shownTexts().count("Incorrect"), incorrect);
         const QRect frame = b.form->frameGeometry();
         // At a third of the main window (the headless platform may shift a frame by a pixel).
         const QPoint third(frame.x() + frame.width() / 3, frame.y() + frame.height() / 3);
-        QVERIFY2((dialogAt - third).manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(dialogAt.x()).arg(dialogAt.y())));
+        QVERIFY2((dialogAt - third).manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(dialogAt.x()).arg(dialogAt.y())));
         const QList<QByteArray> transcripts = b.newTranscripts(sent ? 2 : 1);
         QCOMPARE(transcripts.size(), sent ? 2 : 1);
         if (sent) QCOMPARE(transcripts[1], QByteArray("INITIALPRINTER\r\n"));
@@ -455,8 +430,8 @@ private slots:
 
     void passwordSetup_data() {
         QTest::addColumn<QByteArray>("current");
-        QTest::addColumn<QStringList>("steps");   // "old|new" pairs, or "<cancel>"
-        QTest::addColumn<QByteArray>("command");  // empty: nothing sent
+        QTest::addColumn<QStringList>("steps");    // "old|new" pairs, or "<cancel>"
+        QTest::addColumn<QByteArray>("command");   // empty: nothing sent
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("change") << QByteArray("Secret") << QStringList{"Secret|abc"}
                                 << QByteArray("DIAGNOSTIC PASSWORD \"abc\"\r\n") << QStringList{};
@@ -468,11 +443,11 @@ private slots:
                                                 << QByteArray() << QStringList{"Incorrect"};
         QTest::newRow("same again") << QByteArray("Secret") << QStringList{"Secret|Secret"} << QByteArray()
                                     << QStringList{};
-        QTest::newRow("quote refused") << QByteArray("Secret") << QStringList{"Secret|a\"b", "<cancel>"}
-                                       << QByteArray()
-                                       << QStringList{"The new password can have at most 999 characters, none "
-                                                      "of them a double quote or a control character (such "
-                                                      "as a line break, a tab or ESC)."};
+        QTest::newRow("quote refused")
+            << QByteArray("Secret") << QStringList{"Secret|a\"b", "<cancel>"} << QByteArray()
+            << QStringList{"The new password can have at most 999 characters, none "
+                           "of them a double quote or a control character (such "
+                           "as a line break, a tab or ESC)."};
     }
     void passwordSetup() {
         QFETCH(QByteArray, current);
@@ -481,25 +456,19 @@ private slots:
         QFETCH(QStringList, messages);
         Bench b(WithPassword(current));
         QStringList remaining = steps;
-        std::function<void()> answerNext;
-        answerNext = [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || dialog->objectName() != "TFormPasswordSetup" || remaining.isEmpty()) {
-                QTimer::singleShot(5, answerNext);
-                return;
-            }
-            const QString step = remaining.takeFirst();
-            if (step == "<cancel>") {
-                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
-            } else {
-                const QStringList parts = step.split('|');
-                QTest::keyClicks(dialog->findChild<QLineEdit*>("EditOldPassword"), parts[0]);
-                QTest::keyClicks(dialog->findChild<QLineEdit*>("EditNewPassword"), parts[1]);
-                QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
-            }
-            if (!remaining.isEmpty()) QTimer::singleShot(5, answerNext);
-        };
-        QTimer::singleShot(5, answerNext);
+        WhenModal<QDialog> answer(
+            [&](QDialog* dialog) {
+                const QString step = remaining.takeFirst();
+                if (step == "<cancel>") {
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
+                } else {
+                    const QStringList parts = step.split('|');
+                    QTest::keyClicks(dialog->findChild<QLineEdit*>("EditOldPassword"), parts[0]);
+                    QTest::keyClicks(dialog->findChild<QLineEdit*>("EditNewPassword"), parts[1]);
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
+                }
+            },
+            int(steps.size()), [](QDialog* dialog) { return dialog->objectName() == "TFormPasswordSetup"; });
         b.click("ButtonPassword");
         QVERIFY(remaining.isEmpty());
         QCOMPARE(b.answers.shownTexts(), messages);

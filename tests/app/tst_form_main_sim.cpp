@@ -2,9 +2,12 @@
 
 #include "app/ui/form_main.h"
 #include "link/link_timing.h"
-#include "link/ui/message_box.h"
 #include "sim/sim_server.h"
 #include "tests/support/short_timing.h"
+#include "ui_common/message_box.h"
+
+#include "tests/support/absent_devices.h"
+#include "tests/support/when_modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +36,7 @@ lb::LinkTiming ShortTiming() {
 class TestFormMainSim : public QObject {
     Q_OBJECT
 private slots:
+    void init() { lb::test::InstallAbsentDevices(); }
     // Link check (a connection with nothing sent), then leave line mode, then whatever the
     // configuration read sends; no message in any case.
     void firstContactOnTheSimulatedPrinter() {
@@ -61,7 +65,7 @@ private slots:
         TFormMain form;   // USB at start: nothing reaches the simulated printer
         form.findChild<QComboBox*>("ComboBoxInterFace")->setCurrentIndex(3);
 
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(editor);
             auto* host = editor->findChild<QLineEdit*>("EditHost");

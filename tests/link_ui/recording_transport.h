@@ -45,7 +45,8 @@ public:
     explicit ScopedRecordingDevice(InterfaceKind kind) : m_kind(kind) {
         SetTransport(kind, std::make_unique<RecordingTransport>(&m_log));
     }
-    ~ScopedRecordingDevice() { SetTransport(m_kind, nullptr); }
+    // Back to a device that is never present, not to the real one.
+    ~ScopedRecordingDevice() { SetTransport(m_kind, MakeAbsentTransport()); }
     ScopedRecordingDevice(const ScopedRecordingDevice&) = delete;
     ScopedRecordingDevice& operator=(const ScopedRecordingDevice&) = delete;
 

@@ -2,8 +2,10 @@
 
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
-#include "link/ui/message_box.h"
 #include "link/ui/port_choices.h"
+#include "ui_common/message_box.h"
+
+#include "tests/support/when_modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,12 +33,10 @@ SerialSettings WithPort(const char* name) {
     return s;
 }
 
-// Runs action on the modal dialog of type T once it is up.
-template <typename T> void WhenShown(std::function<void(T*)> action) {
-    QTimer::singleShot(0, [action] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* d = qobject_cast<T*>(w); d && d->isVisible()) return action(d);
-    });
+// Runs action on the modal dialog of type T once it is up; a failed check in it closes it.
+template <typename T>
+[[nodiscard]] std::unique_ptr<lb::test::WhenModal<T>> WhenShown(std::function<void(T*)> action) {
+    return std::make_unique<lb::test::WhenModal<T>>(std::move(action));
 }
 
 QStringList Items(QComboBox* box) {
@@ -107,7 +107,7 @@ private slots:
     void rs232Set() {
         // Through the main window's call: choices are written by Set.
         SerialSettings s = DefaultSerialSettings();
-        WhenShown<TFormRs232Setup>([](TFormRs232Setup* d) {
+        const auto shown1 = WhenShown<TFormRs232Setup>([](TFormRs232Setup* d) {
             d->findChild<QComboBox*>("ComboBoxComPort")->setCurrentIndex(11);
             d->findChild<QComboBox*>("ComboBoxBaudRate")->setCurrentIndex(7);
             d->findChild<QComboBox*>("ComboBoxDataBit")->setCurrentIndex(0);
@@ -136,7 +136,7 @@ private slots:
         QFETCH(bool, escape);
         SerialSettings s = WithPort("COM3");
         const SerialSettings before = s;
-        WhenShown<TFormRs232Setup>([escape](TFormRs232Setup* d) {
+        const auto shown2 = WhenShown<TFormRs232Setup>([escape](TFormRs232Setup* d) {
             d->findChild<QComboBox*>("ComboBoxComPort")->setCurrentIndex(20);
             d->findChild<QComboBox*>("ComboBoxBaudRate")->setCurrentIndex(0);
             if (escape)
@@ -178,14 +178,14 @@ private slots:
 
     void lptSetAndCancel() {
         ParallelPortName n = DefaultParallelPortName();
-        WhenShown<TFormLPTSetup>([](TFormLPTSetup* d) {
+        const auto shown3 = WhenShown<TFormLPTSetup>([](TFormLPTSetup* d) {
             d->findChild<QComboBox*>("ComboBoxLPT")->setCurrentIndex(1);
             QTest::mouseClick(d->findChild<QPushButton*>("ButtonSet"), Qt::LeftButton);
         });
         QVERIFY(EditParallelPortName(n, nullptr));
         QCOMPARE(QByteArray(n.name), QByteArray("LPT2"));
 
-        WhenShown<TFormLPTSetup>([](TFormLPTSetup* d) {
+        const auto shown4 = WhenShown<TFormLPTSetup>([](TFormLPTSetup* d) {
             d->findChild<QComboBox*>("ComboBoxLPT")->setCurrentIndex(3);
             QTest::mouseClick(d->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
         });

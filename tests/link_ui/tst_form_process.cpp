@@ -2,8 +2,8 @@
 #include "link/dispatcher.h"
 #include "link/link_timing.h"
 #include "link/printer_link.h"
-#include "link/ui/form_process.h"
 #include "tests/link_ui/recording_transport.h"
+#include "ui_common/form_process.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,4 +1,6 @@
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
+
+#include "tests/support/when_modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -79,7 +81,7 @@ private slots:
         }
         QString informative;
         int buttonCount = -1;
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             informative = box->informativeText();
@@ -96,7 +98,7 @@ private slots:
     void withoutHookTheBoxIsModal() {
         QString seenText;
         bool wasModal = false;
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             seenText = box->text();

@@ -1,8 +1,10 @@
 #include "app/language.h"
 #include "link/link_types.h"
 #include "link/printer_link.h"
-#include "link/ui/message_box.h"
-#include "link/ui/show_link_error.h"
+#include "ui_common/message_box.h"
+#include "ui_common/show_link_error.h"
+
+#include "tests/support/when_modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -85,7 +87,7 @@ private slots:
         QString text;
         int buttonCount = -1;
         bool modal = false;
-        QTimer::singleShot(0, this, [&] {
+        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             text = box->text();

@@ -1,4 +1,4 @@
-#include "link/ui/wheel_guard.h"
+#include "ui_common/wheel_guard.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "link/ui/form_process.h"
+#include "ui_common/form_process.h"
 
 #include "link/link_error.h"
 #include "ui_form_process.h"

@@ -1,4 +1,4 @@
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
 
 #include <QGuiApplication>
 

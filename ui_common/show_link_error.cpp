@@ -1,7 +1,7 @@
-#include "link/ui/show_link_error.h"
+#include "ui_common/show_link_error.h"
 
 #include "link/link_error.h"
-#include "link/ui/message_box.h"
+#include "ui_common/message_box.h"
 
 namespace lb {
 

@@ -1,0 +1,93 @@
+#include "functions/ui/printer_function_box.h"
+
+#include "config/password.h"
+#include "functions/test_page.h"
+#include "link/dispatcher.h"
+#include "link/link_error.h"
+#include "ui_common/message_box.h"
+#include "ui_common/show_link_error.h"
+#include "ui_printer_function_box.h"
+
+#include <QEvent>
+
+namespace lb {
+
+PrinterFunctionBox::PrinterFunctionBox(PageContext context, QWidget* parent)
+    : QGroupBox(parent), m_ui(std::make_unique<Ui::PrinterFunctionBox>()), m_context(std::move(context)) {
+    m_ui->setupUi(this);
+    connect(m_ui->ButtonInitial, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonInitialClick);
+    connect(m_ui->ButtonRestPrinter, &QPushButton::clicked, this,
+            &PrinterFunctionBox::ButtonRestPrinterClick);
+    connect(m_ui->ButtonTestPatern, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonTestPaternClick);
+    connect(m_ui->ButtonSelfTest, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonSelfTestClick);
+    connect(m_ui->ButtonIgnoreAuto, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonIgnoreAutoClick);
+    connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this,
+            &PrinterFunctionBox::ButtonLineModeOutClick);
+    connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonPasswordClick);
+    // Their dialogs come with their own work.
+    for (QPushButton* later :
+         {m_ui->ButtonSensorCalibrate, m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime, m_ui->ButtonDump})
+        later->setEnabled(false);
+}
+
+PrinterFunctionBox::~PrinterFunctionBox() = default;
+
+void PrinterFunctionBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_ui->retranslateUi(this);
+    QGroupBox::changeEvent(event);
+}
+
+void PrinterFunctionBox::ButtonInitialClick() {
+    if (!m_context.confirmPassword()) return;
+    m_context.run(kOpFactoryDefault);
+}
+
+void PrinterFunctionBox::ButtonRestPrinterClick() {
+    m_context.run(kOpResetPrinter);
+}
+
+void PrinterFunctionBox::ButtonTestPaternClick() {
+    const PrinterConfig& stored = *m_context.printerConfig;
+    if (stored.ConfigRead == 0) {
+        ShowLinkError(kReadConfigFirst, m_context.dialogParent);
+        return;
+    }
+    PrinterConfig panel = stored;
+    if (!m_context.collectConfig(panel)) return;
+    if (m_context.panelText("EditWidth").isEmpty()) {
+        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(), tr("Please Enter Paper Width"));
+        return;
+    }
+    if (m_context.panelText("EditHeight").isEmpty()) {
+        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
+                          tr("Please Enter Paper Height"));
+        return;
+    }
+    // The page is laid out for the printer as it was read, not for the typed values.
+    TestPageRequest request = TestPageRequestFromConfig(stored);
+    m_context.run(kOpPrintTestPage, &request);
+}
+
+void PrinterFunctionBox::ButtonSelfTestClick() {
+    m_context.run(kOpSelfTest);
+}
+
+void PrinterFunctionBox::ButtonIgnoreAutoClick() {
+    m_context.run(kOpIgnoreAutoBas);
+}
+
+void PrinterFunctionBox::ButtonLineModeOutClick() {
+    m_context.run(kOpLeaveLineMode);
+}
+
+void PrinterFunctionBox::ButtonPasswordClick() {
+    // Knowing the old password is the check here; the gate is not asked first.
+    char current[kPasswordBufferSize] = {};
+    if (m_context.run(kOpReadPassword, current) != kLinkOk) return;
+    const QByteArray before(current);
+    QByteArray after = m_context.askNewPassword(before);
+    if (after == before) return;   // cancelled, or the same password again
+    m_context.run(kOpSendPassword, after.data());
+}
+
+}   // namespace lb

@@ -1,0 +1,40 @@
+#pragma once
+// The "Printer Function" box: the printer's one-shot functions.
+
+#include "ui_common/page_context.h"
+
+#include <QGroupBox>
+#include <memory>
+
+class QEvent;
+
+namespace Ui {
+class PrinterFunctionBox;
+}
+
+namespace lb {
+
+class PrinterFunctionBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit PrinterFunctionBox(PageContext context, QWidget* parent = nullptr);
+    ~PrinterFunctionBox() override;
+
+public slots:
+    void ButtonInitialClick();
+    void ButtonRestPrinterClick();
+    void ButtonTestPaternClick();
+    void ButtonSelfTestClick();
+    void ButtonIgnoreAutoClick();
+    void ButtonLineModeOutClick();
+    void ButtonPasswordClick();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::PrinterFunctionBox> m_ui;
+    PageContext m_context;
+};
+
+}   // namespace lb
