@@ -4,6 +4,7 @@
 #include "link/link_timing.h"
 #include "sim/sim_server.h"
 #include "tests/support/cli_run.h"
+#include "tests/support/no_real_devices.h"
 #include "tests/support/short_timing.h"
 
 #include <QBuffer>
@@ -59,6 +60,7 @@ class TestCli : public QObject {
 
 private:
     ScopedLinkTiming m_timing{ShortWaits()};
+    test::ScopedNoRealDevices m_noRealDevices;
 
     QStringList link(const SimServer& server) {
         return {"--host", "127.0.0.1", "--port", QString::number(server.port())};

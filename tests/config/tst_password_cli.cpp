@@ -5,6 +5,7 @@
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
 #include "tests/support/cli_run.h"
+#include "tests/support/no_real_devices.h"
 #include "tests/support/short_timing.h"
 
 #include <QtTest>
@@ -42,6 +43,7 @@ class TestPasswordCli : public QObject {
 
 private:
     ScopedLinkTiming m_timing{lb::test::ShortLinkTiming(300)};
+    lb::test::ScopedNoRealDevices m_noRealDevices;
 
 private slots:
     void status_data() {
