@@ -1,0 +1,147 @@
+// The capability registry: a capability added beside the standard ones (as a later file
+// adds one) is served by an unchanged session: commands of one or two words, computed
+// report keywords, ESC sequences, and a command without line end that takes raw bytes.
+
+#include "sim/capability.h"
+#include "sim/simulated_printer.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <memory>
+
+using namespace lb::sim;
+
+namespace {
+
+QByteArray Joined(const PrinterSession::Output& out) {
+    QByteArray all;
+    for (const QByteArray& s : out.segments)
+        all += s;
+    return all;
+}
+
+QByteArray FedInPieces(PrinterSession& session, const QByteArray& input, int pieceSize) {
+    QByteArray reply;
+    for (qsizetype i = 0; i < input.size(); i += pieceSize)
+        reply += Joined(session.feed(input.mid(i, pieceSize)));
+    return reply;
+}
+
+// DOWNLOAD "NAME",SIZE, and SIZE raw bytes, kept as the report NAME: the shape of a file
+// download, whose header has no line end.
+void AddDownload(CapabilityRegistry& r) {
+    const auto whole = [](const QByteArray& line) {
+        static const QRegularExpression header(QStringLiteral("^\\s*DOWNLOAD \"[^\"]*\",\\d+,$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        return header.match(QString::fromLatin1(line)).hasMatch();
+    };
+    r.addHeaderCommand("DOWNLOAD", whole, [](Exchange& x, const QByteArray& arguments) {
+        QByteArray name;
+        QuotedText(arguments, name);
+        const qsizetype size = arguments.mid(arguments.lastIndexOf('"') + 2).chopped(1).toLongLong();
+        auto block = std::make_shared<QByteArray>();
+        x.takeBytes([=](Exchange& y, const QByteArray& bytes) {
+            const qsizetype n = qMin(size - block->size(), bytes.size());
+            block->append(bytes.left(n));
+            if (n > 0 && block->size() == size)
+                y.printer().edit([&](Profile& p) { p.reports[name] = *block; });
+            return n;
+        });
+    });
+}
+
+}   // namespace
+
+class TestCapabilities : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addedCapabilityIsServed_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("two words before one")
+            << QByteArray("NET NAME \"LB\"\r\n") << QByteArray("name \"LB\"");
+        QTest::newRow("one word") << QByteArray("net dhcp\r\n") << QByteArray("net dhcp");
+        QTest::newRow("computed keyword")
+            << QByteArray("DIAGNOSTIC REPORT year\r\n") << QByteArray("{4|2024}");
+        QTest::newRow("profile keyword") << QByteArray("DIAGNOSTIC REPORT DPI\r\n") << QByteArray("{3|203}");
+        QTest::newRow("new ESC sequence") << QByteArray("\x1b!T") << QByteArray("T");
+        QTest::newRow("standard ESC sequence") << QByteArray("\x1b!?") << QByteArray(1, '\0');
+        QTest::newRow("standard command")
+            << QByteArray("SET RIBBON OFF\r\nDIAGNOSTIC REPORT RIBBON\r\n") << QByteArray("{1|0}");
+    }
+    void addedCapabilityIsServed() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, reply);
+        CapabilityRegistry r = StandardCapabilities();
+        QVERIFY(r.addCommand("NET", [](Exchange& x, const QByteArray& a) { x.reply("net " + a); }));
+        QVERIFY(r.addCommand("net  name", [](Exchange& x, const QByteArray& a) { x.reply("name " + a); }));
+        QVERIFY(r.addReport("YEAR", [](const Profile&) { return std::optional(QByteArray("2024")); }));
+        QVERIFY(r.addEscape("\x1b!T", [](Exchange& x, const QByteArray&) { x.reply("T"); }));
+        SimulatedPrinter printer(Profile::Default(), r);
+        PrinterSession session(printer, {});
+        QCOMPARE(FedInPieces(session, input, 1), reply);
+    }
+
+    // A download's data is not read as commands, whatever it holds and however it arrives;
+    // what follows it is.
+    void commandWithoutLineEndTakesItsBytes_data() {
+        QTest::addColumn<int>("pieceSize");
+        for (int size : {1, 2, 5, 64, 100000})
+            QTest::addRow("%d", size) << size;
+    }
+    void commandWithoutLineEndTakesItsBytes() {
+        QFETCH(int, pieceSize);
+        QByteArray block("x\r\nDIAGNOSTIC REPORT DPI\r\n\x1b!?");
+        for (int b = 0; b < 256; ++b)
+            block.append(char(b));
+        const QByteArray header = "DOWNLOAD \"A.BIN\"," + QByteArray::number(block.size()) + ",";
+        const QByteArray input = "DIAGNOSTIC REPORT DPI\r\n" + header + block + "DIAGNOSTIC REPORT A.BIN\r\n";
+        CapabilityRegistry r = StandardCapabilities();
+        AddDownload(r);
+        SimulatedPrinter printer(Profile::Default(), r);
+        PrinterSession session(printer, {});
+        QCOMPARE(FedInPieces(session, input, pieceSize), "{3|203}" + Frame(block));
+        QCOMPARE(session.commands().size(), 3);
+        QCOMPARE(session.commands()[1].bytes, header);
+        QCOMPARE(session.transcript(), input);
+    }
+
+    void lineThatIsNoHeaderStaysALine() {
+        CapabilityRegistry r = StandardCapabilities();
+        AddDownload(r);
+        SimulatedPrinter printer(Profile::Default(), r);
+        PrinterSession session(printer, {});
+        const QByteArray input("DOWNLOAD \"A.BAS\"\r\nDOWNLOADS 1,2,\r\nDIAGNOSTIC REPORT DPI\r\n");
+        QCOMPARE(FedInPieces(session, input, 1), QByteArray("{3|203}"));
+        QCOMPARE(session.commands().size(), 3);
+        QCOMPARE(session.commands()[0].bytes, QByteArray("DOWNLOAD \"A.BAS\""));
+        QCOMPARE(session.commands()[1].bytes, QByteArray("DOWNLOADS 1,2,"));
+    }
+
+    // Two capabilities that claim one key: the second is refused and named, the first stays.
+    void takenOrMalformedKeysAreRefused() {
+        CapabilityRegistry r = StandardCapabilities();
+        const auto nothing = [](Exchange&, const QByteArray&) {};
+        QVERIFY(StandardCapabilities().conflicts().isEmpty());
+        QVERIFY(!r.addCommand("set", nothing));
+        QVERIFY(!r.addCommand("DIAGNOSTIC   REPORT", nothing));
+        QVERIFY(!r.addCommand("NET IP ADDRESS", nothing));
+        QVERIFY(!r.addHeaderCommand(
+            "SET", [](const QByteArray&) { return true; }, nothing));
+        QVERIFY(!r.addReport("edition", [](const Profile&) { return std::optional(QByteArray("1")); }));
+        QVERIFY(!r.addEscape("!?", nothing));
+        QVERIFY(!r.addEscape("\x1b!?", nothing));
+        QVERIFY(!r.addLinePrefix('~', nothing));
+        QCOMPARE(r.conflicts().size(), 8);
+        SimulatedPrinter printer(Profile::Default(), r);
+        PrinterSession session(printer, {});
+        QCOMPARE(Joined(session.feed(
+                     "SET RIBBON OFF\r\nDIAGNOSTIC REPORT RIBBON\r\nDIAGNOSTIC REPORT EDITION\r\n")),
+                 QByteArray("{1|0}{3|104}"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCapabilities)
+#include "tst_capabilities.moc"
