@@ -32,7 +32,7 @@ void TFormPassword::prepare(const QPoint& topLeft, const QByteArray& printerPass
 
 void TFormPassword::ButtonOKClick() {
     if (!EntryMatchesPassword(m_ui->EditPassword->text(), m_printerPassword)) {
-        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Incorrect"));
+        MessageBox::plain(this, MessageBox::defaultTitle(), tr("Incorrect"));
         m_ui->EditPassword->selectAll();
         m_ui->EditPassword->setFocus();
         return;

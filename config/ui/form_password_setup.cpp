@@ -28,7 +28,7 @@ void TFormPasswordSetup::prepare(const QPoint& topLeft, const QByteArray& curren
 
 void TFormPasswordSetup::ButtonOKClick() {
     if (!EntryMatchesPassword(m_ui->EditOldPassword->text(), m_password)) {
-        MessageBox::plain(this, MessageBox::defaultTitle(), QStringLiteral("Incorrect"));
+        MessageBox::plain(this, MessageBox::defaultTitle(), tr("Incorrect"));
         m_ui->EditOldPassword->selectAll();
         m_ui->EditOldPassword->setFocus();
         return;
