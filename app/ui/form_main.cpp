@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 
 #ifndef LABELBENCH_VERSION_TEXT
 #define LABELBENCH_VERSION_TEXT "0.0.0"
@@ -44,6 +46,7 @@ namespace lb {
 namespace {
 
 constexpr int kPageControlTop = 48;
+constexpr int kTopRowEdge = 4;            // the boxes above the pages keep this far from either edge
 constexpr int kSmallScreenHeight = 768;   // below it the window is shortened and scrolls
 constexpr int kScrollRange = 100;
 constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line
@@ -123,7 +126,10 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_commandToolPage = new CommandToolPage(context, m_ui->TabSheet4);
     m_ui->LayoutTabSheet4->addWidget(m_commandToolPage);
 
+    for (QGroupBox* box : {m_ui->GroupBoxLanguage, m_ui->RadioGroupUnit, m_ui->GroupBoxInterFace})
+        m_designedBoxWidths.append(box->width());
     fitToScreen(options.screenSize);
+    placeTopRow();
     m_ui->PageControl1->setCurrentIndex(0);
 
     // The link settings live here for the whole run; the link layer reads them at every open.
@@ -204,6 +210,20 @@ void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
                                   fit.clientSize.height() - statusHeight);
     m_ui->ScrollBar1->setEnabled(fit.scrollBarShown);
     m_ui->ScrollBar1->setVisible(fit.scrollBarShown);
+}
+
+void TFormMain::placeTopRow() {
+    // Each box keeps its designed width unless its captions need more; the interface box
+    // keeps its distance from the right edge of the pages, so it grows to the left.
+    const QList<QGroupBox*> boxes = {m_ui->GroupBoxLanguage, m_ui->RadioGroupUnit, m_ui->GroupBoxInterFace};
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        boxes[i]->resize(std::max(m_designedBoxWidths.value(i), boxes[i]->sizeHint().width()),
+                         boxes[i]->height());
+        // Laid out now, not at the first show: a click before that must reach the control.
+        boxes[i]->layout()->activate();
+    }
+    QGroupBox* interfaceBox = m_ui->GroupBoxInterFace;
+    interfaceBox->move(m_ui->PageControl1->width() - kTopRowEdge - interfaceBox->width(), interfaceBox->y());
 }
 
 void TFormMain::RunFirstContact() {
@@ -371,6 +391,7 @@ void TFormMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         setWindowTitle(MainWindowTitle());
+        placeTopRow();
         ApplyLanguage();
     }
     QMainWindow::changeEvent(event);

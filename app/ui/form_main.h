@@ -9,6 +9,7 @@
 #include "ui_common/page_context.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -144,6 +145,7 @@ private:
     void ApplyLanguage();
     QPoint dialogPosition() const;
     PageContext makePageContext();
+    void placeTopRow();
 
     std::unique_ptr<Ui::TFormMain> m_ui;
     SerialSettings m_serialSettings;
@@ -165,6 +167,7 @@ private:
     CommandToolPage* m_commandToolPage = nullptr;
     QTimer* m_timer1 = nullptr;
     std::function<QDateTime()> m_clock;
+    QList<int> m_designedBoxWidths;   // language, unit, interface
 };
 
 // "LabelBench" and the version: the main window's title in every language.
