@@ -38,7 +38,7 @@ static_assert(offsetof(ConfigFileImage, unit) == 8);
 static_assert(offsetof(ConfigFileImage, config) == 12);
 static_assert(offsetof(ConfigFileImage, status) == 673);
 
-// The text shown when a file is not a configuration file.
+// The text shown when a file is not a configuration file; the same in every language.
 inline constexpr const char* kFileDataError = "File Data Error";
 
 QByteArray BuildConfigFile(const PrinterConfig& config, const PrinterStatus& status, int32_t unit);

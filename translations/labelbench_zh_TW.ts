@@ -376,14 +376,6 @@
         <source>Password Setup</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Please Enter Paper Width</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please Enter Paper Height</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormLPTSetup</name>
@@ -465,6 +457,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFormPasswordSetup</name>
@@ -490,6 +486,10 @@
     </message>
     <message>
         <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -54,13 +54,15 @@ void PrinterFunctionBox::ButtonTestPaternClick() {
     }
     PrinterConfig panel = stored;
     if (!m_context.collectConfig(panel)) return;
+    // These two messages are the same in every language: not offered for translation.
     if (m_context.panelText("EditWidth").isEmpty()) {
-        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(), tr("Please Enter Paper Width"));
+        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
+                          QStringLiteral("Please Enter Paper Width"));
         return;
     }
     if (m_context.panelText("EditHeight").isEmpty()) {
         MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
-                          tr("Please Enter Paper Height"));
+                          QStringLiteral("Please Enter Paper Height"));
         return;
     }
     // The page is laid out for the printer as it was read, not for the typed values.

@@ -6,7 +6,7 @@
 #include "tests/link_ui/recording_transport.h"
 #include "ui_common/message_box.h"
 
-#include "tests/support/absent_devices.h"
+#include "tests/support/no_real_devices.h"
 #include "tests/support/when_modal.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "functions/test_page.h"
 #include "link/link_timing.h"
 #include "sim/sim_server.h"
-#include "tests/support/absent_devices.h"
+#include "tests/support/no_real_devices.h"
 #include "tests/support/short_timing.h"
 #include "tests/support/when_modal.h"
 #include "ui_common/file_dialog.h"

@@ -4,7 +4,7 @@
 #include "app/ui/form_main.h"
 #include "config/config_panel.h"
 #include "config/ui/printer_configuration_page.h"
-#include "tests/support/absent_devices.h"
+#include "tests/support/no_real_devices.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -12,6 +12,14 @@
 
 namespace lb::test {
 
+// USB, COM and LPT get a transport whose device is never present, until a test installs its
+// own fake for one of them.
+inline void InstallAbsentDevices() {
+    for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt})
+        SetTransport(kind, MakeAbsentTransport());
+}
+
+// The same for a whole test, with the real USB transport over a backend that finds nothing.
 class ScopedNoRealDevices {
 public:
     ScopedNoRealDevices() {
