@@ -4,6 +4,7 @@
 
 #include "sim/capability.h"
 #include "sim/simulated_printer.h"
+#include "tests/sim/session_output.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -14,19 +15,8 @@ using namespace lb::sim;
 
 namespace {
 
-QByteArray Joined(const PrinterSession::Output& out) {
-    QByteArray all;
-    for (const QByteArray& s : out.segments)
-        all += s;
-    return all;
-}
-
-QByteArray FedInPieces(PrinterSession& session, const QByteArray& input, int pieceSize) {
-    QByteArray reply;
-    for (qsizetype i = 0; i < input.size(); i += pieceSize)
-        reply += Joined(session.feed(input.mid(i, pieceSize)));
-    return reply;
-}
+using lb::sim::test::FedInPieces;
+using lb::sim::test::Joined;
 
 // DOWNLOAD "NAME",SIZE, and SIZE raw bytes, kept as the report NAME: the shape of a file
 // download, whose header has no line end.

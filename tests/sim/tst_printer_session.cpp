@@ -2,6 +2,7 @@
 // and the printer profile.
 
 #include "sim/simulated_printer.h"
+#include "tests/sim/session_output.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
@@ -17,12 +18,7 @@ Q_DECLARE_METATYPE(Faults::Malformed)
 
 namespace {
 
-QByteArray Joined(const PrinterSession::Output& out) {
-    QByteArray all;
-    for (const QByteArray& s : out.segments)
-        all += s;
-    return all;
-}
+using lb::sim::test::Joined;
 
 const QByteArray kStatusQuery("\x1b\x21\x3f", 3);
 const QByteArray kStatusDetail("\x1b\x21\x53\x0d\x0a", 5);
