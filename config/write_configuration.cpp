@@ -296,8 +296,10 @@ QString ConfigurationProblem(const PrinterConfig& c, int32_t page) {
     return problem;
 }
 
-QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t page) {
-    if (!ConfigurationProblem(config, page).isEmpty()) return {};
+namespace {
+
+// The page's commands, the values already checked.
+QList<QByteArray> PageCommands(const PrinterConfig& config, int32_t page) {
     switch (page) {
     case kPageCommon:
         return CommonCommands(config);
@@ -312,11 +314,18 @@ QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t pag
     }
 }
 
+}   // namespace
+
+QList<QByteArray> ConfigurationCommands(const PrinterConfig& config, int32_t page) {
+    if (!ConfigurationProblem(config, page).isEmpty()) return {};
+    return PageCommands(config, page);
+}
+
 int WriteConfiguration(InterfaceKind kind, const PrinterConfig* config, int32_t page) {
     if (!config || page < kPageCommon || page > kPageInterface) return kUnknownError;
     // A value the printer cannot be sent is refused before anything goes out.
     if (!ConfigurationProblem(*config, page).isEmpty()) return kUnknownError;
-    const QList<QByteArray> commands = ConfigurationCommands(*config, page);
+    const QList<QByteArray> commands = PageCommands(*config, page);
     const LinkHandle handle = OpenLink(kind);
     if (handle == kNoLink) return kPortOpenError;
     int result = kLinkOk;
