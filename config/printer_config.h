@@ -3,6 +3,7 @@
 // configuration file stores it byte for byte, so its layout is a file format.
 
 #include "link/link_types.h"
+#include "link/reply_number.h"
 
 #include <array>
 #include <cstddef>
@@ -201,10 +202,5 @@ int32_t TableIndex(const std::array<const char*, N>& table, const char* reply, s
     return TableIndex(table.data(), N, reply, length);
 }
 
-// The leading-number rules of the replies: optional leading white space, an optional sign
-// and the decimal number up to the first other character; 0 when there is none. Values
-// beyond the type's range are held at its limits.
-int32_t LeadingInt(const char* text);
-float LeadingFloat(const char* text);
 
 }   // namespace lb

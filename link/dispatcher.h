@@ -39,7 +39,8 @@ constexpr uint32_t kLastOperationCode = 25;
 
 // Runs one printer operation on the given interface. data points at the record the
 // operation fills or sends; extra is its integer argument (byte count of a raw block,
-// 1 = show progress for a configuration read, the page of a configuration write).
+// 1 = show progress for a configuration read, the page of a configuration write, the memory
+// of a format).
 // Returns 0 or a LinkError. While an operation is under way, a further call starts
 // nothing and returns kOperationBusy.
 //

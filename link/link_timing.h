@@ -15,6 +15,9 @@ struct LinkTiming {
     int tcpZeroSendAttempts = 3;
     int replyListPauseMs = 50;       // before each frame of a reply list
     int progressHidePauseMs = 200;   // before the progress window goes away
+    // Reading a printer file: after the opening line end, and again before the command.
+    int fileReadSettleMs = 500;
+    int fileReadCommandPauseMs = 100;
     // A COM or USB chunk may take as long as the device needs to accept it, but not for
     // ever: devicePerByteMs for each byte plus deviceBaseMs.
     int devicePerByteMs = 10;

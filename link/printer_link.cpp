@@ -380,6 +380,10 @@ int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* 
     }
 }
 
+void PauseLink(int ms) {
+    Pause(ms);
+}
+
 const char* InterfaceAnnouncement(InterfaceKind kind) {
     switch (kind) {
     case InterfaceKind::Usb:

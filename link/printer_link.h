@@ -66,6 +66,9 @@ int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* 
 int SendOneCommand(InterfaceKind kind, const uint8_t* bytes, uint32_t length);
 int SendOneCommand(InterfaceKind kind, const char* text);
 
+// Waits between two steps of an exchange that the printer needs time for (LinkTiming).
+void PauseLink(int ms);
+
 // The first command of every report sequence ("\r\nDIAGNOSTIC INTERFACE USB\r\n" …).
 // nullptr for a kind outside 0..3.
 const char* InterfaceAnnouncement(InterfaceKind kind);

@@ -5,6 +5,8 @@
 #include "config/printer_status.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"
+#include "files/memory_info.h"
+#include "files/printer_files.h"
 #include "functions/printer_functions.h"
 #include "functions/test_page.h"
 #include "link/dispatcher.h"
@@ -30,6 +32,14 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
         return PrintConfigurationPage(kind);
     case kOpResetPrinter:
         return ResetPrinter(kind);
+    case kOpMemoryInfo:
+        return ReadMemoryInformation(kind, static_cast<MemoryInfo*>(data));
+    case kOpDownloadFile:
+        return DownloadFile(kind, static_cast<const DownloadRequest*>(data));
+    case kOpFormatMemory:
+        return FormatMemory(kind, extra);
+    case kOpFetchFile:
+        return ReadPrinterFile(kind, static_cast<FileReadRequest*>(data));
     case kOpSendRawBlock:
         if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
         return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
