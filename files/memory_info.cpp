@@ -56,17 +56,16 @@ QByteArray ReportCommand(MemoryDevice device, const char* keyword) {
     return FormatCommand("DIAGNOSTIC REPORT %c%s\r\n", {MemoryReportLetter(device), keyword});
 }
 
-// One number of a memory: its report, read as a decimal integer.
+// One number of a memory: its report, read as a decimal integer. (The record is packed, so
+// its members are not bound to references.)
 int ReadSpace(LinkHandle handle, InterfaceKind kind, MemoryDevice device, const char* keyword,
-              uint8_t& known, int32_t& value) {
+              int32_t& value) {
     char reply[kReplyBufferSize];
     uint32_t length = 0;
     const int result = SendCommandReadReply(handle, kind, ReportCommand(device, keyword).constData(), reply,
                                             sizeof reply, length);
-    if (result != kLinkOk) return result;
-    known = 1;
-    value = LeadingInt(reply);
-    return kLinkOk;
+    if (result == kLinkOk) value = LeadingInt(reply);
+    return result;
 }
 
 int ReadFileList(LinkHandle handle, InterfaceKind kind, MemoryDevice device, MemoryInfo& memory) {
@@ -79,14 +78,19 @@ int ReadFileList(LinkHandle handle, InterfaceKind kind, MemoryDevice device, Mem
 }
 
 int ReadMemory(LinkHandle handle, InterfaceKind kind, MemoryDevice device, MemoryInfo& memory) {
-    int result = ReadSpace(handle, kind, device, "PHYSPACE", memory.physicalSpaceKnown, memory.physicalSpace);
+    int32_t value = 0;
+    int result = ReadSpace(handle, kind, device, "PHYSPACE", value);
     if (result != kLinkOk) return result;
+    memory.physicalSpaceKnown = 1;
+    memory.physicalSpace = value;
     // The card's free space is not asked for.
     if (device == MemoryDevice::Card) {
         memory.freeSpaceKnown = 0;
     } else {
-        result = ReadSpace(handle, kind, device, "FREESPACE", memory.freeSpaceKnown, memory.freeSpace);
+        result = ReadSpace(handle, kind, device, "FREESPACE", value);
         if (result != kLinkOk) return result;
+        memory.freeSpaceKnown = 1;
+        memory.freeSpace = value;
     }
     return ReadFileList(handle, kind, device, memory);
 }

@@ -98,7 +98,8 @@ QByteArray FetchCommand(const QByteArray& fileName) {
 
 int ReadPrinterFile(InterfaceKind kind, FileReadRequest* request) {
     if (!request || !request->buffer || request->capacity < 2) return kUnknownError;
-    const char* end = static_cast<const char*>(std::memchr(request->fileName, '\0', sizeof request->fileName));
+    const char* end =
+        static_cast<const char*>(std::memchr(request->fileName, '\0', sizeof request->fileName));
     if (!end) return kUnknownError;
     const QByteArray name(request->fileName, end - request->fileName);
     if (!IsSendableName(name, int(sizeof request->fileName) - 1)) return kUnknownError;

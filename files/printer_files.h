@@ -42,10 +42,10 @@ int FormatMemory(InterfaceKind kind, int32_t memory);
 
 // The argument of operation 22.
 struct FileReadRequest {
-    int32_t capacity;   // bytes at buffer
-    int32_t length;     // set to the number of data bytes received
-    char fileName[16];  // NUL-terminated
-    char* buffer;       // the caller's, of capacity bytes; the data is followed by a NUL
+    int32_t capacity;    // bytes at buffer
+    int32_t length;      // set to the number of data bytes received
+    char fileName[16];   // NUL-terminated
+    char* buffer;        // the caller's, of capacity bytes; the data is followed by a NUL
 };
 constexpr int32_t kDumpFileCapacity = 1048576;
 
