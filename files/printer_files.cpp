@@ -25,7 +25,7 @@ public:
         if (!m_file.open(QIODevice::ReadOnly)) return false;
         if (!m_file.isSequential()) {
             const qint64 size = m_file.size();
-            if (size < 0 || size >= kMaxDownloadSize) return false;
+            if (size < 0 || size > kMaxDownloadSize) return false;
             m_size = size;
             if (size == 0) return true;
             if ((m_mapped = m_file.map(0, size))) return true;
@@ -34,7 +34,7 @@ public:
         while (!m_file.atEnd()) {
             const QByteArray piece = m_file.read(1 << 20);
             if (piece.isEmpty() && !m_file.atEnd()) return false;
-            if (m_copy.size() + piece.size() >= kMaxDownloadSize) return false;
+            if (m_copy.size() + piece.size() > kMaxDownloadSize) return false;
             m_copy.append(piece);
         }
         m_size = m_copy.size();

@@ -22,7 +22,7 @@ struct DownloadRequest {
 // bitmap font manager.
 constexpr int kMaxPrinterFileName = 12;
 constexpr int kMaxFontFileName = 31;
-// The size goes out in the header as a 32-bit number.
+// The size goes out in the header as a 32-bit number: the largest file that can be sent.
 constexpr int64_t kMaxDownloadSize = 0xFFFFFFFFLL;
 
 // "DOWNLOAD " + prefix + "\"" + name + "\"," + size + ",": no line end; the data follows.
@@ -30,7 +30,7 @@ QByteArray DownloadHeader(MemoryDevice memory, const QByteArray& printerFileName
 
 // Operation 13: the header, then exactly the file's bytes (progress in percent of them);
 // no reply is read. The file is read before the link is opened: a source that cannot be
-// opened or read, or of kMaxDownloadSize bytes or more, gives 4 and nothing is sent. A
+// opened or read, or larger than kMaxDownloadSize bytes, gives 4 and nothing is sent. A
 // name that cannot go between quotes gives 5. Returns 0, 1, 2, 4 or 5.
 int DownloadFile(InterfaceKind kind, const DownloadRequest* request);
 
