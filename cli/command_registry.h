@@ -73,6 +73,7 @@ private:
 std::vector<Command> LinkCommands();
 std::vector<Command> ConfigCommands();
 std::vector<Command> FunctionCommands();
+std::vector<Command> FileCommands();
 
 // Every command, built once.
 const std::vector<Command>& Commands();

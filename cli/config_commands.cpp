@@ -1,6 +1,7 @@
 // The configuration's commands: status, password, reading, showing and writing the
 // configuration.
 
+#include "cli/config_commands.h"
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
 #include "cli/password_gate.h"
@@ -147,16 +148,7 @@ int RunReadConfig(const CommandRun& run) {
     if (save && save->isEmpty()) return run.usage(CliText::tr("--save takes a file name"));
     const LengthUnit unit = given.value_or(LengthUnit::Inch);
     PrinterConfig config{};
-    ClearConfig(config);
-    config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
-    const int result = RunPrinterOperation(kOpReadConfiguration, run.kind(), &config, 0);
-    if (result != kLinkOk) return Fail(s, result);   // nothing saved
-    if (save) {
-        const PrinterStatus noStatus{};
-        const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
-        if (SaveConfigFile(*save, config, noStatus, unitItem) != ConfigFileResult::Ok)
-            return Fail(s, kFileOpenError);
-    }
+    if (const int result = ReadConfigAndSave(run.kind(), unit, save, config)) return Fail(s, result);
     PrintConfig(config, unit, run.isSet("json"), s, nullptr);
     return 0;
 }
@@ -183,6 +175,20 @@ const CommandOption kJsonOption = {
                                        "settings not read")};
 
 }   // namespace
+
+int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<QString>& save,
+                      PrinterConfig& config) {
+    ClearConfig(config);
+    config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
+    const int result = RunPrinterOperation(kOpReadConfiguration, kind, &config, 0);
+    if (result != kLinkOk) return result;   // nothing saved
+    if (save) {
+        const PrinterStatus noStatus{};
+        const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
+        if (SaveConfigFile(*save, config, noStatus, unitItem) != ConfigFileResult::Ok) return kFileOpenError;
+    }
+    return kLinkOk;
+}
 
 std::vector<Command> ConfigCommands() {
     return {

@@ -1,0 +1,21 @@
+#pragma once
+// What the configuration's commands share with the other commands: a configuration read
+// kept as a configuration file, as read-config --save makes it (download --backup too).
+
+#include "config/config_text.h"
+#include "config/printer_config.h"
+#include "link/link_types.h"
+
+#include <QString>
+#include <optional>
+
+namespace lb::cli {
+
+// Reads the printer's configuration with lengths in unit into config and, when save is given,
+// writes it as a configuration file (.dcf) with that unit. Returns 0, the read's LinkError
+// (nothing saved), or kFileOpenError when the file cannot be written (an existing one is left
+// as it was). Prints nothing.
+int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<QString>& save,
+                      PrinterConfig& config);
+
+}   // namespace lb::cli
