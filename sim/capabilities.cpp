@@ -12,13 +12,14 @@ void AddPasswordCapability(CapabilityRegistry&);
 void AddConfigCapability(CapabilityRegistry&);
 void AddZEmulationCapability(CapabilityRegistry&);
 void AddDEmulationCapability(CapabilityRegistry&);
+void AddMemoryCapability(CapabilityRegistry&);
 
 namespace {
 
 using AddCapability = void (*)(CapabilityRegistry&);
 constexpr AddCapability kCapabilities[] = {
-    AddStatusCapability, AddFunctionCapability,   AddPasswordCapability,
-    AddConfigCapability, AddZEmulationCapability, AddDEmulationCapability,
+    AddStatusCapability,     AddFunctionCapability,   AddPasswordCapability, AddConfigCapability,
+    AddZEmulationCapability, AddDEmulationCapability, AddMemoryCapability,
 };
 
 }   // namespace

@@ -63,8 +63,17 @@ bool CapabilityRegistry::addLinePrefix(char first, CommandHandler handler) {
 
 bool CapabilityRegistry::addReport(const QByteArray& keyword, ReportHandler handler) {
     const QByteArray key = keyword.toUpper();
-    if (key.isEmpty() || !handler || m_reports.contains(key)) return refuse("report " + keyword);
+    if (key.isEmpty() || !handler || m_reports.contains(key) || m_reportLists.contains(key))
+        return refuse("report " + keyword);
     m_reports.insert(key, std::move(handler));
+    return true;
+}
+
+bool CapabilityRegistry::addReportList(const QByteArray& keyword, ReportListHandler handler) {
+    const QByteArray key = keyword.toUpper();
+    if (key.isEmpty() || !handler || m_reports.contains(key) || m_reportLists.contains(key))
+        return refuse("report list " + keyword);
+    m_reportLists.insert(key, std::move(handler));
     return true;
 }
 
@@ -75,18 +84,19 @@ bool CapabilityRegistry::addEscape(const QByteArray& sequence, CommandHandler ha
     return true;
 }
 
-void CapabilityRegistry::run(Exchange& exchange, const Command& command) const {
+bool CapabilityRegistry::run(Exchange& exchange, const Command& command) const {
     if (command.kind == Command::Kind::Escape) {
         const auto it = m_escapes.constFind(command.bytes);
-        if (it != m_escapes.constEnd()) (*it)(exchange, command.bytes);
-        return;
+        if (it == m_escapes.constEnd()) return false;
+        (*it)(exchange, command.bytes);
+        return true;
     }
     const QByteArray& line = command.bytes;
     if (!line.isEmpty()) {
         const auto it = m_prefixes.constFind(line[0]);
         if (it != m_prefixes.constEnd()) {
             (*it)(exchange, line);
-            return;
+            return true;
         }
     }
     const auto [first, rest] = SplitFirstWord(line);
@@ -95,11 +105,13 @@ void CapabilityRegistry::run(Exchange& exchange, const Command& command) const {
         const auto it = m_commands.constFind(first + ' ' + second);
         if (it != m_commands.constEnd()) {
             (*it)(exchange, arguments);
-            return;
+            return true;
         }
     }
     const auto it = m_commands.constFind(first);
-    if (it != m_commands.constEnd()) (*it)(exchange, rest);
+    if (it == m_commands.constEnd()) return false;
+    (*it)(exchange, rest);
+    return true;
 }
 
 std::optional<QByteArray> CapabilityRegistry::report(const Profile& profile,
@@ -110,6 +122,36 @@ std::optional<QByteArray> CapabilityRegistry::report(const Profile& profile,
     const auto it = profile.reports.constFind(key);
     if (it != profile.reports.constEnd()) return *it;
     return std::nullopt;
+}
+
+std::optional<QList<QByteArray>> CapabilityRegistry::reportFrames(const Profile& profile,
+                                                                  const QByteArray& keyword) const {
+    const auto list = m_reportLists.constFind(keyword.toUpper());
+    if (list != m_reportLists.constEnd()) return (*list)(profile);
+    const std::optional<QByteArray> data = report(profile, keyword);
+    if (!data) return std::nullopt;
+    return QList<QByteArray>{*data};
+}
+
+bool CapabilityRegistry::mayBeginCommand(const QByteArray& unfinishedLine) const {
+    if (!unfinishedLine.isEmpty() && m_prefixes.contains(unfinishedLine[0])) return true;
+    // Only the first word decides, and no command word is this long: a long line costs no
+    // more than a short one.
+    constexpr qsizetype kLongestWord = 64;
+    const QByteArray head = unfinishedLine.left(4 * kLongestWord);
+    qsizetype start = 0;
+    while (start < head.size() && IsBlank(head[start]))
+        ++start;
+    const qsizetype space = head.indexOf(' ', start);
+    const qsizetype length = (space < 0 ? head.size() : space) - start;
+    if (length > kLongestWord) return false;
+    const QByteArray word = head.mid(start, length).toUpper();
+    for (auto it = m_commands.keyBegin(); it != m_commands.keyEnd(); ++it) {
+        const qsizetype end = it->indexOf(' ');
+        const QByteArray keyWord = end < 0 ? *it : it->left(end);
+        if (space < 0 ? keyWord.startsWith(word) : keyWord == word) return true;
+    }
+    return false;
 }
 
 CapabilityRegistry::Match CapabilityRegistry::matchEscape(const QByteArray& bytes) const {

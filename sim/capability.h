@@ -38,6 +38,9 @@ public:
     // The data of a report keyword, or nothing when this firmware does not know it. Runs
     // under the printer's lock: it must not call the printer.
     using ReportHandler = std::function<std::optional<QByteArray>(const Profile&)>;
+    // The data of each frame of a report keyword that answers several (a file list), or
+    // nothing when this firmware does not know it. Runs under the printer's lock too.
+    using ReportListHandler = std::function<std::optional<QList<QByteArray>>(const Profile&)>;
     // True once an unfinished line holds the whole header of a command without line end.
     using HeaderEnd = std::function<bool(const QByteArray& line)>;
 
@@ -54,14 +57,23 @@ public:
     bool addLinePrefix(char first, CommandHandler handler);
     // A report keyword whose data is computed; any other keyword answers the profile's report.
     bool addReport(const QByteArray& keyword, ReportHandler handler);
+    // A report keyword answered by several frames, computed.
+    bool addReportList(const QByteArray& keyword, ReportListHandler handler);
     // An ESC sequence (it begins with ESC), recognised where a line would begin. Where one
     // sequence is the beginning of another, the shorter one wins.
     bool addEscape(const QByteArray& sequence, CommandHandler handler);
     const QList<QByteArray>& conflicts() const { return m_conflicts; }
 
-    // Serves a command with the handler it belongs to; a command nobody knows changes nothing.
-    void run(Exchange& exchange, const Command& command) const;
+    // Serves a command with the handler it belongs to; a command nobody knows changes nothing
+    // and gives false.
+    bool run(Exchange& exchange, const Command& command) const;
+    // The data of a keyword answered by one frame (a list keyword gives nothing here).
     std::optional<QByteArray> report(const Profile& profile, const QByteArray& keyword) const;
+    // The frames that answer a keyword: one for a single report, a list's frames otherwise.
+    std::optional<QList<QByteArray>> reportFrames(const Profile& profile, const QByteArray& keyword) const;
+    // False once an unfinished line can no longer become a command of these capabilities:
+    // no line prefix of theirs, and a first word that begins none of their commands.
+    bool mayBeginCommand(const QByteArray& unfinishedLine) const;
 
     enum class Match { No, Partly, Whole };
     // bytes (from ESC on) against the ESC sequences: one of them, the beginning of one, or neither.
@@ -78,6 +90,7 @@ private:
     QHash<QByteArray, HeaderEnd> m_headers;         // by word; the handler is in m_commands
     QHash<char, CommandHandler> m_prefixes;
     QHash<QByteArray, ReportHandler> m_reports;
+    QHash<QByteArray, ReportListHandler> m_reportLists;
     QHash<QByteArray, CommandHandler> m_escapes;
     QList<QByteArray> m_conflicts;
 };

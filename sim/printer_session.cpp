@@ -97,10 +97,12 @@ void PrinterSession::command(Output& out, Command::Kind kind, const QByteArray& 
     c.bytes = bytes;
     m_commands.append(c);
 
+    bool known = true;
     if (kind == Command::Kind::Escape || !silenced(bytes)) {
         Reply reply(*this, out);
-        m_printer.capabilities().run(reply, c);
+        known = m_printer.capabilities().run(reply, c);
     }
+    if (m_kind == Kind::Undecided) m_kind = known ? Kind::Conversation : Kind::RawTransfer;
 
     if (m_faults.closeAfterCommands >= 0 && m_commands.size() >= m_faults.closeAfterCommands) {
         m_closed = true;
@@ -138,7 +140,22 @@ bool PrinterSession::takeHeaderByte(Output& out, char byte) {
 
 PrinterSession::Output PrinterSession::feed(const QByteArray& bytes) {
     Output out;
+    const bool wasRaw = m_kind == Kind::RawTransfer;
     m_transcript.append(bytes);
+    interpret(out, bytes);
+    if (m_kind == Kind::Undecided && !m_pending.isEmpty() &&
+        !m_printer.capabilities().mayBeginCommand(m_pending))
+        m_kind = Kind::RawTransfer;
+    if (m_kind == Kind::RawTransfer) {
+        if (wasRaw)
+            m_printer.appendFirmware(bytes);
+        else
+            m_printer.beginFirmware(m_transcript);   // this feed is in it already
+    }
+    return out;
+}
+
+void PrinterSession::interpret(Output& out, const QByteArray& bytes) {
     const char* data = bytes.constData();
     const qsizetype size = bytes.size();
     qsizetype i = 0;
@@ -200,7 +217,6 @@ PrinterSession::Output PrinterSession::feed(const QByteArray& bytes) {
             endLine(out);
         }
     }
-    return out;
 }
 
 }   // namespace lb::sim

@@ -51,6 +51,12 @@ using ByteSink = std::function<qsizetype(Exchange&, const QByteArray& bytes)>;
 //    to the capabilities, whose framed replies carry the frame faults.
 //  - closeAfterCommands = N: the Nth command is still answered, then the Output asks for the
 //    close and nothing after it is interpreted (it stays in the transcript).
+//  - Raw transfers (firmware, VQX files) come without any command around them, on a fresh
+//    connection. So a connection whose first command (blank lines aside) is one no capability
+//    knows, or whose first bytes can no longer begin one, is taken as such a transfer: every
+//    byte it sends, from its first on, becomes the printer's new lastFirmware(). A connection
+//    that begins with a known command is a conversation, and unknown lines in it (a label
+//    job's) are no firmware. Either way the bytes are interpreted as always.
 class PrinterSession {
 public:
     PrinterSession(SimulatedPrinter& printer, Faults faults);
@@ -70,6 +76,7 @@ public:
 private:
     class Reply;
 
+    void interpret(Output& out, const QByteArray& bytes);
     void command(Output& out, Command::Kind kind, const QByteArray& bytes);
     bool silenced(const QByteArray& line) const;
     void endLine(Output& out);
@@ -86,6 +93,8 @@ private:
     ByteSink m_sink;        // raw bytes a command asked for
     QList<Command> m_commands;
     bool m_closed = false;
+    // What this connection is, once its first bytes tell.
+    enum class Kind { Undecided, Conversation, RawTransfer } m_kind = Kind::Undecided;
 };
 
 // Frames data as the printer does: "{" length "|" data "}".

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 // The profiles' resource registers itself as the program starts; a profile asked for by
 // another static initializer may come first, so it is registered here as well (twice is
 // harmless).
@@ -30,10 +32,101 @@ constexpr char kShippedDir[] = ":/labelbench/sim/profiles";
 //     "statusByte": 0,                       0..255, answer to ESC ! ?
 //     "statusDetail": [0,0,0,0,12,0,0,0],    exactly 8 values 0..255, answer to ESC ! S
 //     "password": "",                        the printer's password (edition above 100)
-//     "serialNumber": "LB4203A0012345"       the line that answers OUT _SERIAL$
+//     "serialNumber": "LB4203A0012345",      the line that answers OUT _SERIAL$
+//     "memories": {                          any of "DRAM", "FLASH", "CARD"; a memory given
+//       "FLASH": {                           keeps the base's values for its absent keys
+//         "physicalKB": 4096,                integers >= 0, answer FPHYSPACE, FFREESPACE (D…
+//         "freeKB": 3900,                    for DRAM, C… for CARD); free space is taken as
+//                                            given, not computed from the files
+//         "files": [                         replaces the memory's files, in this order;
+//           {"name": "AUTO.BAS", "text": "…"},      names unique (case aside), no '"' and
+//           {"name": "LOGO.BMP", "base64": "Qk0…"}  no control characters; the data as a
+//         ]                                         Latin-1 text or base64, one of the two
+//       }
+//     }
 //   }
 // The base of a file given by a user and of the shipped editions is Default(), which is
 // edition-104.json read over a blank Profile.
+// The base64 alphabet, with padding; QByteArray::fromBase64Encoding is strict only about it.
+bool IsBase64(const QByteArray& text) {
+    return QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors).decodingStatus ==
+           QByteArray::Base64DecodingStatus::Ok;
+}
+
+bool ReadFiles(const QJsonValue& v, const char* memory, QList<MemoryFile>& files, QString& message) {
+    const QString where = QStringLiteral("\"memories\".\"%1\".\"files\"").arg(QLatin1String(memory));
+    if (!v.isArray()) {
+        message = QStringLiteral("%1 must be an array").arg(where);
+        return false;
+    }
+    QList<MemoryFile> read;
+    for (const QJsonValue& entry : v.toArray()) {
+        const QJsonObject o = entry.toObject();
+        const QJsonValue name = o.value(QLatin1String("name"));
+        const QJsonValue text = o.value(QLatin1String("text"));
+        const QJsonValue base64 = o.value(QLatin1String("base64"));
+        MemoryFile file;
+        file.name = name.toString().toLatin1();
+        // A name the printer could not be asked for between quotes is a mistake in the profile.
+        const bool nameOk = name.isString() && !file.name.isEmpty() &&
+                            std::none_of(file.name.begin(), file.name.end(),
+                                         [](char c) { return c == '"' || uint8_t(c) < 0x20 || c == 0x7f; });
+        if (!entry.isObject() || !nameOk || text.isUndefined() == base64.isUndefined() ||
+            (!text.isUndefined() && !text.isString()) ||
+            (!base64.isUndefined() && (!base64.isString() || !IsBase64(base64.toString().toLatin1())))) {
+            message = QStringLiteral("%1: each file needs a \"name\" and either a \"text\" or a base64 "
+                                     "\"base64\"")
+                          .arg(where);
+            return false;
+        }
+        file.data = text.isString() ? text.toString().toLatin1()
+                                    : QByteArray::fromBase64(base64.toString().toLatin1());
+        for (const MemoryFile& other : read)
+            if (other.name.compare(file.name, Qt::CaseInsensitive) == 0) {
+                message = QStringLiteral("%1: \"%2\" is there twice").arg(where, name.toString());
+                return false;
+            }
+        read.append(file);
+    }
+    files = read;
+    return true;
+}
+
+bool ReadMemories(const QJsonValue& v, Profile& p, QString& message) {
+    if (!v.isObject()) {
+        message = QStringLiteral("\"memories\" must be an object");
+        return false;
+    }
+    const QJsonObject memories = v.toObject();
+    for (auto it = memories.begin(); it != memories.end(); ++it) {
+        int id = 0;
+        while (id < Memory::kCount && it.key() != QLatin1String(Memory::Name(Memory::Id(id))))
+            ++id;
+        if (id == Memory::kCount || !it.value().isObject()) {
+            message = QStringLiteral("\"memories\" holds objects named DRAM, FLASH or CARD, not \"%1\"")
+                          .arg(it.key());
+            return false;
+        }
+        const char* name = Memory::Name(Memory::Id(id));
+        Memory& memory = p.memories[id];
+        const QJsonObject o = it.value().toObject();
+        for (auto [key, value] : {std::pair{"physicalKB", &memory.physicalKB}, {"freeKB", &memory.freeKB}}) {
+            if (!o.contains(QLatin1String(key))) continue;
+            const QJsonValue n = o.value(QLatin1String(key));
+            if (!n.isDouble() || n.toDouble() != double(n.toInt()) || n.toInt() < 0) {
+                message = QStringLiteral("\"memories\".\"%1\".\"%2\" must be an integer >= 0")
+                              .arg(QLatin1String(name), QLatin1String(key));
+                return false;
+            }
+            *value = n.toInt();
+        }
+        if (o.contains(QLatin1String("files")) &&
+            !ReadFiles(o.value(QLatin1String("files")), name, memory.files, message))
+            return false;
+    }
+    return true;
+}
+
 bool Read(const QString& path, const Profile& base, Profile& out, QString* error) {
     auto fail = [error](const QString& message) {
         if (error) *error = message;
@@ -108,6 +201,10 @@ bool Read(const QString& path, const Profile& base, Profile& out, QString* error
             p.reports.insert(key, it.value().toString().toLatin1());
         }
     }
+    QString message;
+    if (o.contains(QLatin1String("memories")) &&
+        !ReadMemories(o.value(QLatin1String("memories")), p, message))
+        return fail(message);
     out = p;
     return true;
 }
@@ -147,7 +244,45 @@ const QMap<int, Profile>& ShippedEditions() {
     return editions;
 }
 
+// Space in whole KB, as the printer allocates it.
+int WholeKB(qsizetype bytes) {
+    return int((qint64(bytes) + 1023) / 1024);
+}
+
 }   // namespace
+
+const char* Memory::Name(Id id) {
+    static const char* const names[kCount] = {"DRAM", "FLASH", "CARD"};
+    return names[id];
+}
+
+const MemoryFile* Memory::find(const QByteArray& name) const {
+    for (const MemoryFile& f : files)
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0) return &f;
+    return nullptr;
+}
+
+void Memory::store(const QByteArray& name, QByteArray data) {
+    remove(name);
+    freeKB = qMax(0, freeKB - WholeKB(data.size()));
+    files.append({name, std::move(data)});
+}
+
+bool Memory::remove(const QByteArray& name) {
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        if (files[i].name.compare(name, Qt::CaseInsensitive) != 0) continue;
+        // Given back up to the physical size; a profile that gave more free space keeps it.
+        freeKB = qMax(freeKB, qMin(physicalKB, freeKB + WholeKB(files[i].data.size())));
+        files.removeAt(i);
+        return true;
+    }
+    return false;
+}
+
+void Memory::clear() {
+    files.clear();
+    freeKB = physicalKB;
+}
 
 Profile Profile::Default() {
     return DefaultProfile();

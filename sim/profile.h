@@ -3,11 +3,43 @@
 // profiles are the JSON files of sim/profiles, built into the library as resources.
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace lb::sim {
+
+// A file stored in one of the printer's memories.
+struct MemoryFile {
+    QByteArray name;
+    QByteArray data;
+};
+
+// One of the printer's memories: its sizes as the reports give them, and its files in the
+// order they were stored. File names are compared as the printer does, without regard to the
+// case of their letters.
+struct Memory {
+    enum Id { Dram, Flash, Card };
+    static constexpr int kCount = 3;
+
+    int physicalKB = 0;
+    int freeKB = 0;
+    QList<MemoryFile> files;
+
+    // "DRAM", "FLASH", "CARD".
+    static const char* Name(Id id);
+    // The stored file of that name, or nullptr.
+    const MemoryFile* find(const QByteArray& name) const;
+    // Stores data under name (a file of the same name is replaced and its space given back)
+    // and lowers the free space by its size in whole KB, not below 0.
+    void store(const QByteArray& name, QByteArray data);
+    // Deletes the file of that name and gives its space back; false when there is none.
+    bool remove(const QByteArray& name);
+    // Deletes every file: the whole memory is free.
+    void clear();
+};
 
 struct Profile {
     int edition = 104;
@@ -19,6 +51,7 @@ struct Profile {
     QByteArray statusDetail = QByteArray(8, '\0');   // answer to ESC ! S CR LF
     QByteArray password;                             // empty: no password set
     QByteArray serialNumber;                         // the line that answers "OUT _SERIAL$"
+    std::array<Memory, Memory::kCount> memories;     // by Memory::Id
 
     // Firmware up to edition 100 cannot hold a password.
     bool holdsPassword() const { return edition > 100; }

@@ -46,6 +46,26 @@ QByteArray SimulatedPrinter::reportReply(const QByteArray& keyword, bool* known)
     return data.value_or(QByteArray());
 }
 
+std::optional<QList<QByteArray>> SimulatedPrinter::reportFrames(const QByteArray& keyword) const {
+    QMutexLocker lock(&m_mutex);
+    return m_capabilities.reportFrames(m_profile, keyword);
+}
+
+QByteArray SimulatedPrinter::lastFirmware() const {
+    QMutexLocker lock(&m_mutex);
+    return m_firmware;
+}
+
+void SimulatedPrinter::beginFirmware(const QByteArray& bytes) {
+    QMutexLocker lock(&m_mutex);
+    m_firmware = bytes;
+}
+
+void SimulatedPrinter::appendFirmware(const QByteArray& bytes) {
+    QMutexLocker lock(&m_mutex);
+    m_firmware.append(bytes);
+}
+
 bool SimulatedPrinter::setPassword(const QByteArray& password) {
     QMutexLocker lock(&m_mutex);
     if (!m_profile.holdsPassword()) return false;

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QMutex>
 #include <QMutexLocker>
+#include <optional>
 
 namespace lb::sim {
 
@@ -40,12 +41,22 @@ public:
     // The data that answers "DIAGNOSTIC REPORT keyword" (EDITION and PASSWORD come from the
     // profile's edition and password; PASSWORD is known only to editions above 100).
     QByteArray reportReply(const QByteArray& keyword, bool* known) const;
+    // The frames that answer "DIAGNOSTIC REPORT keyword": one, or a list's (a file list
+    // answers one frame per name and an empty frame); nothing for an unknown keyword.
+    std::optional<QList<QByteArray>> reportFrames(const QByteArray& keyword) const;
     // "DIAGNOSTIC PASSWORD": false (nothing changed) on an edition of 100 or less.
     bool setPassword(const QByteArray& password);
+
+    // The bytes of the last firmware update: raw bytes sent without any command around them
+    // (the rule is PrinterSession's). Not part of the profile; empty until one arrives.
+    QByteArray lastFirmware() const;
+    void beginFirmware(const QByteArray& bytes);
+    void appendFirmware(const QByteArray& bytes);
 
 private:
     mutable QMutex m_mutex;
     Profile m_profile;
+    QByteArray m_firmware;
     const CapabilityRegistry& m_capabilities;
 };
 

@@ -17,10 +17,10 @@ void AddStatusCapability(CapabilityRegistry& r) {
     r.addCommand("DIAGNOSTIC INTERFACE",
                  [](Exchange& x, const QByteArray&) { x.replyFrame(x.printer().profile().interfaceReply); });
     r.addCommand("DIAGNOSTIC REPORT", [](Exchange& x, const QByteArray& keyword) {
-        bool known = false;
-        const QByteArray data = x.printer().reportReply(keyword, &known);
         // Firmware without the keyword does not answer at all.
-        if (known) x.replyFrame(data);
+        const std::optional<QList<QByteArray>> frames = x.printer().reportFrames(keyword);
+        for (const QByteArray& data : frames.value_or(QList<QByteArray>()))
+            x.replyFrame(data);
     });
     r.addReport("EDITION", [](const Profile& p) { return std::optional(QByteArray::number(p.edition)); });
     r.addCommand("OUT _SERIAL$", [](Exchange& x, const QByteArray& arguments) {

@@ -18,15 +18,15 @@ namespace {
 using lb::sim::test::FedInPieces;
 using lb::sim::test::Joined;
 
-// DOWNLOAD "NAME",SIZE, and SIZE raw bytes, kept as the report NAME: the shape of a file
-// download, whose header has no line end.
-void AddDownload(CapabilityRegistry& r) {
+// STORE "NAME",SIZE, and SIZE raw bytes, kept as the report NAME: a command of the shape of
+// a file download, whose header has no line end.
+void AddStore(CapabilityRegistry& r) {
     const auto whole = [](const QByteArray& line) {
-        static const QRegularExpression header(QStringLiteral("^\\s*DOWNLOAD \"[^\"]*\",\\d+,$"),
+        static const QRegularExpression header(QStringLiteral("^\\s*STORE \"[^\"]*\",\\d+,$"),
                                                QRegularExpression::CaseInsensitiveOption);
         return header.match(QString::fromLatin1(line)).hasMatch();
     };
-    r.addHeaderCommand("DOWNLOAD", whole, [](Exchange& x, const QByteArray& arguments) {
+    r.addHeaderCommand("STORE", whole, [](Exchange& x, const QByteArray& arguments) {
         QByteArray name;
         QuotedText(arguments, name);
         const qsizetype size = arguments.mid(arguments.lastIndexOf('"') + 2).chopped(1).toLongLong();
@@ -86,10 +86,11 @@ private slots:
         QByteArray block("x\r\nDIAGNOSTIC REPORT DPI\r\n\x1b!?");
         for (int b = 0; b < 256; ++b)
             block.append(char(b));
-        const QByteArray header = "DOWNLOAD \"A.BIN\"," + QByteArray::number(block.size()) + ",";
+        const QByteArray header = "STORE \"A.BIN\"," + QByteArray::number(block.size()) + ",";
         const QByteArray input = "DIAGNOSTIC REPORT DPI\r\n" + header + block + "DIAGNOSTIC REPORT A.BIN\r\n";
         CapabilityRegistry r = StandardCapabilities();
-        AddDownload(r);
+        AddStore(r);
+        QVERIFY(r.conflicts().isEmpty());
         SimulatedPrinter printer(Profile::Default(), r);
         PrinterSession session(printer, {});
         QCOMPARE(FedInPieces(session, input, pieceSize), "{3|203}" + Frame(block));
@@ -100,14 +101,15 @@ private slots:
 
     void lineThatIsNoHeaderStaysALine() {
         CapabilityRegistry r = StandardCapabilities();
-        AddDownload(r);
+        AddStore(r);
+        QVERIFY(r.conflicts().isEmpty());
         SimulatedPrinter printer(Profile::Default(), r);
         PrinterSession session(printer, {});
-        const QByteArray input("DOWNLOAD \"A.BAS\"\r\nDOWNLOADS 1,2,\r\nDIAGNOSTIC REPORT DPI\r\n");
+        const QByteArray input("STORE \"A.BAS\"\r\nSTORES 1,2,\r\nDIAGNOSTIC REPORT DPI\r\n");
         QCOMPARE(FedInPieces(session, input, 1), QByteArray("{3|203}"));
         QCOMPARE(session.commands().size(), 3);
-        QCOMPARE(session.commands()[0].bytes, QByteArray("DOWNLOAD \"A.BAS\""));
-        QCOMPARE(session.commands()[1].bytes, QByteArray("DOWNLOADS 1,2,"));
+        QCOMPARE(session.commands()[0].bytes, QByteArray("STORE \"A.BAS\""));
+        QCOMPARE(session.commands()[1].bytes, QByteArray("STORES 1,2,"));
     }
 
     // Two capabilities that claim one key: the second is refused and named, the first stays.
