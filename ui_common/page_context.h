@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 
+class QFontDialog;
 class QWidget;
 
 namespace lb {
@@ -47,6 +48,9 @@ struct PageContext {
     QString startDirectory;
     // The parent of the pages' message boxes and dialogs.
     QWidget* dialogParent = nullptr;
+    // The window's one font dialog, shared by the pages that show fonts: it keeps the last
+    // confirmed font as its next initial selection.
+    QFontDialog* fontDialog = nullptr;
 
     int run(uint32_t code, void* data = nullptr, int32_t extra = 0) const {
         return runWithMainWindowDisabled(code, data, extra);

@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -113,6 +114,10 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     // File dialogs start in the current folder; the folder is also kept for the other pages.
     m_startupDirectory = QDir::currentPath();
 
+    // One font dialog for the whole window, so that the pages share its last choice.
+    m_fontDialog = new QFontDialog(this);
+    m_fontDialog->setObjectName(QStringLiteral("FontDialog1"));
+
     // Each page fills its tab; the function box sits beside the configuration panel.
     const PageContext context = makePageContext();
     m_configurationPage = new PrinterConfigurationPage(context, m_ui->TabSheet1);
@@ -144,8 +149,9 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_unitGroup->addButton(m_ui->RadioButtonUnitInch, kUnitInch);
     m_unitGroup->addButton(m_ui->RadioButtonUnitMm, kUnitMm);
     // Read-only fields on the window's colour, so that they do not look like input fields.
+    // (The font dialog's own read-only fields are left as the dialog draws them.)
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        if (!edit->isReadOnly()) continue;
+        if (!edit->isReadOnly() || edit->window() != this) continue;
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         edit->setPalette(palette);
@@ -314,6 +320,7 @@ PageContext TFormMain::makePageContext() {
     context.printerStatus = &m_printerStatus;
     context.startDirectory = m_startupDirectory;
     context.dialogParent = this;
+    context.fontDialog = m_fontDialog;
     return context;
 }
 

@@ -21,6 +21,7 @@
 
 class QButtonGroup;
 class QEvent;
+class QFontDialog;
 class QLabel;
 class QLocale;
 class QTimer;
@@ -166,6 +167,7 @@ private:
     BitmapFontManagerPage* m_fontManagerPage = nullptr;
     CommandToolPage* m_commandToolPage = nullptr;
     QTimer* m_timer1 = nullptr;
+    QFontDialog* m_fontDialog = nullptr;
     std::function<QDateTime()> m_clock;
     QList<int> m_designedBoxWidths;   // language, unit, interface
 };
