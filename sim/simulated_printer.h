@@ -39,7 +39,8 @@ public:
     // report keyword the firmware does not know stays unknown.
     void apply(const Command& command);
     // The data that answers "DIAGNOSTIC REPORT keyword" (EDITION and PASSWORD come from the
-    // profile's edition and password; PASSWORD is known only to editions above 100).
+    // profile's edition and password; PASSWORD is known only to editions above 100). A file
+    // list answers several frames: it is known to reportFrames only.
     QByteArray reportReply(const QByteArray& keyword, bool* known) const;
     // The frames that answer "DIAGNOSTIC REPORT keyword": one, or a list's (a file list
     // answers one frame per name and an empty frame); nothing for an unknown keyword.
