@@ -49,8 +49,10 @@ public:
     explicit TypedTerminal(const QByteArray& line) {
         m_master = posix_openpt(O_RDWR | O_NOCTTY);
         if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0) return;
-        m_slave.setFileName(QString::fromLocal8Bit(ptsname(m_master)));
-        if (m_slave.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        // Never the test's controlling terminal, whose closing would hang the test up.
+        const int slave = open(ptsname(m_master), O_RDONLY | O_NOCTTY);
+        if (slave >= 0 &&
+            m_slave.open(slave, QIODevice::ReadOnly | QIODevice::Unbuffered, QFile::AutoCloseHandle))
             m_ok = write(m_master, line.constData(), size_t(line.size())) == line.size();
     }
     ~TypedTerminal() {
