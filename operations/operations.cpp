@@ -8,6 +8,7 @@
 #include "files/memory_info.h"
 #include "files/printer_files.h"
 #include "functions/printer_functions.h"
+#include "functions/sensor_calibration.h"
 #include "functions/test_page.h"
 #include "link/dispatcher.h"
 
@@ -51,6 +52,12 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
         return CheckLink(kind);
     case kOpLeaveLineMode:
         return LeaveLineMode(kind);
+    case kOpSensorCalibration:
+        return CalibrateSensor(kind, static_cast<const SensorCalibration*>(data));
+    case kOpSensorSettings:
+        return ReadSensorSettings(kind, static_cast<SensorCalibration*>(data));
+    case kOpSensorReadings:
+        return ReadSensorReadings(kind, static_cast<SensorReadings*>(data));
     default:
         // Operations that are not built yet.
         return kUnknownError;
