@@ -1,7 +1,9 @@
 #include "functions/ui/printer_function_box.h"
 
 #include "config/password.h"
+#include "functions/sensor_calibration.h"
 #include "functions/test_page.h"
+#include "functions/ui/form_sensor_calibrate.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "ui_common/message_box.h"
@@ -9,12 +11,26 @@
 #include "ui_printer_function_box.h"
 
 #include <QEvent>
+#include <cmath>
+#include <limits>
 
 namespace lb {
+namespace {
+
+// The printer's dots per unit, truncated toward zero; 0 for a stored value that is no count
+// of dots (a loaded file can hold anything).
+int32_t DotsPerUnit(float dots) {
+    if (!std::isfinite(dots) || dots < 0 || dots >= float(std::numeric_limits<int32_t>::max())) return 0;
+    return int32_t(std::trunc(dots));
+}
+
+}   // namespace
 
 PrinterFunctionBox::PrinterFunctionBox(PageContext context, QWidget* parent)
     : QGroupBox(parent), m_ui(std::make_unique<Ui::PrinterFunctionBox>()), m_context(std::move(context)) {
     m_ui->setupUi(this);
+    connect(m_ui->ButtonSensorCalibrate, &QPushButton::clicked, this,
+            &PrinterFunctionBox::ButtonSensorCalibrateClick);
     connect(m_ui->ButtonInitial, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonInitialClick);
     connect(m_ui->ButtonRestPrinter, &QPushButton::clicked, this,
             &PrinterFunctionBox::ButtonRestPrinterClick);
@@ -25,8 +41,7 @@ PrinterFunctionBox::PrinterFunctionBox(PageContext context, QWidget* parent)
             &PrinterFunctionBox::ButtonLineModeOutClick);
     connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonPasswordClick);
     // Their dialogs come with their own work.
-    for (QPushButton* later :
-         {m_ui->ButtonSensorCalibrate, m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime, m_ui->ButtonDump})
+    for (QPushButton* later : {m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime, m_ui->ButtonDump})
         later->setEnabled(false);
 }
 
@@ -35,6 +50,26 @@ PrinterFunctionBox::~PrinterFunctionBox() = default;
 void PrinterFunctionBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) m_ui->retranslateUi(this);
     QGroupBox::changeEvent(event);
+}
+
+void PrinterFunctionBox::ButtonSensorCalibrateClick() {
+    SensorCalibration record{};
+    record.MediaType = kMediaContinuous;
+    const PrinterConfig& stored = *m_context.printerConfig;
+    record.DotsPerUnit = DotsPerUnit(m_context.unit() == LengthUnit::Mm ? stored.DotsPerMm : stored.Dpi);
+    // A failure has been shown; the dialog opens with what was read. A click delivered while
+    // another operation is under way opens nothing.
+    if (m_context.run(kOpSensorSettings, &record) == kOperationBusy) return;
+    {
+        const QRect frame = m_context.dialogParent->window()->frameGeometry();
+        TFormSensorCalibrate dialog(m_context.dialogParent);
+        dialog.Open(frame.x() + frame.width() / 3, frame.y() + frame.height() / 3, &record,
+                    m_context.selectedInterface());
+        dialog.exec();
+    }
+    if (record.Confirmed == 0) return;
+    if (!m_context.confirmPassword()) return;
+    m_context.run(kOpSensorCalibration, &record);
 }
 
 void PrinterFunctionBox::ButtonInitialClick() {

@@ -21,6 +21,7 @@ public:
     ~PrinterFunctionBox() override;
 
 public slots:
+    void ButtonSensorCalibrateClick();
     void ButtonInitialClick();
     void ButtonRestPrinterClick();
     void ButtonTestPaternClick();
