@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTextStream>
 #include <cstdint>
 #include <memory>
@@ -65,8 +64,26 @@ bool InputIsTerminal(QIODevice* in) {
     return file && file->handle() >= 0 && isatty(file->handle()) == 1;
 }
 
-QJsonValue SpaceJson(uint8_t known, int32_t value) {
-    return known == 1 ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
+QByteArray SpaceJson(uint8_t known, int32_t value) {
+    return known == 1 ? QByteArray::number(value) : QByteArray("null");
+}
+
+// The memories in their own order, DRAM, FLASH, CARD, and each one's fields in a fixed
+// order (a QJsonObject would sort them).
+QByteArray MemoriesJson(const MemoryInfoSet& memories) {
+    QByteArray json = "{\n";
+    for (int i = 0; i < kMemoryDeviceCount; ++i) {
+        const MemoryInfo& m = memories[std::size_t(i)];
+        QJsonArray names;
+        for (const QByteArray& name : FileListNames(m))
+            names.append(QString::fromLatin1(name));
+        json += QByteArray("  \"") + MemoryDeviceItem(static_cast<MemoryDevice>(i)) +
+                "\": {\"physicalSpace\": " + SpaceJson(m.physicalSpaceKnown, m.physicalSpace) +
+                ", \"freeSpace\": " + SpaceJson(m.freeSpaceKnown, m.freeSpace) +
+                ", \"files\": " + QJsonDocument(names).toJson(QJsonDocument::Compact) + "}" +
+                (i + 1 < kMemoryDeviceCount ? ",\n" : "\n");
+    }
+    return json + "}\n";
 }
 
 QString SpaceText(uint8_t known, int32_t value) {
@@ -80,18 +97,7 @@ int RunFiles(const CommandRun& run) {
     const int result = RunPrinterOperation(kOpMemoryInfo, run.kind(), memories->data(), 0);
     if (result != kLinkOk) return Fail(s, result);
     if (run.isSet("json")) {
-        QJsonObject all;
-        for (int i = 0; i < kMemoryDeviceCount; ++i) {
-            const MemoryInfo& m = (*memories)[std::size_t(i)];
-            QJsonArray names;
-            for (const QByteArray& name : FileListNames(m))
-                names.append(QString::fromLatin1(name));
-            all.insert(QLatin1String(MemoryDeviceItem(static_cast<MemoryDevice>(i))),
-                       QJsonObject{{"physicalSpace", SpaceJson(m.physicalSpaceKnown, m.physicalSpace)},
-                                   {"freeSpace", SpaceJson(m.freeSpaceKnown, m.freeSpace)},
-                                   {"files", names}});
-        }
-        *s.out << QJsonDocument(all).toJson(QJsonDocument::Indented);
+        *s.out << QString::fromUtf8(MemoriesJson(*memories));
     } else {
         for (int i = 0; i < kMemoryDeviceCount; ++i) {
             const MemoryInfo& m = (*memories)[std::size_t(i)];

@@ -105,6 +105,10 @@ private slots:
             {"CARD", memory(65536, QJsonValue::Null, {"SHELF.PCX"})},
         };
         QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object(), expected);
+        // In the memories' own order.
+        QVERIFY2(r.out.indexOf("\"DRAM\"") < r.out.indexOf("\"FLASH\"") &&
+                     r.out.indexOf("\"FLASH\"") < r.out.indexOf("\"CARD\""),
+                 qPrintable(r.out));
         // A name cannot reach the terminal as an escape sequence.
         r = test::RunCliWith(link(server) << "files");
         QCOMPARE(r.exitCode, 0);
