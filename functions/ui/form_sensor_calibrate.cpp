@@ -8,7 +8,10 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -19,6 +22,9 @@ constexpr int kLiveReadingIntervalMs = 500;
 // Above this many dots per unit the unit is the inch (203 or 300 dpi against 8 or 12 dots
 // per mm).
 constexpr int32_t kInchDotsAbove = 100;
+// Room for the window manager's border and title bar, not known before the dialog is shown.
+constexpr int kFrameAllowance = 8;
+constexpr int kTitleAllowance = 32;
 
 // The assisted calibration outlives its dialog: the step and both passes belong to the run.
 struct ManualCalibration {
@@ -71,8 +77,9 @@ bool SettingValue(const QString& text, int32_t& value, QString& error) {
 TFormSensorCalibrate::TFormSensorCalibrate(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormSensorCalibrate>()) {
     m_ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A fixed border with only the close button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     m_mediaType = new QButtonGroup(this);
     m_mediaType->addButton(m_ui->RadioGroupMediaTypeGap, kMediaGap);
     m_mediaType->addButton(m_ui->RadioGroupMediaTypeBlackMark, kMediaBlackMark);
@@ -113,7 +120,17 @@ SensorChart* TFormSensorCalibrate::chart() const {
 }
 
 void TFormSensorCalibrate::Open(int left, int top, SensorCalibration* record, InterfaceKind kind) {
-    move(left, top);
+    // At (left, top), but on the screen: on a small screen a third of the main window's
+    // width leaves too little room for the dialog on its right.
+    adjustSize();
+    QPoint at(left, top);
+    if (const QScreen* screen =
+            QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : this->screen()) {
+        const QRect area = screen->availableGeometry();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width() - kFrameAllowance)));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height() - kTitleAllowance)));
+    }
+    move(at);
     m_record = record;
     m_interface = kind;
     m_timer->stop();
@@ -291,6 +308,9 @@ void TFormSensorCalibrate::ButtonManualCalibrationClick() {
         c.step = 0;
         const SensorProposal proposal = ProposeFromTwoPasses(c.firstPass, c.secondPass);
         if (!proposal.ok) {
+            chart->setNote(tr("Label and %1 lie closer than %2 at every level")
+                               .arg(c.firstPass.MediaType == kMediaBlackMark ? tr("black mark") : tr("liner"))
+                               .arg(kMinSensorDifference));
             m_ui->LabelMessage->hide();
             showMessage(tr("Can't calibration"));
             return;

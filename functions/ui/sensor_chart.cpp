@@ -82,7 +82,13 @@ void SensorChart::clearProposal() {
     update();
 }
 
+void SensorChart::setNote(const QString& note) {
+    m_note = note;
+    update();
+}
+
 void SensorChart::clearAll() {
+    m_note.clear();
     m_first.clear();
     m_label.clear();
     m_live.reset();
@@ -91,7 +97,7 @@ void SensorChart::clearAll() {
 }
 
 QSize SensorChart::sizeHint() const {
-    return {340, 240};
+    return {260, 240};
 }
 
 QSize SensorChart::minimumSizeHint() const {
@@ -241,6 +247,12 @@ void SensorChart::paintEvent(QPaintEvent*) {
     if (m_first.isEmpty() && m_label.isEmpty() && !m_live) {
         p.setPen(palette().color(QPalette::PlaceholderText));
         p.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, tr("No readings yet"));
+    }
+
+    if (!m_note.isEmpty()) {
+        p.setPen(kIntensityColor);
+        p.drawText(plot.adjusted(kMargin, kMargin, -kMargin, -kMargin),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_note);
     }
 
     // The legend above the plot.

@@ -28,11 +28,14 @@ public:
     void clearLiveReading();
     void setProposal(int intensity, int threshold);
     void clearProposal();
+    // A word drawn in the plot (why a calibration failed); empty: none.
+    void setNote(const QString& note);
     void clearAll();
 
     const QList<int>& firstPass() const { return m_first; }
     const QList<int>& labelPass() const { return m_label; }
     bool hasProposal() const { return m_proposal.has_value(); }
+    const QString& note() const { return m_note; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -51,6 +54,7 @@ private:
     QList<int> m_label;
     std::optional<Point> m_live;
     std::optional<Point> m_proposal;   // level: the intensity; value: the threshold
+    QString m_note;
 };
 
 }   // namespace lb
