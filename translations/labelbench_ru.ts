@@ -437,6 +437,33 @@
     </message>
 </context>
 <context>
+    <name>SensorChart</name>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intensity %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readings yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormLPTSetup</name>
     <message>
         <source>LPT Setup</source>
@@ -611,6 +638,149 @@
     </message>
     <message>
         <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormSensorCalibrate</name>
+    <message>
+        <source>Sensor Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor Intension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading Intension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put linner please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put black mark please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put label please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label and %1 lie closer than %2 at every level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>liner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration is complete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
