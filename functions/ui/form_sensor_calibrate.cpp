@@ -89,10 +89,8 @@ TFormSensorCalibrate::TFormSensorCalibrate(QWidget* parent)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kLiveReadingIntervalMs);
     // The results and the message come and go without moving the controls around them.
-    for (QWidget* shown :
-         {static_cast<QWidget*>(m_ui->LabelPaperReading), static_cast<QWidget*>(m_ui->LabelLabelValue),
-          static_cast<QWidget*>(m_ui->LabelGapReading), static_cast<QWidget*>(m_ui->LabelGapValue),
-          static_cast<QWidget*>(m_ui->LabelMessage)}) {
+    for (QWidget* shown : QList<QWidget*>{m_ui->LabelPaperReading, m_ui->LabelLabelValue,
+                                          m_ui->LabelGapReading, m_ui->LabelGapValue, m_ui->LabelMessage}) {
         QSizePolicy policy = shown->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         shown->setSizePolicy(policy);
