@@ -192,6 +192,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<lb::sim::SimServer> demoPrinter;
     if (launch.demo) {
         demoPrinter = std::make_unique<lb::sim::SimServer>();
+        demoPrinter->printer().setAlternateUnderSensorMs(4000);   // liner and label take turns
         if (!demoPrinter->start(0)) {
             lb::MessageBox::critical(nullptr, QString(),
                                      QStringLiteral("The simulated printer could not be started."));

@@ -13,13 +13,14 @@ void AddConfigCapability(CapabilityRegistry&);
 void AddZEmulationCapability(CapabilityRegistry&);
 void AddDEmulationCapability(CapabilityRegistry&);
 void AddMemoryCapability(CapabilityRegistry&);
+void AddSensorCapability(CapabilityRegistry&);
 
 namespace {
 
 using AddCapability = void (*)(CapabilityRegistry&);
 constexpr AddCapability kCapabilities[] = {
     AddStatusCapability,     AddFunctionCapability,   AddPasswordCapability, AddConfigCapability,
-    AddZEmulationCapability, AddDEmulationCapability, AddMemoryCapability,
+    AddZEmulationCapability, AddDEmulationCapability, AddMemoryCapability,   AddSensorCapability,
 };
 
 }   // namespace

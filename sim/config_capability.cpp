@@ -69,10 +69,13 @@ void ApplySet(Profile& p, const QByteArray& arguments) {
     } else if (what == "TEAR" || what == "PEEL" || what == "CUTTER") {
         SetPrintOut(p, what, value);
     } else if (what == "GAP") {
-        // The intensity of the sensor that is selected.
+        // "SET GAP intensity[,threshold]": the intensity of the sensor that is selected, and
+        // its threshold.
         static const char* const intensities[] = {"GAPINTEN", "BLINEINTEN", "CONINTEN"};
+        const QList<QByteArray> parts = value.split(',');
         const int mode = p.reports.value("SENSORMODE").toInt();
-        if (mode >= 0 && mode <= 2) SetReport(p, intensities[mode], value);
+        if (mode >= 0 && mode <= 2) SetReport(p, intensities[mode], parts[0].trimmed());
+        if (parts.size() == 2) SetReport(p, "THRESHOLD", parts[1].trimmed());
     } else if (what == "SENSOR_REF") {
         SetReport(p, "AUTOTHRESHOLD", upper == "AUTO" ? "1" : "0");
     } else if (what == "COM1") {

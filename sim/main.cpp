@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
                                            QStringLiteral("FILE"));
     const QCommandLineOption editionOption(
         QStringLiteral("edition"),
-        QStringLiteral("A printer of this firmware edition (99, 100, 102, 103, 104 are shipped; others take the "
-                       "nearest one below)."),
+        QStringLiteral(
+            "A printer of this firmware edition (99, 100, 102, 103, 104 are shipped; others take the "
+            "nearest one below)."),
         QStringLiteral("N"));
     const QCommandLineOption passwordOption(QStringLiteral("password"),
                                             QStringLiteral("The printer's settings password."),
@@ -81,11 +82,16 @@ int main(int argc, char** argv) {
     const QCommandLineOption closeOption(QStringLiteral("close-after"),
                                          QStringLiteral("Close each connection after N commands."),
                                          QStringLiteral("N"));
+    const QCommandLineOption underSensorOption(
+        QStringLiteral("under-sensor"),
+        QStringLiteral("What lies under the media sensor: liner or label (the sensor readings answer it)."),
+        QStringLiteral("liner|label"));
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
         QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
-    parser.addOptions({portOption, profileOption, editionOption, passwordOption, transcriptOption, delayOption, segmentsOption, noiseOption,
-                       malformedOption, silentOption, closeOption, ptyOption});
+    parser.addOptions({portOption, profileOption, editionOption, passwordOption, transcriptOption,
+                       delayOption, segmentsOption, noiseOption, malformedOption, silentOption, closeOption,
+                       underSensorOption, ptyOption});
     if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -121,8 +127,17 @@ int main(int argc, char** argv) {
         for (const QChar c : password)
             latin1 = latin1 && c.unicode() <= 0xFF && c != u'"' && c != u'\r' && c != u'\n';
         if (!latin1 || password.isEmpty())
-            return Fail(QStringLiteral("--password takes Latin-1 text without quotes or line breaks"), kUsageError);
+            return Fail(QStringLiteral("--password takes Latin-1 text without quotes or line breaks"),
+                        kUsageError);
         profile.password = password.toLatin1();
+    }
+
+    if (parser.isSet(underSensorOption)) {
+        const QString under = parser.value(underSensorOption);
+        if (under != QLatin1String("liner") && under != QLatin1String("label"))
+            return Fail(QStringLiteral("--under-sensor takes liner or label"), kUsageError);
+        profile.sensor.under =
+            under == QLatin1String("liner") ? lb::sim::UnderSensor::Liner : lb::sim::UnderSensor::Label;
     }
 
     lb::sim::Faults faults;

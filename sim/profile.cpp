@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <chrono>
 
 // The profiles' resource registers itself as the program starts; a profile asked for by
 // another static initializer may come first, so it is registered here as well (twice is
@@ -43,6 +44,13 @@ constexpr char kShippedDir[] = ":/labelbench/sim/profiles";
 //           {"name": "LOGO.BMP", "base64": "Qk0…"}  no control characters; the data as a
 //         ]                                         Latin-1 text or base64, one of the two
 //       }
+//     },
+//     "sensor": {                            the media sensor; absent keys keep the base's
+//       "gap": {"liner": [80, 150, ...],     the gap sensor's readings at each intensity
+//               "label": [30, 50, ...]},     level, over the liner and over the label:
+//       "blackMark": {"liner": [...],        integers, as many levels (1..1024) in both;
+//                     "label": [...]},       "liner" is the black mark for that sensor
+//       "underSensor": "label"               "liner" or "label"
 //     }
 //   }
 // The base of a file given by a user and of the shipped editions is Default(), which is
@@ -127,6 +135,57 @@ bool ReadMemories(const QJsonValue& v, Profile& p, QString& message) {
     return true;
 }
 
+// Levels of a sensor curve: a sensor has a few dozen at most; 1024 keeps a mistaken profile
+// from answering without end.
+constexpr qsizetype kMaxSensorLevels = 1024;
+
+bool ReadCurve(const QJsonValue& v, const char* kind, SensorCurve& curve, QString& message) {
+    const QString where = QStringLiteral("\"sensor\".\"%1\"").arg(QLatin1String(kind));
+    auto values = [](const QJsonValue& a, QList<int32_t>& out) {
+        if (!a.isArray() || a.toArray().isEmpty() || a.toArray().size() > kMaxSensorLevels) return false;
+        QList<int32_t> read;
+        for (const QJsonValue& n : a.toArray()) {
+            if (!n.isDouble() || n.toDouble() != double(n.toInt())) return false;
+            read.append(n.toInt());
+        }
+        out = read;
+        return true;
+    };
+    const QJsonObject o = v.toObject();
+    SensorCurve read;
+    if (!v.isObject() || !values(o.value(QLatin1String("liner")), read.liner) ||
+        !values(o.value(QLatin1String("label")), read.label) || read.liner.size() != read.label.size()) {
+        message = QStringLiteral("%1 needs \"liner\" and \"label\": arrays of 1 to %2 integers, as many in "
+                                 "both")
+                      .arg(where)
+                      .arg(kMaxSensorLevels);
+        return false;
+    }
+    curve = read;
+    return true;
+}
+
+bool ReadSensor(const QJsonValue& v, MediaSensor& sensor, QString& message) {
+    if (!v.isObject()) {
+        message = QStringLiteral("\"sensor\" must be an object");
+        return false;
+    }
+    const QJsonObject o = v.toObject();
+    for (auto [key, curve] : {std::pair{"gap", &sensor.gap}, {"blackMark", &sensor.blackMark}}) {
+        if (o.contains(QLatin1String(key)) && !ReadCurve(o.value(QLatin1String(key)), key, *curve, message))
+            return false;
+    }
+    if (o.contains(QLatin1String("underSensor"))) {
+        const QString under = o.value(QLatin1String("underSensor")).toString();
+        if (under != QLatin1String("liner") && under != QLatin1String("label")) {
+            message = QStringLiteral("\"sensor\".\"underSensor\" is \"liner\" or \"label\"");
+            return false;
+        }
+        sensor.under = under == QLatin1String("liner") ? UnderSensor::Liner : UnderSensor::Label;
+    }
+    return true;
+}
+
 bool Read(const QString& path, const Profile& base, Profile& out, QString* error) {
     auto fail = [error](const QString& message) {
         if (error) *error = message;
@@ -205,6 +264,9 @@ bool Read(const QString& path, const Profile& base, Profile& out, QString* error
     if (o.contains(QLatin1String("memories")) &&
         !ReadMemories(o.value(QLatin1String("memories")), p, message))
         return fail(message);
+    if (o.contains(QLatin1String("sensor")) &&
+        !ReadSensor(o.value(QLatin1String("sensor")), p.sensor, message))
+        return fail(message);
     out = p;
     return true;
 }
@@ -282,6 +344,24 @@ bool Memory::remove(const QByteArray& name) {
 void Memory::clear() {
     files.clear();
     freeKB = physicalKB;
+}
+
+UnderSensor MediaSensor::underNow() const {
+    if (alternateMs <= 0) return under;
+    const int64_t turns = std::max<int64_t>(0, SteadyNowMs() - alternateSinceMs) / alternateMs;
+    if (turns % 2 == 0) return under;
+    return under == UnderSensor::Liner ? UnderSensor::Label : UnderSensor::Liner;
+}
+
+const QList<int32_t>& MediaSensor::readingsNow(bool blackMark) const {
+    const SensorCurve& curve = blackMark ? this->blackMark : gap;
+    return underNow() == UnderSensor::Liner ? curve.liner : curve.label;
+}
+
+int64_t MediaSensor::SteadyNowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 Profile Profile::Default() {

@@ -41,6 +41,35 @@ struct Memory {
     void clear();
 };
 
+// The media sensor's raw value at every intensity level (reading i is level i), over each of
+// the two things a calibration tells apart.
+struct SensorCurve {
+    QList<int32_t> liner;   // over the liner between labels, or over the black mark
+    QList<int32_t> label;   // over the label
+};
+
+enum class UnderSensor { Liner, Label };
+
+// The media sensor: the curves of the gap sensor (GAPSENSOR) and of the black mark sensor
+// (BLINESENSOR), and what lies under it.
+struct MediaSensor {
+    SensorCurve gap;
+    SensorCurve blackMark;
+    UnderSensor under = UnderSensor::Label;
+    // Above 0: the media moves on by itself, liner and label taking turns every alternateMs
+    // from alternateSinceMs (a steady clock in ms) on, starting with under.
+    int alternateMs = 0;
+    int64_t alternateSinceMs = 0;
+
+    // What lies under the sensor at this moment.
+    UnderSensor underNow() const;
+    // The readings a sensor report answers: the black mark sensor's or the gap sensor's,
+    // over what lies under it now.
+    const QList<int32_t>& readingsNow(bool blackMark) const;
+    // A steady clock in ms, for alternateSinceMs.
+    static int64_t SteadyNowMs();
+};
+
 struct Profile {
     int edition = 104;
     // "DPI" -> "203" answers "DIAGNOSTIC REPORT DPI\r\n" with the frame "{3|203}".
@@ -52,6 +81,7 @@ struct Profile {
     QByteArray password;                             // empty: no password set
     QByteArray serialNumber;                         // the line that answers "OUT _SERIAL$"
     std::array<Memory, Memory::kCount> memories;     // by Memory::Id
+    MediaSensor sensor;
 
     // Firmware up to edition 100 cannot hold a password.
     bool holdsPassword() const { return edition > 100; }

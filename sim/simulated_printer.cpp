@@ -66,6 +66,25 @@ void SimulatedPrinter::appendFirmware(const QByteArray& bytes) {
     m_firmware.append(bytes);
 }
 
+void SimulatedPrinter::setUnderSensor(UnderSensor under) {
+    QMutexLocker lock(&m_mutex);
+    m_profile.sensor.under = under;
+    m_profile.sensor.alternateMs = 0;
+}
+
+UnderSensor SimulatedPrinter::underSensor() const {
+    QMutexLocker lock(&m_mutex);
+    return m_profile.sensor.underNow();
+}
+
+void SimulatedPrinter::setAlternateUnderSensorMs(int ms) {
+    QMutexLocker lock(&m_mutex);
+    MediaSensor& sensor = m_profile.sensor;
+    sensor.under = sensor.underNow();
+    sensor.alternateMs = qMax(0, ms);
+    sensor.alternateSinceMs = MediaSensor::SteadyNowMs();
+}
+
 bool SimulatedPrinter::setPassword(const QByteArray& password) {
     QMutexLocker lock(&m_mutex);
     if (!m_profile.holdsPassword()) return false;

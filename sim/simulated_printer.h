@@ -48,6 +48,15 @@ public:
     // "DIAGNOSTIC PASSWORD": false (nothing changed) on an edition of 100 or less.
     bool setPassword(const QByteArray& password);
 
+    // What lies under the media sensor: the sensor reports (GAPSENSOR, BLINESENSOR) answer the
+    // readings over it. setUnderSensor also ends an alternation.
+    void setUnderSensor(UnderSensor under);
+    UnderSensor underSensor() const;   // at this moment, alternation included
+    // The demo's media that moves on by itself: from now on liner and label take turns
+    // every ms milliseconds (counted at each reading, no timer), beginning with what lies
+    // under the sensor now. 0 stops it where it is.
+    void setAlternateUnderSensorMs(int ms);
+
     // The bytes of the last firmware update: raw bytes sent without any command around them
     // (the rule is PrinterSession's). Not part of the profile; empty until one arrives.
     QByteArray lastFirmware() const;
