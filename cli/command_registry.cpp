@@ -217,7 +217,8 @@ int CommandRun::usage(const QString& message) const {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
-        for (std::vector<Command> (*files)() : {LinkCommands, FunctionCommands, ConfigCommands, FileCommands})
+        for (std::vector<Command> (*files)() :
+             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands})
             for (Command& c : files())
                 all.push_back(std::move(c));
         return all;

@@ -74,6 +74,7 @@ std::vector<Command> LinkCommands();
 std::vector<Command> ConfigCommands();
 std::vector<Command> FunctionCommands();
 std::vector<Command> FileCommands();
+std::vector<Command> SensorCommands();
 
 // Every command, built once.
 const std::vector<Command>& Commands();
