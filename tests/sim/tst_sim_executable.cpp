@@ -119,6 +119,15 @@ private slots:
         QCOMPARE(sim.terminate(), 0);
     }
 
+    void underSensorOption() {
+        Simulator sim({QStringLiteral("--under-sensor"), QStringLiteral("liner")});
+        const quint16 port = sim.waitForPort();
+        QVERIFY(port != 0);
+        // The first two levels of the gap sensor over the liner.
+        QVERIFY(Exchange(port, "DIAGNOSTIC REPORT GAPSENSOR\r\n", 13).startsWith("{2|80}{3|150}"));
+        QCOMPARE(sim.terminate(), 0);
+    }
+
     void profileOption() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -156,6 +165,7 @@ private slots:
         QTest::newRow("bad edition") << QStringList{"--edition", "x"};
         QTest::newRow("edition and profile") << QStringList{"--edition", "99", "--profile", "p.json"};
         QTest::newRow("quote in password") << QStringList{"--password", "a\"b"};
+        QTest::newRow("under the sensor") << QStringList{"--under-sensor", "floor"};
     }
     void badUsage() {
         QFETCH(QStringList, args);
