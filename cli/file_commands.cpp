@@ -8,6 +8,7 @@
 #include "files/file_types.h"
 #include "files/memory_info.h"
 #include "files/printer_files.h"
+#include "files/source_file.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/save_file.h"
@@ -117,47 +118,6 @@ int RunFiles(const CommandRun& run) {
     return 0;
 }
 
-// The bytes of a firmware or VQX file, mapped rather than copied where the system can.
-class RawSource {
-public:
-    // Returns the exit status of a failure, after its message; nullopt to go on.
-    std::optional<int> load(const CliStreams& s, const QString& path) {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly)) return FileOpenFailure(s, path, m_file.errorString());
-        const QString tooLarge =
-            CliText::tr("larger than 2 GiB; a raw block carries at most %1 bytes").arg(kMaxRawBytes);
-        if (m_file.isSequential()) {
-            // A pipe or a device: read to its end, one byte beyond the limit telling a longer stream.
-            while (true) {
-                const QByteArray piece =
-                    m_file.read(std::min<qint64>(1 << 20, kMaxRawBytes + 1 - m_copy.size()));
-                if (piece.isEmpty()) break;
-                m_copy.append(piece);
-                if (m_copy.size() > kMaxRawBytes) return FileOpenFailure(s, path, tooLarge);
-            }
-            if (m_file.error() != QFileDevice::NoError) return FileOpenFailure(s, path, m_file.errorString());
-            m_size = m_copy.size();
-            return std::nullopt;
-        }
-        m_size = m_file.size();
-        if (m_size > kMaxRawBytes) return FileOpenFailure(s, path, tooLarge);
-        if (m_size == 0) return std::nullopt;
-        if ((m_mapped = m_file.map(0, m_size))) return std::nullopt;
-        // A file system that cannot map: one copy in memory.
-        m_copy = m_file.readAll();
-        if (m_copy.size() != m_size) return FileOpenFailure(s, path, m_file.errorString());
-        return std::nullopt;
-    }
-    void* data() { return m_mapped ? static_cast<void*>(m_mapped) : static_cast<void*>(m_copy.data()); }
-    int32_t size() const { return static_cast<int32_t>(m_size); }
-
-private:
-    QFile m_file;   // unmapped when it closes
-    uchar* m_mapped = nullptr;
-    QByteArray m_copy;
-    qint64 m_size = 0;
-};
-
 QString FileTypeNames() {
     QStringList names;
     for (const FileType& type : FileTypes())
@@ -168,8 +128,8 @@ QString FileTypeNames() {
 // Firmware and VQX files: their bytes as they are, after the configuration backup when asked.
 int DownloadRaw(const CommandRun& run, const QString& path, const std::optional<QString>& backup) {
     const CliStreams& s = run.streams();
-    RawSource source;
-    if (const std::optional<int> failed = source.load(s, path)) return *failed;
+    SourceFile source;
+    if (!source.load(path, kMaxRawBytes)) return FileOpenFailure(s, path, source.errorString());
     bool backupFailed = false;
     const int status = RunGated(run, [&] {
         if (backup) {
@@ -179,7 +139,8 @@ int DownloadRaw(const CommandRun& run, const QString& path, const std::optional<
                 return result;
             }
         }
-        return RunPrinterOperation(kOpSendRawBlock, run.kind(), source.data(), source.size());
+        return RunPrinterOperation(kOpSendRawBlock, run.kind(), const_cast<uint8_t*>(source.data()),
+                                   static_cast<int32_t>(source.size()));
     });
     if (backupFailed) {
         *s.err << "labelbench-cli: "

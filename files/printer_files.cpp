@@ -1,5 +1,6 @@
 #include "files/printer_files.h"
 
+#include "files/source_file.h"
 #include "link/command_format.h"
 #include "link/link_timing.h"
 #include "link/printer_link.h"
@@ -16,43 +17,6 @@ bool IsSendableName(const QByteArray& name, int maxLength) {
     return !name.isEmpty() && name.size() <= maxLength && IsQuotableText(name);
 }
 
-// The bytes of a source file, read once: mapped when the system can, else read whole.
-class SourceBytes {
-public:
-    // False when the file cannot be opened or read, or is too large to announce.
-    bool load(const QString& path) {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly)) return false;
-        if (!m_file.isSequential()) {
-            const qint64 size = m_file.size();
-            if (size < 0 || size > kMaxDownloadSize) return false;
-            m_size = size;
-            if (size == 0) return true;
-            if ((m_mapped = m_file.map(0, size))) return true;
-        }
-        // A pipe or a file system that cannot map: read it whole, up to the limit.
-        while (!m_file.atEnd()) {
-            const QByteArray piece = m_file.read(1 << 20);
-            if (piece.isEmpty() && !m_file.atEnd()) return false;
-            if (m_copy.size() + piece.size() > kMaxDownloadSize) return false;
-            m_copy.append(piece);
-        }
-        m_size = m_copy.size();
-        // A regular file that grew or shrank while it was read is not the file to send.
-        return m_file.isSequential() || m_size == m_file.size();
-    }
-    const uint8_t* data() const {
-        return m_mapped ? m_mapped : reinterpret_cast<const uint8_t*>(m_copy.constData());
-    }
-    uint32_t size() const { return static_cast<uint32_t>(m_size); }
-
-private:
-    QFile m_file;   // unmapped when it closes
-    uchar* m_mapped = nullptr;
-    QByteArray m_copy;
-    qint64 m_size = 0;
-};
-
 }   // namespace
 
 QByteArray DownloadHeader(MemoryDevice memory, const QByteArray& printerFileName, uint32_t size) {
@@ -65,17 +29,19 @@ int DownloadFile(InterfaceKind kind, const DownloadRequest* request) {
     if (!request || !IsSendableName(request->printerFileName, kMaxFontFileName)) return kUnknownError;
     MemoryDevice memory;
     if (!MemoryDeviceAt(static_cast<int>(request->memory), memory)) return kUnknownError;
-    SourceBytes source;
-    if (!source.load(request->sourcePath)) return kFileOpenError;
+    SourceFile source;
+    if (!source.load(request->sourcePath, kMaxDownloadSize)) return kFileOpenError;
 
     const LinkHandle handle = OpenLink(kind);
     if (handle == kNoLink) return kPortOpenError;
     int result = kLinkOk;
-    if (!WriteLink(handle, kind, DownloadHeader(memory, request->printerFileName, source.size()))) {
+    if (!WriteLink(handle, kind,
+                   DownloadHeader(memory, request->printerFileName, static_cast<uint32_t>(source.size())))) {
         result = kDataTransmissionError;
     } else {
         ShowProgress(PercentOfBlock, 3, 3);
-        if (!WriteLink(handle, kind, source.data(), source.size())) result = kDataTransmissionError;
+        if (!WriteLink(handle, kind, source.data(), static_cast<uint32_t>(source.size())))
+            result = kDataTransmissionError;
         HideProgress();
     }
     CloseLink(kind, handle);

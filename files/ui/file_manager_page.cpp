@@ -2,6 +2,7 @@
 
 #include "files/file_types.h"
 #include "files/printer_files.h"
+#include "files/source_file.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "ui_common/file_dialog.h"
@@ -152,27 +153,15 @@ void FileManagerPage::ButtonDownloadClick() {
 }
 
 void FileManagerPage::sendRawFile() {
-    QFile file(m_downloadPath);
     // The block's length goes to the link as a signed 32-bit count: a larger file is no
     // firmware and cannot be sent in one block.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > std::numeric_limits<int32_t>::max()) {
+    SourceFile source;
+    if (!source.load(m_downloadPath, std::numeric_limits<int32_t>::max())) {
         showEnglish(kOpenFileError);
         return;
     }
-    const auto size = int32_t(file.size());
-    // Mapped rather than copied: a firmware image is sent straight from the file. Where the
-    // file cannot be mapped it is read once.
-    QByteArray read;
-    const uchar* bytes = size > 0 ? file.map(0, size) : nullptr;
-    if (size > 0 && !bytes) {
-        read = file.readAll();
-        if (read.size() != size) {
-            showEnglish(kOpenFileError);
-            return;
-        }
-        bytes = reinterpret_cast<const uchar*>(read.constData());
-    }
-    const int result = m_context.run(kOpSendRawBlock, const_cast<uchar*>(bytes), size);
+    const int result =
+        m_context.run(kOpSendRawBlock, const_cast<uint8_t*>(source.data()), int32_t(source.size()));
     if (result == kLinkOk) showEnglish(kWaitForGreenLed);
 }
 
