@@ -213,20 +213,21 @@ SensorProposal ProposeContinuous(const SensorReadings& readings) {
     const int n = ValidCount(readings);
     // Below two readings there is no level to compare the first one with.
     if (n < 2) return p;
-    const int32_t* r = readings.Readings;
+    // The record is packed: its readings are read by index, never through a pointer.
+    auto r = [&readings](int i) -> int32_t { return readings.Readings[i]; };
     // The comparison value is the pass's last reading: the sign of s tells whether the
     // readings fall (s > 0) or rise (s < 0) from the lowest to the highest intensity.
-    const int64_t s = int64_t(r[1]) - int64_t(r[n - 1]);
+    const int64_t s = int64_t(r(1)) - int64_t(r(n - 1));
     int i = n - 1;
     while (i > 1) {
-        if (s < 0 && r[i] < 768) break;
-        if (s > 0 && r[i] > 256) break;
+        if (s < 0 && r(i) < 768) break;
+        if (s > 0 && r(i) > 256) break;
         --i;
     }
     p.ok = true;
     p.intensity = (i + 1) >> 1;
-    p.threshold = static_cast<int32_t>((int64_t(r[i]) + (s > 0 ? 768 : 256)) >> 1);
-    p.labelReading = r[i];
+    p.threshold = static_cast<int32_t>((int64_t(r(i)) + (s > 0 ? 768 : 256)) >> 1);
+    p.labelReading = r(i);
     return p;
 }
 
