@@ -64,32 +64,22 @@ private:
     }
 
 private slots:
-    void settingsJson() {
-        SimServer server;
-        QVERIFY(server.start());
-        const test::CliRun r = test::RunCliWith(Link(server) << "sensor-settings"
-                                                             << "--json");
-        QCOMPARE(r.exitCode, 0);
-        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-        QCOMPARE(o.value("mediaType").toInt(-1), 0);
-        QCOMPARE(o.value("intensity").toInt(-1), 5);
-        QCOMPARE(o.value("threshold").toInt(-1), 350);
-    }
-
-    void readingsJson() {
+    void jsonOutputs() {
         SimServer server;
         QVERIFY(server.start());
         server.printer().setUnderSensor(UnderSensor::Liner);
-        const test::CliRun r = test::RunCliWith(Link(server) << "sensor-readings"
-                                                             << "--media"
-                                                             << "bline"
-                                                             << "--json");
-        QCOMPARE(r.exitCode, 0);
-        QList<int32_t> readings;
-        for (const QJsonValue v :
-             QJsonDocument::fromJson(r.out.toUtf8()).object().value("readings").toArray())
-            readings.append(v.toInt());
-        QCOMPARE(readings, server.printer().profile().sensor.blackMark.liner);
+        const test::CliRun settings =
+            test::RunCliWith(Link(server) + QStringList{"sensor-settings", "--json"});
+        QCOMPARE(settings.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(settings.out.toUtf8()).object(),
+                 (QJsonObject{{"mediaType", 0}, {"intensity", 5}, {"threshold", 350}}));
+        const test::CliRun readings =
+            test::RunCliWith(Link(server) + QStringList{"sensor-readings", "--media", "bline", "--json"});
+        QCOMPARE(readings.exitCode, 0);
+        QJsonArray liner;
+        for (const int32_t v : server.printer().profile().sensor.blackMark.liner)
+            liner.append(v);
+        QCOMPARE(QJsonDocument::fromJson(readings.out.toUtf8()).object(), (QJsonObject{{"readings", liner}}));
         QCOMPARE(CountIn(server, "DIAGNOSTIC REPORT BLINESENSOR\r\n"), 1);
     }
 
@@ -104,8 +94,6 @@ private slots:
         QTest::newRow("auto in mm") << QStringList{"auto",  "--media", "gap",    "--height", "101.6",
                                                    "--gap", "3",       "--unit", "mm"}
                                     << 3 << QByteArray("SET SENSOR_REF MANUAL\r\nGAPDETECT 812,24\r\n");
-        QTest::newRow("auto continuous") << QStringList{"auto", "--media", "continuous"} << 3
-                                         << QByteArray("SET SENSOR_REF AUTO\r\nGAP 0.12,0\r\nGAP 0,0\r\n");
         QTest::newRow("manual bline 5")
             << QStringList{"manual", "--media", "bline", "--intensity", "5"} << 2
             << QByteArray("SET SENSOR_REF MANUAL\r\nBLINE 0.08,0\r\nSET GAP 5\r\n");
@@ -134,9 +122,6 @@ private slots:
         QTest::newRow("gap, applied")
             << QByteArray("gap") << linerThenLabel << true << 0 << 2
             << QByteArray("SET SENSOR_REF MANUAL\r\nGAP 0.08,0\r\nSET GAP 9,640\r\n");
-        QTest::newRow("bline, applied")
-            << QByteArray("bline") << linerThenLabel << true << 0 << 2
-            << QByteArray("SET SENSOR_REF MANUAL\r\nBLINE 0.08,0\r\nSET GAP 13,612\r\n");
         QTest::newRow("not applied") << QByteArray("gap") << linerThenLabel << false << 0 << 2
                                      << QByteArray();
         QTest::newRow("nothing moved: 8")
@@ -182,15 +167,11 @@ private slots:
         QTest::newRow("height abc") << QStringList{"auto", "--media", "gap", "--height", "abc"} << 0;
         QTest::newRow("negative height") << QStringList{"auto", "--media", "gap", "--height", "-1"} << 0;
         QTest::newRow("height nan") << QStringList{"auto", "--media", "gap", "--height", "nan"} << 0;
-        QTest::newRow("height 1e400") << QStringList{"auto", "--media", "gap", "--height", "1e400"} << 0;
         QTest::newRow("gap with a comma") << QStringList{"auto", "--media", "gap", "--gap", "0,12"} << 0;
-        QTest::newRow("unit feet") << QStringList{"auto", "--media", "gap", "--unit", "feet"} << 0;
-        QTest::newRow("media floor") << QStringList{"manual", "--media", "floor"} << 0;
         QTest::newRow("intensity 5.5") << QStringList{"manual", "--media", "gap", "--intensity", "5.5"} << 0;
         QTest::newRow("intensity -1") << QStringList{"manual", "--media", "gap", "--intensity", "-1"} << 0;
         QTest::newRow("threshold beyond int32")
             << QStringList{"manual", "--media", "gap", "--intensity", "1", "--threshold", "99999999999"} << 0;
-        QTest::newRow("assisted auto") << QStringList{"assisted", "--media", "auto"} << 0;
         QTest::newRow("height beyond int32 dots")
             << QStringList{"auto", "--media", "gap", "--height", "99999999", "--gap", "1"} << 1;
     }
