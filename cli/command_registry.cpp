@@ -92,7 +92,8 @@ QString OverallHelp(const std::vector<Command>& commands) {
                    CliText::tr("Commands:") + '\n' + Columns(CommandRows(commands), 13) + '\n';
     text += CliText::tr("COMMAND --help describes a command.\n"
                         "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
-                        "64 bad usage or bad input (nothing sent).\n");
+                        "8 an assisted calibration found no usable level; 64 bad usage or bad input\n"
+                        "(nothing sent).\n");
     return text;
 }
 
