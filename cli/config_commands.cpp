@@ -80,19 +80,6 @@ int RunPasswordSetup(const CommandRun& run) {
     return 0;
 }
 
-// --unit of read-config and show-config into unit. Returns the exit status of a bad value,
-// after its message; nullopt to go on.
-std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& unit) {
-    const QString text = run.value("unit").value_or(QString()).toLower();
-    if (text == "inch")
-        unit = LengthUnit::Inch;
-    else if (text == "mm")
-        unit = LengthUnit::Mm;
-    else if (run.isSet("unit"))
-        return run.usage(CliText::tr("--unit takes inch or mm"));
-    return std::nullopt;
-}
-
 // Loads a configuration file. Returns the exit status of a failure, after its message: "File
 // Open Error" (4), or "File Data Error" (64) for a file that is not a configuration file;
 // nullopt to go on.
@@ -175,6 +162,17 @@ const CommandOption kJsonOption = {
                                        "settings not read")};
 
 }   // namespace
+
+std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& unit) {
+    const QString text = run.value("unit").value_or(QString()).toLower();
+    if (text == "inch")
+        unit = LengthUnit::Inch;
+    else if (text == "mm")
+        unit = LengthUnit::Mm;
+    else if (run.isSet("unit"))
+        return run.usage(CliText::tr("--unit takes inch or mm"));
+    return std::nullopt;
+}
 
 int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<QString>& save,
                       PrinterConfig& config) {

@@ -2,6 +2,7 @@
 // What the configuration's commands share with the other commands: a configuration read
 // kept as a configuration file, as read-config --save makes it (download --backup too).
 
+#include "cli/command_registry.h"
 #include "config/config_text.h"
 #include "config/printer_config.h"
 #include "link/link_types.h"
@@ -10,6 +11,10 @@
 #include <optional>
 
 namespace lb::cli {
+
+// --unit into unit: left empty when the option is not given. Returns the exit status of a
+// bad value, after its message; nullopt to go on.
+std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& unit);
 
 // Reads the printer's configuration with lengths in unit into config and, when save is given,
 // writes it as a configuration file (.dcf) with that unit. Returns 0, the read's LinkError

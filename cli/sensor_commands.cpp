@@ -169,10 +169,9 @@ int RunCalibrateAuto(const CommandRun& run) {
     double height = 0, gap = 0;
     if (const std::optional<int> failed = ReadLength(run, "height", height)) return *failed;
     if (const std::optional<int> failed = ReadLength(run, "gap", gap)) return *failed;
-    const QString unitText = run.value("unit").value_or(QStringLiteral("inch")).toLower();
-    if (unitText != QLatin1String("inch") && unitText != QLatin1String("mm"))
-        return run.usage(CliText::tr("--unit takes inch or mm"));
-    const LengthUnit unit = unitText == QLatin1String("mm") ? LengthUnit::Mm : LengthUnit::Inch;
+    std::optional<LengthUnit> unitChoice;
+    if (const std::optional<int> failed = ReadUnit(run, unitChoice)) return *failed;
+    const LengthUnit unit = unitChoice.value_or(LengthUnit::Inch);
 
     // The resolution comes from the configuration, as the window's record holds it.
     PrinterConfig config{};
