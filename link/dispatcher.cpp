@@ -67,6 +67,20 @@ int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length) {
     return ok ? kLinkOk : kDataTransmissionError;
 }
 
+int SendRawBlockReadReply(InterfaceKind kind, RawBlockExchange* exchange) {
+    if (!exchange || (exchange->length > 0 && !exchange->bytes)) return kUnknownError;
+    exchange->reply.clear();
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    ShowProgress(PercentOfBlock, 3, 3);
+    const bool ok = WriteLink(handle, kind, exchange->bytes, exchange->length);
+    HideProgress();
+    if (ok && kind != InterfaceKind::Lpt)
+        exchange->reply = ReadLinkUntilQuiet(handle, kind, exchange->quietMs, exchange->maxReply);
+    CloseLink(kind, handle);
+    return ok ? kLinkOk : kDataTransmissionError;
+}
+
 int CheckLink(InterfaceKind kind) {
     const LinkHandle handle = OpenLink(kind);
     if (handle == kNoLink) return kPortOpenError;

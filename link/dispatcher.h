@@ -3,6 +3,8 @@
 
 #include "link/link_types.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 
 namespace lb {
@@ -34,8 +36,20 @@ enum OperationCode : uint32_t {
     kOpSensorSettings = 23,
     kOpSensorReadings = 24,
     kOpLeaveLineMode = 25,
+    // Beyond the original: a raw block, then what the printer answers to it.
+    kOpSendRawBlockReadReply = 26,
 };
-constexpr uint32_t kLastOperationCode = 25;
+constexpr uint32_t kLastOperationCode = 26;
+
+// Operation 26's argument: the block to send, and the bytes the printer sent back after it.
+struct RawBlockExchange {
+    const uint8_t* bytes = nullptr;
+    uint32_t length = 0;
+    // The reply ends once nothing more has arrived for this long, or at maxReply bytes.
+    int quietMs = 500;
+    uint32_t maxReply = 1u << 20;
+    QByteArray reply;
+};
 
 // Runs one printer operation on the given interface. data points at the record the
 // operation fills or sends; extra is its integer argument (byte count of a raw block,
@@ -62,6 +76,9 @@ bool PrinterOperationRunning();
 
 // The operations that belong to the link itself.
 int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length);   // 14
+// 26: as 14, then the reply read until the printer is quiet. The parallel port cannot read:
+// there the reply stays empty.
+int SendRawBlockReadReply(InterfaceKind kind, RawBlockExchange* exchange);
 int CheckLink(InterfaceKind kind);                                             // 21
 int LeaveLineMode(InterfaceKind kind);                                         // 25
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -254,6 +255,24 @@ bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out) {
         if (got == 0) return TransportFailed(transport);
     }
     return ring->take(out);
+}
+
+QByteArray ReadLinkUntilQuiet(LinkHandle handle, InterfaceKind kind, int quietMs, uint32_t maxBytes) {
+    QByteArray reply;
+    ReceiveRing* ring = ReceiveRingOf(kind);
+    if (handle == kNoLink || !ring) return reply;
+    uint8_t byte = 0;
+    while (uint32_t(reply.size()) < maxBytes && ring->take(byte))
+        reply.append(char(byte));
+    Transport& transport = TransportFor(kind);
+    uint8_t chunk[4096];
+    while (uint32_t(reply.size()) < maxBytes) {
+        const uint32_t room = std::min<uint32_t>(maxBytes - uint32_t(reply.size()), FillSize(kind));
+        const uint32_t got = transport.fill(chunk, std::min<uint32_t>(room, sizeof chunk), std::max(quietMs, 0));
+        if (got == 0) break;
+        reply.append(reinterpret_cast<const char*>(chunk), qsizetype(got));
+    }
+    return reply;
 }
 
 bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count) {

@@ -43,6 +43,10 @@ inline bool WriteLink(LinkHandle handle, InterfaceKind kind, const QByteArray& b
 bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out);
 bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint32_t count);
 
+// Whatever arrives, as it comes, until nothing more has for quietMs (or maxBytes have):
+// the printer's free answer to a command typed by hand. Empty when nothing came.
+QByteArray ReadLinkUntilQuiet(LinkHandle handle, InterfaceKind kind, int quietMs, uint32_t maxBytes);
+
 // One whole frame into buffer: at most capacity - 2 data bytes, followed by a NUL. False
 // also when more than kMaxSkippedBeforeFrame bytes precede the opening brace.
 bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,

@@ -7,6 +7,8 @@
 #include "config/write_configuration.h"
 #include "files/memory_info.h"
 #include "files/printer_files.h"
+#include "functions/dump_text.h"
+#include "functions/printer_clock.h"
 #include "functions/printer_functions.h"
 #include "functions/sensor_calibration.h"
 #include "functions/test_page.h"
@@ -29,6 +31,12 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
         return WriteConfiguration(kind, static_cast<const PrinterConfig*>(data), extra);
     case kOpFactoryDefault:
         return FactoryDefault(kind);
+    case kOpDumpText:
+        return DumpText(kind, static_cast<const DumpTextSettings*>(data));
+    case kOpSetClock:
+        return SetPrinterClock(kind, static_cast<const RtcSettings*>(data));
+    case kOpReadClock:
+        return ReadPrinterClock(kind, static_cast<RtcSettings*>(data));
     case kOpSelfTest:
         return PrintConfigurationPage(kind);
     case kOpResetPrinter:
@@ -44,6 +52,8 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
     case kOpSendRawBlock:
         if (extra < 0 || (extra > 0 && !data)) return kUnknownError;
         return SendRawBlock(kind, static_cast<const uint8_t*>(data), static_cast<uint32_t>(extra));
+    case kOpSendRawBlockReadReply:
+        return SendRawBlockReadReply(kind, static_cast<RawBlockExchange*>(data));
     case kOpPrintTestPage:
         return PrintTestPage(kind, static_cast<const TestPageRequest*>(data));
     case kOpIgnoreAutoBas:

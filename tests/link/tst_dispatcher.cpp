@@ -73,10 +73,10 @@ private slots:
         QCOMPARE(broken.closes, 1);
     }
 
-    void codeAbove25() {
+    void codeAboveTheLast() {
         TransportScript script;
         ScopedScriptedTransport t(InterfaceKind::Usb, &script);
-        QCOMPARE(RunPrinterOperation(26, InterfaceKind::Usb, nullptr, 0), int(kUnknownError));
+        QCOMPARE(RunPrinterOperation(kLastOperationCode + 1, InterfaceKind::Usb, nullptr, 0), int(kUnknownError));
         QCOMPARE(RunPrinterOperation(0xFFFFFFFFu, InterfaceKind::Usb, nullptr, 0), int(kUnknownError));
         QCOMPARE(script.opens, 0);
     }
