@@ -14,6 +14,8 @@ void AddZEmulationCapability(CapabilityRegistry&);
 void AddDEmulationCapability(CapabilityRegistry&);
 void AddMemoryCapability(CapabilityRegistry&);
 void AddSensorCapability(CapabilityRegistry&);
+void AddClockCapability(CapabilityRegistry&);
+void AddDumpCapability(CapabilityRegistry&);
 
 namespace {
 
@@ -21,6 +23,7 @@ using AddCapability = void (*)(CapabilityRegistry&);
 constexpr AddCapability kCapabilities[] = {
     AddStatusCapability,     AddFunctionCapability,   AddPasswordCapability, AddConfigCapability,
     AddZEmulationCapability, AddDEmulationCapability, AddMemoryCapability,   AddSensorCapability,
+    AddClockCapability,      AddDumpCapability,
 };
 
 }   // namespace

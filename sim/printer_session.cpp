@@ -98,7 +98,9 @@ void PrinterSession::command(Output& out, Command::Kind kind, const QByteArray& 
     m_commands.append(c);
 
     bool known = true;
-    if (kind == Command::Kind::Escape || !silenced(bytes)) {
+    // The dump mode takes what it keeps before anything is executed.
+    const bool taken = m_printer.offerToTaker(c);
+    if (!taken && (kind == Command::Kind::Escape || !silenced(bytes))) {
         Reply reply(*this, out);
         known = m_printer.capabilities().run(reply, c);
     }
@@ -125,7 +127,8 @@ void PrinterSession::endLine(Output& out) {
 // False when byte does not continue such a header.
 bool PrinterSession::takeHeaderByte(Output& out, char byte) {
     const CapabilityRegistry& capabilities = m_printer.capabilities();
-    if (!capabilities.hasHeaderCommands() || byte == '\n' || m_pending.size() >= kMaxHeaderLength)
+    if (!capabilities.hasHeaderCommands() || byte == '\n' || m_pending.size() >= kMaxHeaderLength ||
+        m_printer.hasCommandTaker())
         return false;
     const QByteArray line = m_pending + byte;
     const CapabilityRegistry::Match match = capabilities.matchHeader(line);
@@ -143,7 +146,7 @@ PrinterSession::Output PrinterSession::feed(const QByteArray& bytes) {
     const bool wasRaw = m_kind == Kind::RawTransfer;
     m_transcript.append(bytes);
     interpret(out, bytes);
-    if (m_kind == Kind::Undecided && !m_pending.isEmpty() &&
+    if (m_kind == Kind::Undecided && !m_pending.isEmpty() && !m_printer.hasCommandTaker() &&
         !m_printer.capabilities().mayBeginCommand(m_pending))
         m_kind = Kind::RawTransfer;
     if (m_kind == Kind::RawTransfer) {

@@ -57,6 +57,9 @@ using ByteSink = std::function<qsizetype(Exchange&, const QByteArray& bytes)>;
 //    byte it sends, from its first on, becomes the printer's new lastFirmware(). A connection
 //    that begins with a known command is a conversation, and unknown lines in it (a label
 //    job's) are no firmware. Either way the bytes are interpreted as always.
+//  - While the printer has a command taker (its dump mode, SimulatedPrinter::setCommandTaker),
+//    each command is offered to it first, and one it takes is neither executed nor taken for
+//    the beginning of a raw transfer.
 class PrinterSession {
 public:
     PrinterSession(SimulatedPrinter& printer, Faults faults);

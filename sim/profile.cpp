@@ -346,6 +346,37 @@ void Memory::clear() {
     freeKB = physicalKB;
 }
 
+void Memory::append(const QByteArray& name, const QByteArray& bytes) {
+    for (MemoryFile& f : files) {
+        if (f.name.compare(name, Qt::CaseInsensitive) != 0) continue;
+        const int before = WholeKB(f.data.size());
+        f.data.append(bytes);
+        freeKB = qMax(0, freeKB - (WholeKB(f.data.size()) - before));
+        return;
+    }
+    store(name, bytes);
+}
+
+namespace {
+
+// A local time as a wall-clock reading: the same date and time, in a spec without daylight
+// saving time.
+QDateTime WallClock(const QDateTime& local) {
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+}   // namespace
+
+QDateTime RealTimeClock::now() const {
+    const QDateTime computer = computerNow ? computerNow() : QDateTime::currentDateTime();
+    return WallClock(computer).addSecs(offsetSeconds);
+}
+
+void RealTimeClock::set(const QDateTime& reading) {
+    const QDateTime computer = computerNow ? computerNow() : QDateTime::currentDateTime();
+    offsetSeconds = WallClock(computer).secsTo(WallClock(reading));
+}
+
 UnderSensor MediaSensor::underNow() const {
     if (alternateMs <= 0) return under;
     const int64_t turns = std::max<int64_t>(0, SteadyNowMs() - alternateSinceMs) / alternateMs;

@@ -3,11 +3,13 @@
 // profiles are the JSON files of sim/profiles, built into the library as resources.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace lb::sim {
 
@@ -37,6 +39,9 @@ struct Memory {
     void store(const QByteArray& name, QByteArray data);
     // Deletes the file of that name and gives its space back; false when there is none.
     bool remove(const QByteArray& name);
+    // Adds bytes at the end of the file of that name (stored as a new file when there is
+    // none), its space counted as store counts it.
+    void append(const QByteArray& name, const QByteArray& bytes);
     // Deletes every file: the whole memory is free.
     void clear();
 };
@@ -70,6 +75,22 @@ struct MediaSensor {
     static int64_t SteadyNowMs();
 };
 
+// The real-time clock: it runs as the computer's local time does, offsetSeconds ahead of it
+// (behind when negative). Readings are wall-clock times in the UTC time spec, so that no
+// daylight saving change moves the printer's clock; a printer's clock knows none. Neither
+// the offset nor the format is read from a JSON profile: every printer starts at the
+// computer's time with the time stamp disabled.
+struct RealTimeClock {
+    int64_t offsetSeconds = 0;
+    int32_t format = 0;   // RTCFORMAT, 0..4
+    // The computer's local time; empty: QDateTime::currentDateTime(). Tests hold it still.
+    std::function<QDateTime()> computerNow;
+
+    QDateTime now() const;
+    // From now on the clock reads reading (its date and time as they are) and runs on.
+    void set(const QDateTime& reading);
+};
+
 struct Profile {
     int edition = 104;
     // "DPI" -> "203" answers "DIAGNOSTIC REPORT DPI\r\n" with the frame "{3|203}".
@@ -82,6 +103,7 @@ struct Profile {
     QByteArray serialNumber;                         // the line that answers "OUT _SERIAL$"
     std::array<Memory, Memory::kCount> memories;     // by Memory::Id
     MediaSensor sensor;
+    RealTimeClock clock;
 
     // Firmware up to edition 100 cannot hold a password.
     bool holdsPassword() const { return edition > 100; }

@@ -85,6 +85,56 @@ void SimulatedPrinter::setAlternateUnderSensorMs(int ms) {
     sensor.alternateSinceMs = MediaSensor::SteadyNowMs();
 }
 
+void SimulatedPrinter::setClockOffsetSeconds(qint64 seconds) {
+    QMutexLocker lock(&m_mutex);
+    m_profile.clock.offsetSeconds = seconds;
+}
+
+qint64 SimulatedPrinter::clockOffsetSeconds() const {
+    QMutexLocker lock(&m_mutex);
+    return m_profile.clock.offsetSeconds;
+}
+
+QDateTime SimulatedPrinter::clockNow() const {
+    QMutexLocker lock(&m_mutex);
+    return m_profile.clock.now();
+}
+
+void SimulatedPrinter::setComputerClock(std::function<QDateTime()> now) {
+    QMutexLocker lock(&m_mutex);
+    m_profile.clock.computerNow = std::move(now);
+}
+
+void SimulatedPrinter::setCommandTaker(CommandTaker taker) {
+    QMutexLocker lock(&m_mutex);
+    m_taker = std::move(taker);
+}
+
+bool SimulatedPrinter::hasCommandTaker() const {
+    QMutexLocker lock(&m_mutex);
+    return bool(m_taker);
+}
+
+bool SimulatedPrinter::offerToTaker(const Command& command) {
+    CommandTaker taker;
+    {
+        QMutexLocker lock(&m_mutex);
+        taker = m_taker;
+    }
+    // A copy: the taker may replace or remove itself while it runs.
+    return taker && taker(*this, command);
+}
+
+QByteArray SimulatedPrinter::printedText() const {
+    QMutexLocker lock(&m_mutex);
+    return m_printed;
+}
+
+void SimulatedPrinter::appendPrintedText(const QByteArray& text) {
+    QMutexLocker lock(&m_mutex);
+    m_printed.append(text);
+}
+
 bool SimulatedPrinter::setPassword(const QByteArray& password) {
     QMutexLocker lock(&m_mutex);
     if (!m_profile.holdsPassword()) return false;

@@ -6,8 +6,10 @@
 #include "sim/profile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMutex>
 #include <QMutexLocker>
+#include <functional>
 #include <optional>
 
 namespace lb::sim {
@@ -57,6 +59,32 @@ public:
     // under the sensor now. 0 stops it where it is.
     void setAlternateUnderSensorMs(int ms);
 
+    // The real-time clock (sim/clock_capability.cpp serves it): the computer's local time plus
+    // an offset that lasts across connections. clockNow() is its reading, in the UTC time
+    // spec (see RealTimeClock). setComputerClock replaces the computer's clock it runs on
+    // (empty: the system's); tests hold it still.
+    void setClockOffsetSeconds(qint64 seconds);
+    qint64 clockOffsetSeconds() const;
+    QDateTime clockNow() const;
+    void setComputerClock(std::function<QDateTime()> now);
+
+    // A mode in which the printer takes commands before its capabilities do: the dump mode
+    // (sim/dump_capability.cpp). Every connection offers each command to the taker first; one
+    // it takes (true) is not executed. The taker lasts across connections until it is
+    // replaced or removed (nullptr), also by itself. It runs outside the printer's lock, so it
+    // may call the printer. While one is set, a line is a command only at its LF: the commands
+    // without line end (DOWNLOAD …) are not recognised, and no connection is taken for a raw
+    // firmware transfer.
+    using CommandTaker = std::function<bool(SimulatedPrinter&, const Command&)>;
+    void setCommandTaker(CommandTaker taker);
+    bool hasCommandTaker() const;
+    // False when there is no taker or it did not take the command.
+    bool offerToTaker(const Command& command);
+
+    // What the printer has printed as plain text (the dump mode's print target).
+    QByteArray printedText() const;
+    void appendPrintedText(const QByteArray& text);
+
     // The bytes of the last firmware update: raw bytes sent without any command around them
     // (the rule is PrinterSession's). Not part of the profile; empty until one arrives.
     QByteArray lastFirmware() const;
@@ -67,6 +95,8 @@ private:
     mutable QMutex m_mutex;
     Profile m_profile;
     QByteArray m_firmware;
+    QByteArray m_printed;
+    CommandTaker m_taker;
     const CapabilityRegistry& m_capabilities;
 };
 

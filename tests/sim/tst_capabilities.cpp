@@ -54,7 +54,7 @@ private slots:
             << QByteArray("NET NAME \"LB\"\r\n") << QByteArray("name \"LB\"");
         QTest::newRow("one word") << QByteArray("net dhcp\r\n") << QByteArray("net dhcp");
         QTest::newRow("computed keyword")
-            << QByteArray("DIAGNOSTIC REPORT year\r\n") << QByteArray("{4|2024}");
+            << QByteArray("DIAGNOSTIC REPORT humidity\r\n") << QByteArray("{2|55}");
         QTest::newRow("profile keyword") << QByteArray("DIAGNOSTIC REPORT DPI\r\n") << QByteArray("{3|203}");
         QTest::newRow("new ESC sequence") << QByteArray("\x1b!T") << QByteArray("T");
         QTest::newRow("standard ESC sequence") << QByteArray("\x1b!?") << QByteArray(1, '\0');
@@ -67,7 +67,7 @@ private slots:
         CapabilityRegistry r = StandardCapabilities();
         QVERIFY(r.addCommand("NET", [](Exchange& x, const QByteArray& a) { x.reply("net " + a); }));
         QVERIFY(r.addCommand("net  name", [](Exchange& x, const QByteArray& a) { x.reply("name " + a); }));
-        QVERIFY(r.addReport("YEAR", [](const Profile&) { return std::optional(QByteArray("2024")); }));
+        QVERIFY(r.addReport("HUMIDITY", [](const Profile&) { return std::optional(QByteArray("55")); }));
         QVERIFY(r.addEscape("\x1b!T", [](Exchange& x, const QByteArray&) { x.reply("T"); }));
         SimulatedPrinter printer(Profile::Default(), r);
         PrinterSession session(printer, {});
