@@ -10,6 +10,7 @@
 #include "link/link_types.h"
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -25,6 +26,9 @@ struct PageContext {
     // One printer operation with the window disabled; a failure has been shown when it
     // returns something other than kLinkOk.
     std::function<int(uint32_t code, void* data, int32_t extra)> runWithMainWindowDisabled;
+    // For a flow of several steps that keeps the window disabled throughout (its boxes and
+    // dialogs included): false disables it; true enables and raises it again.
+    std::function<void(bool enabled)> setMainWindowEnabled;
     // The password gate in front of every action that changes the printer. True: go on.
     std::function<bool()> confirmPassword;
     // The password setup dialog, opened with the printer's current password: the password
@@ -55,6 +59,9 @@ struct PageContext {
     int run(uint32_t code, void* data = nullptr, int32_t extra = 0) const {
         return runWithMainWindowDisabled(code, data, extra);
     }
+    // Where the dialogs opened from the main window go: a third of its width and height
+    // from its top-left corner.
+    QPoint dialogPosition() const;
 };
 
 }   // namespace lb

@@ -305,6 +305,12 @@ PageContext TFormMain::makePageContext() {
     context.runWithMainWindowDisabled = [this](uint32_t code, void* data, int32_t extra) {
         return RunWithMainWindowDisabled(code, data, extra);
     };
+    context.setMainWindowEnabled = [this](bool enabled) {
+        setEnabled(enabled);
+        if (!enabled) return;
+        raise();
+        activateWindow();
+    };
     context.confirmPassword = [this] { return ConfirmPassword(); };
     context.askNewPassword = [this](const QByteArray& current) {
         TFormPasswordSetup dialog(this);

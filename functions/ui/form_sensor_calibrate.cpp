@@ -3,13 +3,12 @@
 #include "config/config_panel.h"
 #include "functions/ui/sensor_chart.h"
 #include "link/dispatcher.h"
+#include "ui_common/dialog_placement.h"
 #include "ui_common/message_box.h"
 #include "ui_form_sensor_calibrate.h"
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -22,9 +21,6 @@ constexpr int kLiveReadingIntervalMs = 500;
 // Above this many dots per unit the unit is the inch (203 or 300 dpi against 8 or 12 dots
 // per mm).
 constexpr int32_t kInchDotsAbove = 100;
-// Room for the window manager's border and title bar, not known before the dialog is shown.
-constexpr int kFrameAllowance = 8;
-constexpr int kTitleAllowance = 32;
 
 // The assisted calibration outlives its dialog: the step and both passes belong to the run.
 struct ManualCalibration {
@@ -118,17 +114,7 @@ SensorChart* TFormSensorCalibrate::chart() const {
 }
 
 void TFormSensorCalibrate::Open(int left, int top, SensorCalibration* record, InterfaceKind kind) {
-    // At (left, top), but on the screen: on a small screen a third of the main window's
-    // width leaves too little room for the dialog on its right.
-    adjustSize();
-    QPoint at(left, top);
-    if (const QScreen* screen =
-            QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : this->screen()) {
-        const QRect area = screen->availableGeometry();
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width() - kFrameAllowance)));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height() - kTitleAllowance)));
-    }
-    move(at);
+    PlaceDialogOnScreen(this, left, top);
     m_record = record;
     m_interface = kind;
     m_timer->stop();

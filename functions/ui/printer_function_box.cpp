@@ -1,17 +1,23 @@
 #include "functions/ui/printer_function_box.h"
 
 #include "config/password.h"
+#include "files/printer_files.h"
 #include "functions/sensor_calibration.h"
 #include "functions/test_page.h"
+#include "functions/ui/form_dump_text_setup.h"
+#include "functions/ui/form_rtc_setup.h"
 #include "functions/ui/form_sensor_calibrate.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
+#include "link/save_file.h"
+#include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
 #include "ui_common/show_link_error.h"
 #include "ui_printer_function_box.h"
 
 #include <QEvent>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace lb {
@@ -40,9 +46,10 @@ PrinterFunctionBox::PrinterFunctionBox(PageContext context, QWidget* parent)
     connect(m_ui->ButtonLineModeOut, &QPushButton::clicked, this,
             &PrinterFunctionBox::ButtonLineModeOutClick);
     connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonPasswordClick);
-    // Their dialogs come with their own work.
-    for (QPushButton* later : {m_ui->ButtonEthernet, m_ui->ButtonRTCSetTime, m_ui->ButtonDump})
-        later->setEnabled(false);
+    connect(m_ui->ButtonRTCSetTime, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonRTCSetTimeClick);
+    connect(m_ui->ButtonDump, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonDumpClick);
+    // Its dialog comes with its own work.
+    m_ui->ButtonEthernet->setEnabled(false);
 }
 
 PrinterFunctionBox::~PrinterFunctionBox() = default;
@@ -61,15 +68,80 @@ void PrinterFunctionBox::ButtonSensorCalibrateClick() {
     // another operation is under way opens nothing.
     if (m_context.run(kOpSensorSettings, &record) == kOperationBusy) return;
     {
-        const QRect frame = m_context.dialogParent->window()->frameGeometry();
+        const QPoint at = m_context.dialogPosition();
         TFormSensorCalibrate dialog(m_context.dialogParent);
-        dialog.Open(frame.x() + frame.width() / 3, frame.y() + frame.height() / 3, &record,
-                    m_context.selectedInterface());
+        dialog.Open(at.x(), at.y(), &record, m_context.selectedInterface());
         dialog.exec();
     }
     if (record.Confirmed == 0) return;
     if (!m_context.confirmPassword()) return;
     m_context.run(kOpSensorCalibration, &record);
+}
+
+void PrinterFunctionBox::ButtonRTCSetTimeClick() {
+    // A failure has been shown; the dialog opens with what was read, zeros for the rest. A
+    // click delivered while another operation is under way opens nothing.
+    RtcSettings read{};
+    if (m_context.run(kOpReadClock, &read) == kOperationBusy) return;
+    m_rtcSettings = read;
+    {
+        const QPoint at = m_context.dialogPosition();
+        TFormRTCSetup dialog(m_context.dialogParent);
+        dialog.Open(at.x(), at.y(), &m_rtcSettings);
+        dialog.exec();
+    }
+    if (m_rtcSettings.Confirmed == 0) return;
+    if (!m_context.confirmPassword()) return;
+    RtcSettings write = m_rtcSettings;
+    m_context.run(kOpSetClock, &write);
+}
+
+void PrinterFunctionBox::ButtonDumpClick() {
+    DumpTextSettings settings = DefaultDumpTextSettings();
+    {
+        const QPoint at = m_context.dialogPosition();
+        TFormDumpTextSetup dialog(m_context.dialogParent);
+        dialog.Open(at.x(), at.y(), &settings);
+        dialog.exec();
+    }
+    if (settings.Confirmed == 0) return;
+    if (PrinterOperationRunning()) return;
+    // The window stays disabled from the dump command to the end, its boxes included.
+    m_context.setMainWindowEnabled(false);
+    const int result = RunPrinterOperation(kOpDumpText, m_context.selectedInterface(), &settings, 0);
+    if (result != kLinkOk) ShowLinkError(result, m_context.dialogParent);
+    if (result == kLinkOk && settings.Mode == kDumpToFile) fetchDump();
+    m_context.setMainWindowEnabled(true);
+}
+
+void PrinterFunctionBox::fetchDump() {
+    QWidget* parent = m_context.dialogParent;
+    // The same in every language.
+    if (MessageBox::plain(parent, MessageBox::defaultTitle(), QStringLiteral("Press OK to load file."),
+                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
+        return;
+    QByteArray buffer(kDumpFileCapacity, Qt::Uninitialized);
+    FileReadRequest request{};
+    request.capacity = kDumpFileCapacity;
+    std::memcpy(request.fileName, kDumpFileName, sizeof kDumpFileName);
+    request.buffer = buffer.data();
+    const int result = RunPrinterOperation(kOpFetchFile, m_context.selectedInterface(), &request, 0);
+    if (result != kLinkOk) {
+        ShowLinkError(result, parent);
+        return;
+    }
+    FileDialogRequest save;
+    save.save = true;
+    save.name = QStringLiteral("SaveDialog1");
+    save.directory = m_context.startDirectory;
+    save.filter = QStringLiteral("*");
+    const QString path = FileDialog::getSaveFileName(parent, save);
+    if (path.isEmpty()) return;
+    // The original loses a dump it cannot write without a word; here the user hears of it.
+    QString error;
+    if (!SaveFileChecked(path, buffer.left(qsizetype(request.length)), &error))
+        MessageBox::show(QMessageBox::Critical, parent, MessageBox::defaultTitle(),
+                         QStringLiteral("File Open Error"), QMessageBox::Ok, QMessageBox::NoButton, error);
 }
 
 void PrinterFunctionBox::ButtonInitialClick() {

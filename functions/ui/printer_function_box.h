@@ -1,6 +1,7 @@
 #pragma once
 // The "Printer Function" box: the printer's one-shot functions.
 
+#include "functions/printer_clock.h"
 #include "ui_common/page_context.h"
 
 #include <QGroupBox>
@@ -22,6 +23,8 @@ public:
 
 public slots:
     void ButtonSensorCalibrateClick();
+    void ButtonRTCSetTimeClick();
+    void ButtonDumpClick();
     void ButtonInitialClick();
     void ButtonRestPrinterClick();
     void ButtonTestPaternClick();
@@ -34,8 +37,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void fetchDump();
+
     std::unique_ptr<Ui::PrinterFunctionBox> m_ui;
     PageContext m_context;
+    // The clock as last read or set; it lives as long as the window.
+    RtcSettings m_rtcSettings{};
 };
 
 }   // namespace lb
