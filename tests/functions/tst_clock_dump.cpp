@@ -19,10 +19,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -75,12 +77,25 @@ QStringList ClockTexts(QWidget* dialog) {
     return texts;
 }
 
+// Saves the screen's picture while a dialog is up, when LABELBENCH_SHOTS names a folder (for
+// looking at it under a real display; no test depends on it).
+void Shoot(QWidget* dialog, const QString& name) {
+    const QString folder = qEnvironmentVariable("LABELBENCH_SHOTS");
+    if (folder.isEmpty() || !QTest::qWaitForWindowExposed(dialog)) return;
+    QTest::qWait(500);   // the window manager's frame
+    const QSize size = dialog->screen()->size();
+    dialog->screen()->grabWindow(0).save(
+        QDir(folder).filePath(QStringLiteral("%1-%2x%3.png").arg(name).arg(size.width()).arg(size.height())));
+}
+
 // The main window on a simulated printer; the first contact is over.
 struct Bench {
     Bench() : timing(lb::test::ShortLinkTiming(2000)) {
         printer.start(0);
         form = std::make_unique<lb::TFormMain>(
-            lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(), QSize(1280, 1024)});
+            lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(),
+                             qEnvironmentVariableIsSet("LABELBENCH_SHOTS") ? QGuiApplication::primaryScreen()->size()
+                                                                           : QSize(1280, 1024)});
         form->RunFirstContact();
         printer.waitForClosedConnections(3, kWaitMs);
         before = printer.connectionCount();
@@ -227,6 +242,7 @@ private slots:
         lb::test::WhenModal<TFormRTCSetup> answer([&](TFormRTCSetup* d) {
             shown = ClockTexts(d);
             offset = Get<QLabel>(d, "LabelClockOffset")->text();
+            Shoot(d, "rtc-setup");
             Click(d, "ButtonSetSysTime");
             Choose(d, "RadioGroupFormatType4");
             Click(d, "ButtonSet");
@@ -333,6 +349,7 @@ private slots:
         lb::test::WhenModal<TFormDumpTextSetup> answer([&](TFormDumpTextSetup* d) {
             Choose(d, mode.toLatin1().constData());
             if (!name.isEmpty()) Get<QLineEdit>(d, "EditFileName")->setText(name);
+            if (name == "LOG1.TXT") Shoot(d, "dump-text-setup");
             Click(d, "ButtonOK");
         });
         QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);
