@@ -98,11 +98,14 @@ std::optional<QDateTime> ClockFieldsTime(const RtcSettings& s) {
 }
 
 std::optional<qint64> PrinterClockOffsetSeconds(const RtcSettings& settings, const QDateTime& now) {
-    const std::optional<QDateTime> printer = ClockFieldsTime(settings);
-    if (!printer) return std::nullopt;
-    // Both are wall-clock times of the same place: compared as such, not across a zone.
-    const QDateTime here(now.date(), now.time());
-    return here.secsTo(*printer);
+    const QDate date(settings.Year, settings.Month, settings.Date);
+    const QTime time(settings.Hour, settings.Minute, settings.Second);
+    if (!date.isValid() || !time.isValid()) return std::nullopt;
+    // Both are wall-clock times of the same place: compared as such, not across a zone, and
+    // in a spec without daylight saving time, so that a change between them counts no hour
+    // and a printer time inside the skipped hour is taken as it reads.
+    const QDateTime here(now.date(), now.time(), Qt::UTC);
+    return here.secsTo(QDateTime(date, time, Qt::UTC));
 }
 
 }   // namespace lb
