@@ -4,6 +4,7 @@
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
 #include "cli/config_commands.h"
+#include "cli/file_output.h"
 #include "cli/password_gate.h"
 #include "files/file_types.h"
 #include "files/memory_info.h"
@@ -29,14 +30,6 @@ namespace {
 constexpr qint64 kMaxRawBytes = INT32_MAX;
 // The largest reply buffer fetch reserves.
 constexpr qint64 kMaxFetchCapacity = qint64(1) << 30;
-
-// "File Open Error" (the same in every language, for scripts), then which file and the
-// system's reason on a line of its own.
-int FileOpenFailure(const CliStreams& s, const QString& path, const QString& reason) {
-    *s.err << LinkErrorTextEnglish(kFileOpenError) << '\n' << Printable(path) << ": " << reason << '\n';
-    s.err->flush();
-    return kFileOpenError;
-}
 
 // --memory dram|flash|card, in any case. False for any other text.
 bool MemoryByName(const QString& text, MemoryDevice& device) {
@@ -215,22 +208,6 @@ int RunFormat(const CommandRun& run) {
     });
 }
 
-// A file's bytes on standard output as they are: past the text stream, to its device. A
-// stream on a string (in-process callers) gets one Latin-1 character per byte.
-int WriteRaw(const CliStreams& s, const QByteArray& data) {
-    s.out->flush();
-    QIODevice* device = s.out->device();
-    if (!device) {
-        *s.out << QString::fromLatin1(data);
-        s.out->flush();
-        return 0;
-    }
-    auto* file = qobject_cast<QFileDevice*>(device);
-    const bool written = device->write(data) == data.size() && (!file || file->flush());
-    if (!written) return FileOpenFailure(s, CliText::tr("standard output"), device->errorString());
-    return 0;
-}
-
 int RunFetch(const CommandRun& run) {
     const CliStreams& s = run.streams();
     const QString name = run.arguments().first();
@@ -255,12 +232,46 @@ int RunFetch(const CommandRun& run) {
     }
     const std::optional<QString> out = run.value("out");
     if (out && out->isEmpty()) return run.usage(CliText::tr("--out takes a file name"));
+    return FetchPrinterFile(run, nameBytes, capacity, out);
+}
 
+const CommandOption kMemoryOption = {
+    "memory", "dram|flash|card", QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's memory (default flash)")};
+
+}   // namespace
+
+int FileOpenFailure(const CliStreams& s, const QString& path, const QString& reason) {
+    *s.err << LinkErrorTextEnglish(kFileOpenError) << '\n' << Printable(path) << ": " << reason << '\n';
+    s.err->flush();
+    return kFileOpenError;
+}
+
+int WriteRaw(const CliStreams& s, const QByteArray& data) {
+    s.out->flush();
+    QIODevice* device = s.out->device();
+    if (!device) {
+        *s.out << QString::fromLatin1(data);
+        s.out->flush();
+        return 0;
+    }
+    auto* file = qobject_cast<QFileDevice*>(device);
+    const bool written = device->write(data) == data.size() && (!file || file->flush());
+    if (!written) return FileOpenFailure(s, CliText::tr("standard output"), device->errorString());
+    return 0;
+}
+
+int FetchPrinterFile(const CommandRun& run, const QByteArray& name, qint64 capacity,
+                     const std::optional<QString>& out) {
+    const CliStreams& s = run.streams();
+    FileReadRequest request{};
+    // The callers' checks; the request could hold neither.
+    if (name.size() >= qsizetype(sizeof request.fileName) || capacity < 2 || capacity > kMaxFetchCapacity)
+        return Fail(s, kUnknownError);
     // The reply buffer, reserved once; the operation ends the data with a zero byte.
     const std::unique_ptr<char[]> buffer(new (std::nothrow) char[std::size_t(capacity)]);
     if (!buffer) return BadInput(s, CliText::tr("%1 bytes cannot be reserved for the reply").arg(capacity));
     request.capacity = static_cast<int32_t>(capacity);
-    std::copy(nameBytes.cbegin(), nameBytes.cend(), request.fileName);
+    std::copy(name.cbegin(), name.cend(), request.fileName);
     request.buffer = buffer.get();
     const int result = RunPrinterOperation(kOpFetchFile, run.kind(), &request, 0);
     if (result != kLinkOk) return Fail(s, result);   // nothing written
@@ -270,11 +281,6 @@ int RunFetch(const CommandRun& run) {
     if (!SaveFileChecked(*out, data, &error)) return FileOpenFailure(s, *out, error);
     return 0;
 }
-
-const CommandOption kMemoryOption = {
-    "memory", "dram|flash|card", QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's memory (default flash)")};
-
-}   // namespace
 
 std::vector<Command> FileCommands() {
     return {

@@ -1,7 +1,9 @@
-// The link's own commands: is the printer there, which USB devices are, send a file.
+// The link's own commands: is the printer there, which USB devices are, send a file (and
+// show what the printer answers to it).
 
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
+#include "cli/file_output.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/usb_backend.h"
@@ -11,6 +13,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace lb::cli {
 namespace {
@@ -59,9 +62,22 @@ bool ReadBlock(QIODevice& in, QByteArray& bytes) {
     return true;
 }
 
+// The longest silence --reply-ms may wait for.
+constexpr int kMaxReplyQuietMs = 60000;
+
 int RunSend(const CommandRun& run) {
     const CliStreams& s = run.streams();
     const QString path = run.arguments().first();
+    std::optional<int> quietMs;
+    if (const std::optional<QString> text = run.value("reply-ms")) {
+        bool ok = false;
+        const int ms = text->toInt(&ok);   // locale-free
+        if (!ok || ms < 1 || ms > kMaxReplyQuietMs)
+            return run.usage(CliText::tr("--reply-ms takes milliseconds from 1 to %1").arg(kMaxReplyQuietMs));
+        if (run.kind() == InterfaceKind::Lpt)
+            return run.usage(CliText::tr("--reply-ms needs a link that reads; the parallel port cannot"));
+        quietMs = ms;
+    }
     QByteArray bytes;
     if (path == "-") {
         if (!s.in) return Fail(s, kFileOpenError);
@@ -73,8 +89,18 @@ int RunSend(const CommandRun& run) {
         bytes = file.readAll();
         if (bytes.size() != file.size()) return Fail(s, kFileOpenError);
     }
-    const int result = RunPrinterOperation(kOpSendRawBlock, run.kind(), bytes.data(), int32_t(bytes.size()));
-    return result == kLinkOk ? 0 : Fail(s, result);
+    if (!quietMs) {
+        const int result =
+            RunPrinterOperation(kOpSendRawBlock, run.kind(), bytes.data(), int32_t(bytes.size()));
+        return result == kLinkOk ? 0 : Fail(s, result);
+    }
+    RawBlockExchange exchange;
+    exchange.bytes = reinterpret_cast<const uint8_t*>(bytes.constData());
+    exchange.length = uint32_t(bytes.size());
+    exchange.quietMs = *quietMs;
+    const int result = RunPrinterOperation(kOpSendRawBlockReadReply, run.kind(), &exchange, 0);
+    if (result != kLinkOk) return Fail(s, result);
+    return WriteRaw(s, exchange.reply);
 }
 
 }   // namespace
@@ -96,7 +122,14 @@ std::vector<Command> LinkCommands() {
         {.name = "send",
          .summary =
              QT_TRANSLATE_NOOP("LabelBenchCli", "send a file's bytes unchanged ('-' reads standard input)"),
-         .help = QT_TRANSLATE_NOOP("LabelBenchCli", "Sends the bytes of FILE unchanged, in one operation."),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Sends the bytes of FILE unchanged, in one operation. With --reply-ms, what the printer\n"
+             "answers is read until it has been silent for that long (at most 1 MiB) and written\n"
+             "unchanged to standard output, frames and all; not on lpt, which cannot read."),
+         .options = {{"reply-ms", "N",
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "then read the answer until N ms of silence, 1 to 60000")}},
          .arguments = {{"FILE",
                         QT_TRANSLATE_NOOP("LabelBenchCli",
                                           "the file to send, at most 2 GiB; '-' reads standard input")}},
