@@ -12,18 +12,13 @@ namespace {
 // 932, with the NEC and IBM extensions). ICU's plain "CP949" is an IBM table that lacks
 // half of the Korean syllables: windows-949 is the one Windows uses.
 constexpr std::array kEncodings = {
-    CommandTextEncoding{"windows-1252", QT_TRANSLATE_NOOP("lb::CommandText", "Windows-1252 (Western)")},
-    CommandTextEncoding{"UTF-8", QT_TRANSLATE_NOOP("lb::CommandText", "UTF-8")},
-    CommandTextEncoding{"Big5", QT_TRANSLATE_NOOP("lb::CommandText", "Big5 (Traditional Chinese, 950)")},
-    CommandTextEncoding{"GBK", QT_TRANSLATE_NOOP("lb::CommandText", "GBK (Simplified Chinese, 936)")},
-    CommandTextEncoding{"windows-31j", QT_TRANSLATE_NOOP("lb::CommandText", "Shift_JIS (Japanese, 932)")},
-    CommandTextEncoding{"windows-949", QT_TRANSLATE_NOOP("lb::CommandText", "Windows-949 (Korean)")},
+    CommandTextEncoding{"windows-1252", "Windows-1252", QT_TRANSLATE_NOOP("lb::CommandText", "Western")},
+    CommandTextEncoding{"UTF-8", "UTF-8", QT_TRANSLATE_NOOP("lb::CommandText", "Unicode")},
+    CommandTextEncoding{"Big5", "Big5 (950)", QT_TRANSLATE_NOOP("lb::CommandText", "Traditional Chinese")},
+    CommandTextEncoding{"GBK", "GBK (936)", QT_TRANSLATE_NOOP("lb::CommandText", "Simplified Chinese")},
+    CommandTextEncoding{"windows-31j", "Shift_JIS (932)", QT_TRANSLATE_NOOP("lb::CommandText", "Japanese")},
+    CommandTextEncoding{"windows-949", "Windows-949", QT_TRANSLATE_NOOP("lb::CommandText", "Korean")},
 };
-
-const char* ConverterOf(int encoding) {
-    const bool known = encoding >= 0 && encoding < int(kEncodings.size());
-    return kEncodings[std::size_t(known ? encoding : kDefaultCommandTextEncoding)].converter;
-}
 
 bool IsLineEnd(QChar c) {
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
@@ -61,14 +56,18 @@ std::span<const CommandTextEncoding> CommandTextEncodings() {
     return kEncodings;
 }
 
-QString CommandTextEncodingItem(int encoding) {
+const CommandTextEncoding& CommandTextEncodingAt(int encoding) {
     const bool known = encoding >= 0 && encoding < int(kEncodings.size());
-    return QCoreApplication::translate("lb::CommandText", kEncodings[std::size_t(known ? encoding : 0)].item);
+    return kEncodings[std::size_t(known ? encoding : kDefaultCommandTextEncoding)];
+}
+
+QString CommandTextEncodingLanguage(int encoding) {
+    return QCoreApplication::translate("lb::CommandText", CommandTextEncodingAt(encoding).language);
 }
 
 EncodedCommandText EncodeCommandText(const QString& text, int encoding) {
     const QString lines = WithCrLf(text);
-    const char* converter = ConverterOf(encoding);
+    const char* converter = CommandTextEncodingAt(encoding).converter;
     QStringEncoder encoder(converter, QStringConverter::Flag::Stateless);
     QStringDecoder decoder(converter,
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
@@ -105,7 +104,7 @@ QString DecodeCommandText(const QByteArray& bytes, int encoding, bool* undecodab
     const qsizetype zero = bytes.indexOf('\0');
     const QByteArray text = zero < 0 ? bytes : bytes.left(zero);
     // Stateless: a sequence cut off at the end of the file becomes U+FFFD instead of vanishing.
-    QStringDecoder decoder(ConverterOf(encoding),
+    QStringDecoder decoder(CommandTextEncodingAt(encoding).converter,
                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString decoded = decoder.decode(text);
     if (undecodable) *undecodable = decoder.hasError();
@@ -113,7 +112,7 @@ QString DecodeCommandText(const QByteArray& bytes, int encoding, bool* undecodab
 }
 
 QString ReplyDisplayText(const QByteArray& reply, int encoding) {
-    QStringDecoder decoder(ConverterOf(encoding), QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(CommandTextEncodingAt(encoding).converter, QStringConverter::Flag::Stateless);
     QString shown;
     qsizetype run = 0;   // where the printable bytes not yet decoded begin
     auto flush = [&](qsizetype end) {

@@ -10,15 +10,18 @@ namespace lb {
 
 struct CommandTextEncoding {
     const char* converter;   // the name Qt's (ICU's) converters know it by
-    const char* item;        // the list's text, through QCoreApplication::translate("lb::CommandText", …)
+    const char* item;        // the list's text, the same in every language
+    const char* language;    // what it writes, through QCoreApplication::translate("lb::CommandText", …)
 };
 
 // Windows-1252 first (the default: what a Western system sends), then UTF-8 and the code
 // pages of the printer's Asian fonts.
 std::span<const CommandTextEncoding> CommandTextEncodings();
 constexpr int kDefaultCommandTextEncoding = 0;
-// The list's text of an encoding in the current language.
-QString CommandTextEncodingItem(int encoding);
+// An encoding by its place in the list; the default for a place beyond it.
+const CommandTextEncoding& CommandTextEncodingAt(int encoding);
+// What an encoding writes, in the current language: "Japanese".
+QString CommandTextEncodingLanguage(int encoding);
 
 // What Encode made of a text: the bytes, or the first character the encoding cannot hold
 // (bytes then empty).
