@@ -90,20 +90,13 @@ void SetClockFields(RtcSettings& settings, const QDateTime& local) {
     settings.Second = t.second();
 }
 
-std::optional<QDateTime> ClockFieldsTime(const RtcSettings& s) {
-    const QDate date(s.Year, s.Month, s.Date);
-    const QTime time(s.Hour, s.Minute, s.Second);
-    if (!date.isValid() || !time.isValid()) return std::nullopt;
-    return QDateTime(date, time);
-}
-
 std::optional<qint64> PrinterClockOffsetSeconds(const RtcSettings& settings, const QDateTime& now) {
     const QDate date(settings.Year, settings.Month, settings.Date);
     const QTime time(settings.Hour, settings.Minute, settings.Second);
     if (!date.isValid() || !time.isValid()) return std::nullopt;
     // Both are wall-clock times of the same place: compared as such, not across a zone, and
-    // in a spec without daylight saving time, so that a change between them counts no hour
-    // and a printer time inside the skipped hour is taken as it reads.
+    // as UTC times, which know no daylight saving, so that a change between them counts no
+    // hour and a printer time inside the skipped hour is taken as it reads.
     const QDateTime here(now.date(), now.time(), Qt::UTC);
     return here.secsTo(QDateTime(date, time, Qt::UTC));
 }

@@ -61,9 +61,6 @@ private:
 
 // The settings' date and time fields set from a local time (Format and Confirmed kept).
 void SetClockFields(RtcSettings& settings, const QDateTime& local);
-// The settings' date and time as a local time; nothing when they are no valid date and time
-// (a printer that did not answer reads as all zeros).
-std::optional<QDateTime> ClockFieldsTime(const RtcSettings& settings);
 // Seconds the printer's clock is ahead of now (negative: behind); nothing when the printer's
 // fields are no valid time.
 std::optional<qint64> PrinterClockOffsetSeconds(const RtcSettings& settings, const QDateTime& now);
