@@ -1,5 +1,7 @@
 #include "functions/command_text.h"
 
+#include "link/code_pages.h"
+
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -8,16 +10,19 @@
 namespace lb {
 namespace {
 
-// Big5 is ICU's windows-950, and windows-31j the same table as its Shift_JIS (code page
-// 932, with the NEC and IBM extensions). ICU's plain "CP949" is an IBM table that lacks
-// half of the Korean syllables: windows-949 is the one Windows uses.
+// The code pages' converters are link/code_pages.h's.
 constexpr std::array kEncodings = {
-    CommandTextEncoding{"windows-1252", "Windows-1252", QT_TRANSLATE_NOOP("lb::CommandText", "Western")},
+    CommandTextEncoding{CodePageConverter(1252), "Windows-1252",
+                        QT_TRANSLATE_NOOP("lb::CommandText", "Western")},
     CommandTextEncoding{"UTF-8", "UTF-8", QT_TRANSLATE_NOOP("lb::CommandText", "Unicode")},
-    CommandTextEncoding{"Big5", "Big5 (950)", QT_TRANSLATE_NOOP("lb::CommandText", "Traditional Chinese")},
-    CommandTextEncoding{"GBK", "GBK (936)", QT_TRANSLATE_NOOP("lb::CommandText", "Simplified Chinese")},
-    CommandTextEncoding{"windows-31j", "Shift_JIS (932)", QT_TRANSLATE_NOOP("lb::CommandText", "Japanese")},
-    CommandTextEncoding{"windows-949", "Windows-949", QT_TRANSLATE_NOOP("lb::CommandText", "Korean")},
+    CommandTextEncoding{CodePageConverter(950), "Big5 (950)",
+                        QT_TRANSLATE_NOOP("lb::CommandText", "Traditional Chinese")},
+    CommandTextEncoding{CodePageConverter(936), "GBK (936)",
+                        QT_TRANSLATE_NOOP("lb::CommandText", "Simplified Chinese")},
+    CommandTextEncoding{CodePageConverter(932), "Shift_JIS (932)",
+                        QT_TRANSLATE_NOOP("lb::CommandText", "Japanese")},
+    CommandTextEncoding{CodePageConverter(949), "Windows-949",
+                        QT_TRANSLATE_NOOP("lb::CommandText", "Korean")},
 };
 
 bool IsLineEnd(QChar c) {
