@@ -1,6 +1,7 @@
 #include "link/save_file.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 namespace lb {
 
@@ -27,6 +28,25 @@ bool CheckedSaveFile::write(const char* data, qint64 length) {
     m_error = m_file->errorString();
     m_file->cancelWriting();
     return false;
+}
+
+bool CheckedSaveFile::seek(qint64 position) {
+    if (m_failed || !m_file->isOpen()) return false;
+    if (position >= 0 && position <= m_file->size() && m_file->seek(position)) return true;
+    m_failed = true;
+    m_error = position < 0 || position > m_file->size()
+                  ? QStringLiteral("position %1 lies outside the %2 bytes written")
+                        .arg(position)
+                        .arg(m_file->size())
+                  : m_file->errorString();
+    m_file->cancelWriting();
+    return false;
+}
+
+bool CheckedSaveFile::writeAt(qint64 offset, const char* data, qint64 length) {
+    if (m_failed || !m_file->isOpen()) return false;
+    const qint64 end = m_file->pos();
+    return seek(offset) && write(data, length) && seek(std::max(end, m_file->pos()));
 }
 
 bool CheckedSaveFile::commit() {

@@ -25,6 +25,12 @@ public:
     // False once any write has failed; later writes do nothing.
     bool write(const char* data, qint64 length);
     bool write(const QByteArray& data) { return write(data.constData(), data.size()); }
+    // Moves to position (0 up to the bytes written so far): the next write goes there, so a
+    // placeholder written first can be filled in at the end. False, like a failed write,
+    // when the position is outside or the system refuses.
+    bool seek(qint64 position);
+    // Writes over the bytes at offset and goes back to where the writing was.
+    bool writeAt(qint64 offset, const char* data, qint64 length);
     // Flushes, checks and renames over the target. False when anything failed since open().
     bool commit();
     // The system's reason for the first failure, for a message's detail.

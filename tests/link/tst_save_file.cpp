@@ -90,6 +90,34 @@ private slots:
         QCOMPARE(Contents(path), QByteArray("old"));
         QVERIFY(!SaveFileChecked(dir.filePath("no/such/dir/x"), "x"));
     }
+
+    // A placeholder filled in at the end, as the font builder writes its index; a position
+    // outside what was written fails the whole file.
+    void writeAtFillsAPlaceholder_data() {
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("over the placeholder") << qint64(4) << QByteArray("headIDXtail!");
+        QTest::newRow("at the start") << qint64(0) << QByteArray("IDXd...tail!");
+        QTest::newRow("past the end") << qint64(13) << QByteArray("old");
+        QTest::newRow("negative") << qint64(-1) << QByteArray("old");
+    }
+    void writeAtFillsAPlaceholder() {
+        QFETCH(qint64, offset);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("font.bmf");
+        QVERIFY(SaveFileChecked(path, "old"));
+        CheckedSaveFile file(path);
+        QVERIFY(file.open());
+        QVERIFY(file.write("head..."));
+        const bool placed = file.writeAt(offset, "IDX", 3);
+        // The writing goes on at the end.
+        const bool saved = file.write("tail!") && file.commit();
+        QCOMPARE(placed, expected != "old");
+        QCOMPARE(saved, placed);
+        QCOMPARE(Contents(path), expected);
+        if (!placed) QVERIFY(!file.errorString().isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSaveFile)
