@@ -27,25 +27,25 @@ static_assert(std::endian::native == std::endian::little, "the font file's numbe
 // (glyph width + 7) / 8 bytes a row, the leftmost pixel in the top bit, 1 for ink.
 #pragma pack(push, 1)
 struct BitmapFontHeader {
-    uint8_t magic;             // 'B'
-    uint8_t pitch;             // 0 fixed, 1 variable
-    uint8_t doubleByte;        // 0 single-byte codes, 1 double-byte codes
-    uint8_t hasIndex;          // 1 when the index follows the header
-    uint8_t italic;            // 1 when the italic width is not 0
+    uint8_t magic;        // 'B'
+    uint8_t pitch;        // 0 fixed, 1 variable
+    uint8_t doubleByte;   // 0 single-byte codes, 1 double-byte codes
+    uint8_t hasIndex;     // 1 when the index follows the header
+    uint8_t italic;       // 1 when the italic width is not 0
     uint16_t cellHeight;
     uint16_t cellWidth;
-    uint16_t firstCode;        // 0 for table fonts and Asian fonts
+    uint16_t firstCode;   // 0 for table fonts and Asian fonts
     uint16_t lastCode;
-    uint8_t codePageLetter;    // 'T', 'G', 'K', 'J' for a full Asian font, else 0
+    uint8_t codePageLetter;   // 'T', 'G', 'K', 'J' for a full Asian font, else 0
     uint8_t reserved14;
     uint16_t characterCount;
-    uint16_t italicWidth;      // a negative width as its 16-bit two's complement
+    uint16_t italicWidth;   // a negative width as its 16-bit two's complement
     uint8_t reserved19[13];
 };
 struct BitmapFontIndexEntry {
     uint8_t firstByte;
-    uint8_t secondByte;        // 0 in single-byte fonts
-    uint32_t recordOffset;     // from the start of the file
+    uint8_t secondByte;      // 0 in single-byte fonts
+    uint32_t recordOffset;   // from the start of the file
 };
 #pragma pack(pop)
 static_assert(sizeof(BitmapFontHeader) == 32);
@@ -89,13 +89,13 @@ struct FontParameters {
     int32_t lastCode = 0;
     int32_t cellWidth = 0;
     int32_t cellHeight = 0;
-    int32_t italicWidth = 0;              // stored in the header only
-    int32_t characterCount = 0;           // set by the builder on its own copy
-    uint8_t byTable = 0;                  // 1: the characters are the table's
-    const uint8_t* table = nullptr;       // one byte per character, two for Asian fonts
-    int32_t tableCount = 0;               // characters in the table
+    int32_t italicWidth = 0;          // stored in the header only
+    int32_t characterCount = 0;       // set by the builder on its own copy
+    uint8_t byTable = 0;              // 1: the characters are the table's
+    const uint8_t* table = nullptr;   // one byte per character, two for Asian fonts
+    int32_t tableCount = 0;           // characters in the table
     QString filePath;
-    GlyphSurface* surface = nullptr;      // carries the font and its character set
+    GlyphSurface* surface = nullptr;   // carries the font and its character set
 };
 
 // One character's drawing job.
@@ -103,10 +103,10 @@ struct GlyphCell {
     uint8_t pitch = kFixedPitch;
     int32_t cellWidth = 0;
     int32_t cellHeight = 0;
-    int32_t glyphWidth = 0;    // set by RasteriseGlyph
+    int32_t glyphWidth = 0;   // set by RasteriseGlyph
     int32_t glyphHeight = 0;
-    char text[3] = {};         // one or two code bytes, zero-terminated
-    uint8_t* buffer = nullptr; // kGlyphBufferSize bytes
+    char text[3] = {};           // one or two code bytes, zero-terminated
+    uint8_t* buffer = nullptr;   // kGlyphBufferSize bytes
     GlyphSurface* surface = nullptr;
 };
 
@@ -133,7 +133,7 @@ struct BitmapFontGlyph {
     uint8_t secondByte = 0;   // 0 for single-byte codes
     int width = 0;
     int height = 0;
-    QByteArray bits;          // height rows of (width + 7) / 8 bytes
+    QByteArray bits;   // height rows of (width + 7) / 8 bytes
 };
 struct BitmapFontFile {
     BitmapFontHeader header{};

@@ -10,14 +10,19 @@
 namespace lb {
 
 // The code page of an Asian font, as the page's radio group numbers them.
-enum class AsianCodePage : uint8_t { TraditionalChinese = 0, SimplifiedChinese = 1, Korean = 2, Japanese = 3 };
+enum class AsianCodePage : uint8_t {
+    TraditionalChinese = 0,
+    SimplifiedChinese = 1,
+    Korean = 2,
+    Japanese = 3
+};
 constexpr int kAsianCodePageCount = 4;
 
 struct FontCharset {
-    const char* cliName;    // "big5": labelbench-cli's --charset
-    const char* name;       // "Big5": the list's text, through QCoreApplication::translate("lb::FontCharset", …)
-    int codePage;           // the Windows code page: 950
-    const char* converter;  // the decoder's name (link/code_pages.h)
+    const char* cliName;   // "big5": labelbench-cli's --charset
+    const char* name;   // "Big5": the list's text, through QCoreApplication::translate("lb::FontCharset", …)
+    int codePage;       // the Windows code page: 950
+    const char* converter;   // the decoder's name (link/code_pages.h)
 };
 
 // ANSI first (the initial font's), then Big5, GB2312, Hangul, Shift-JIS and the single-byte
@@ -43,6 +48,8 @@ int AsianCodePageOfLetter(uint8_t letter);
 // also 0xA0..0xDF) and its grid of lead and trail bytes. Zero counts outside 0..3.
 int HalfWidthCount(int codePage);
 int AsianGridCount(int codePage);
+// The trail bytes of each lead byte: the grid's cells go lead by lead.
+int AsianGridTrailCount(int codePage);
 // The code of half-width cell i and of grid cell i, for reading a file back.
 uint8_t HalfWidthCode(int codePage, int i);
 void AsianGridCode(int codePage, int i, uint8_t& lead, uint8_t& trail);

@@ -13,7 +13,12 @@ namespace lb {
 class GlyphSurface;
 
 // The items of "Font Encode".
-enum FontEncode : int { kStandardEncode = 0, kAsianFontEncode = 1, kEncodeByTable = 2, kEncodeByTableAsian = 3 };
+enum FontEncode : int {
+    kStandardEncode = 0,
+    kAsianFontEncode = 1,
+    kEncodeByTable = 2,
+    kEncodeByTableAsian = 3
+};
 constexpr int kFontEncodeCount = 4;
 
 // Arial, 13 pixels high: the font dialog's initial font. Where Arial is missing the platform

@@ -1,0 +1,419 @@
+#include "fonts/bitmap_font.h"
+
+#include "fonts/glyph_surface.h"
+#include "link/link_observer.h"
+#include "link/printer_link.h"
+#include "link/save_file.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace lb {
+namespace {
+
+void PumpEvents() {
+    if (LinkObserver* observer = CurrentLinkObserver()) observer->pumpEvents();
+}
+
+int BitmapBytes(int width, int height) {
+    return (width + 7) / 8 * height;
+}
+
+bool IsFullAsian(const FontParameters& p) {
+    return p.encode == kDoubleByteEncode && p.byTable == 0;
+}
+
+// A variable-pitch font (and every table font) carries an index.
+bool HasIndex(const FontParameters& p) {
+    return p.byTable == 1 || (p.encode == kSingleByteEncode && p.pitch == kVariablePitch);
+}
+
+// The file being built: the header, the index's placeholder, then each record as soon as it
+// is drawn; the index goes over its placeholder at the end. Nothing replaces the target
+// unless every write succeeded.
+class FontFileWriter {
+public:
+    FontFileWriter(const FontParameters& p, bool index)
+        : m_file(p.filePath), m_index(index ? std::size_t(p.characterCount) : 0) {
+        BitmapFontHeader header;
+        WriteFontHeader(p, header);
+        m_ok = m_file.open() && m_file.write(reinterpret_cast<const char*>(&header), sizeof header);
+        if (index)
+            m_ok = m_ok && m_file.write(reinterpret_cast<const char*>(m_index.data()),
+                                        qint64(m_index.size() * sizeof(BitmapFontIndexEntry)));
+        m_offset = kFontHeaderSize + qint64(m_index.size()) * kFontIndexEntrySize;
+    }
+
+    // Character i's record: for variable pitch its width first.
+    void add(std::size_t i, uint8_t first, uint8_t second, const GlyphCell& cell, int size) {
+        if (!m_ok) return;
+        if (i < m_index.size()) {
+            // The index holds 32-bit offsets.
+            if (m_offset > qint64(UINT32_MAX)) {
+                m_ok = false;
+                return;
+            }
+            m_index[i] = {first, second, uint32_t(m_offset)};
+        }
+        if (cell.pitch == kVariablePitch) {
+            const uint16_t width = qToLittleEndian(uint16_t(cell.glyphWidth));
+            m_ok = m_file.write(reinterpret_cast<const char*>(&width), sizeof width);
+            m_offset += sizeof width;
+        }
+        m_ok = m_ok && m_file.write(reinterpret_cast<const char*>(cell.buffer), size);
+        m_offset += size;
+    }
+
+    bool finish() {
+        if (m_ok && !m_index.empty())
+            m_ok = m_file.writeAt(kFontHeaderSize, reinterpret_cast<const char*>(m_index.data()),
+                                  qint64(m_index.size() * sizeof(BitmapFontIndexEntry)));
+        return m_ok && m_file.commit();
+    }
+
+private:
+    CheckedSaveFile m_file;
+    std::vector<BitmapFontIndexEntry> m_index;
+    qint64 m_offset = 0;
+    bool m_ok = false;
+};
+
+struct Build {
+    FontParameters p;
+    std::unique_ptr<uint8_t[]> buffer{new uint8_t[kGlyphBufferSize]};
+
+    GlyphCell cell(int width) {
+        GlyphCell c;
+        c.pitch = p.pitch;
+        c.cellWidth = width;
+        c.cellHeight = p.cellHeight;
+        c.buffer = buffer.get();
+        c.surface = p.surface;
+        return c;
+    }
+};
+
+void SetText(GlyphCell& cell, uint8_t first, uint8_t second) {
+    cell.text[0] = char(first);
+    cell.text[1] = char(second);
+    cell.text[2] = 0;
+}
+
+// A range of codes or a table's bytes, one character each.
+bool BuildSingleByte(Build& b) {
+    FontParameters& p = b.p;
+    p.characterCount = p.byTable ? p.tableCount : p.lastCode - p.firstCode + 1;
+    const int count = p.characterCount;
+    FontFileWriter out(p, HasIndex(p));
+    GlyphCell cell = b.cell(p.cellWidth);
+    for (int i = 0; i < count; ++i) {
+        const uint8_t code = p.byTable ? p.table[i] : uint8_t(p.firstCode + i);
+        SetText(cell, code, 0);
+        const int size = RasteriseGlyph(cell);
+        out.add(std::size_t(i), code, 0, cell, size);
+        AdvanceProgress(PercentOfBlock, i * 100 / count);
+        PumpEvents();
+    }
+    return out.finish();
+}
+
+// Every cell of the code page's grid after its half-width part; no index.
+bool BuildFullAsian(Build& b) {
+    FontParameters& p = b.p;
+    const int codePage = p.codePage;
+    const int half = HalfWidthCount(codePage);
+    const int grid = AsianGridCount(codePage);
+    // Bytes 15-16 hold the real count, half-width part included, although the printer
+    // finds the cells by the grid of the code page letter.
+    p.characterCount = half + grid;
+    FontFileWriter out(p, false);
+
+    GlyphCell cell = b.cell(p.cellWidth / 2);
+    for (int i = 0; i < half; ++i) {
+        SetText(cell, HalfWidthCode(codePage, i), 0);
+        out.add(std::size_t(i), 0, 0, cell, RasteriseGlyph(cell));
+    }
+
+    // The progress after each lead byte: (lead - first lead) x 100 / divisor.
+    constexpr int kFirstLead[] = {0xA1, 0x81, 0xA1, 0x81};
+    constexpr int kDivisor[] = {93, 125, 93, 123};
+    cell = b.cell(p.cellWidth);
+    const int trails = AsianGridTrailCount(codePage);
+    uint8_t lead = 0, trail = 0;
+    for (int i = 0; i < grid; ++i) {
+        AsianGridCode(codePage, i, lead, trail);
+        SetText(cell, lead, trail);
+        out.add(std::size_t(half + i), lead, trail, cell, RasteriseGlyph(cell));
+        if ((i + 1) % trails == 0) {
+            AdvanceProgress(PercentOfBlock, (lead - kFirstLead[codePage]) * 100 / kDivisor[codePage]);
+            PumpEvents();
+        }
+    }
+    return out.finish();
+}
+
+// The table's byte pairs, lead byte first; always with an index.
+bool BuildAsianTable(Build& b) {
+    FontParameters& p = b.p;
+    p.characterCount = p.tableCount;
+    const int count = p.characterCount;
+    FontFileWriter out(p, true);
+    GlyphCell cell = b.cell(p.cellWidth);
+    for (int i = 0; i < count; ++i) {
+        const uint8_t lead = p.table[2 * i], trail = p.table[2 * i + 1];
+        SetText(cell, lead, trail);
+        const int size = RasteriseGlyph(cell);
+        out.add(std::size_t(i), lead, trail, cell, size);
+        AdvanceProgress(PercentOfBlock, i * 100 / count);
+        PumpEvents();
+    }
+    return out.finish();
+}
+
+}   // namespace
+
+QString FontParametersProblem(const FontParameters& p) {
+    // English in every language: the callers show it beside "Font Parameter Error".
+    if (!p.surface) return QStringLiteral("No drawing surface is given.");
+    if (p.filePath.isEmpty()) return QStringLiteral("No font file is named.");
+    if (p.encode != kSingleByteEncode && p.encode != kDoubleByteEncode)
+        return QStringLiteral("The font encode must be single-byte or double-byte.");
+    if (p.pitch != kFixedPitch && p.pitch != kVariablePitch)
+        return QStringLiteral("The font pitch must be fixed or variable.");
+    if (p.byTable > 1) return QStringLiteral("The table flag must be 0 or 1.");
+    if (p.cellWidth < 0 || p.cellHeight < 0)
+        return QStringLiteral("The font width and height cannot be negative.");
+    if (p.cellWidth > kMaxCellSize || p.cellHeight > kMaxCellSize)
+        return QStringLiteral("The font width and height can be at most %1 pixels.").arg(kMaxCellSize);
+    if ((p.pitch == kFixedPitch || IsFullAsian(p)) &&
+        BitmapBytes(p.cellWidth, p.cellHeight) > kGlyphBufferSize)
+        return QStringLiteral("A character of %1 x %2 pixels needs %3 bytes; at most %4 fit.")
+            .arg(p.cellWidth)
+            .arg(p.cellHeight)
+            .arg(BitmapBytes(p.cellWidth, p.cellHeight))
+            .arg(kGlyphBufferSize);
+    if (p.italicWidth < -32768 || p.italicWidth > 65535)
+        return QStringLiteral("The italic width must lie within -32768..65535.");
+    if (p.encode == kSingleByteEncode && p.byTable == 0) {
+        if (p.firstCode < 0 || p.lastCode > 255)
+            return QStringLiteral("The character codes must lie within 0..255.");
+    }
+    if (p.lastCode < p.firstCode) return QStringLiteral("The last character code is below the first.");
+    if (IsFullAsian(p)) {
+        if (p.pitch != kFixedPitch) return QStringLiteral("A full Asian font must have fixed pitch.");
+        if (p.codePage >= kAsianCodePageCount) return QStringLiteral("The Asian code page must be 0..3.");
+    }
+    if (p.byTable == 1) {
+        if (!p.table || p.tableCount < 1) return QStringLiteral("The encode table holds no character.");
+        if (p.tableCount > kMaxFontCharacters)
+            return QStringLiteral("The encode table holds more than %1 characters.").arg(kMaxFontCharacters);
+    }
+    return QString();
+}
+
+bool BuildBitmapFont(const FontParameters& parameters) {
+    if (!FontParametersProblem(parameters).isEmpty()) return false;
+    Build build{parameters};
+    // One painter for the whole build.
+    SurfaceDrawing drawing(*build.p.surface);
+    build.p.surface->clear();
+    ShowProgress(PercentOfBlock, 0, 0);
+    bool ok = false;
+    if (build.p.encode == kSingleByteEncode)
+        ok = BuildSingleByte(build);
+    else if (build.p.byTable == 0)
+        ok = BuildFullAsian(build);
+    else
+        ok = BuildAsianTable(build);
+    HideProgress();
+    return ok;
+}
+
+int RasteriseGlyph(GlyphCell& cell) {
+    GlyphSurface& surface = *cell.surface;
+    SurfaceDrawing drawing(surface);
+    const qsizetype length = cell.text[0] == 0 ? 0 : (cell.text[1] == 0 ? 1 : 2);
+    const QString text = surface.characterOf(QByteArrayView(cell.text, length));
+    const QFontMetrics& metrics = surface.metrics();
+    const int textWidth = text.isEmpty() ? 0 : metrics.horizontalAdvance(text);
+    const int textHeight = metrics.ascent() + metrics.descent();
+
+    const bool fixed = cell.pitch == kFixedPitch;
+    const int x0 = fixed && cell.cellWidth > textWidth ? (cell.cellWidth - textWidth) / 2 : 0;
+    const int y0 = cell.cellHeight > textHeight ? (cell.cellHeight - textHeight) / 2 : 0;
+    int w = std::clamp(fixed ? cell.cellWidth : textWidth, 0, GlyphSurface::kSize);
+    const int h = std::clamp(int(cell.cellHeight), 0, GlyphSurface::kSize);
+    // A variable-pitch glyph wider than the buffer holds is cut.
+    if (h > 0) w = std::min(w, kGlyphBufferSize / h * 8);
+
+    const int rowBytes = (w + 7) / 8;
+    if (w > 0 && h > 0) {
+        QPainter& painter = surface.painter();
+        painter.fillRect(0, 0, w, h, Qt::white);
+        if (!text.isEmpty()) painter.drawText(x0, y0 + metrics.ascent(), text);
+
+        const QImage& image = surface.image();
+        uint8_t* out = cell.buffer;
+        for (int y = 0; y < h; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < w; x += 8) {
+                const int n = std::min(8, w - x);
+                unsigned byte = 0;
+                for (int i = 0; i < n; ++i)
+                    byte = (byte << 1) | ((line[x + i] & 0xFFFFFFu) != 0xFFFFFFu ? 1u : 0u);
+                *out++ = uint8_t(byte << (8 - n));
+            }
+        }
+    }
+    cell.glyphWidth = w;
+    cell.glyphHeight = h;
+    return rowBytes * h;
+}
+
+void WriteFontHeader(const FontParameters& p, BitmapFontHeader& header) {
+    std::memset(&header, 0, sizeof header);
+    const bool range = p.encode == kSingleByteEncode && p.byTable == 0;
+    header.magic = kFontMagic;
+    header.pitch = p.pitch;
+    header.doubleByte = p.encode == kDoubleByteEncode ? 1 : 0;
+    header.hasIndex = HasIndex(p) ? 1 : 0;
+    header.italic = p.italicWidth != 0 ? 1 : 0;
+    header.cellHeight = uint16_t(p.cellHeight);
+    header.cellWidth = uint16_t(p.cellWidth);
+    header.firstCode = range ? uint16_t(p.firstCode) : 0;
+    header.lastCode = range ? uint16_t(p.lastCode) : 0;
+    // Single-byte and table fonts name no code page: 0.
+    header.codePageLetter = IsFullAsian(p) ? uint8_t(AsianCodePageLetter(p.codePage)) : 0;
+    header.characterCount = uint16_t(p.characterCount);
+    // A negative italic width is kept as its 16-bit two's complement.
+    header.italicWidth = uint16_t(p.italicWidth);
+}
+
+bool ParseBitmapFont(QByteArrayView bytes, BitmapFontFile& font, QString* problem) {
+    // English in every language, like the builder's refusals.
+    auto fail = [&](const QString& text) {
+        if (problem) *problem = text;
+        font = BitmapFontFile{};
+        return false;
+    };
+    font = BitmapFontFile{};
+    const qint64 size = bytes.size();
+    if (size < kFontHeaderSize) return fail(QStringLiteral("The file is shorter than the 32-byte header."));
+    BitmapFontHeader& h = font.header;
+    std::memcpy(&h, bytes.data(), sizeof h);
+    if (h.magic != kFontMagic) return fail(QStringLiteral("The file does not start with 'B'."));
+    if (h.pitch > 1 || h.doubleByte > 1 || h.hasIndex > 1)
+        return fail(QStringLiteral("The header's pitch, code or index byte is not 0 or 1."));
+    const int cellWidth = h.cellWidth, cellHeight = h.cellHeight;
+    const bool variable = h.pitch == kVariablePitch;
+
+    // The record at offset: its width for variable pitch, then the bitmap. -1 past the end.
+    auto readRecord = [&](qint64 offset, int width, BitmapFontGlyph& glyph) -> qint64 {
+        if (variable) {
+            if (offset < 0 || offset + 2 > size) return -1;
+            width = qFromLittleEndian<uint16_t>(bytes.data() + offset);
+            offset += 2;
+        }
+        const qint64 length = qint64(width + 7) / 8 * cellHeight;
+        if (offset < 0 || offset + length > size) return -1;
+        glyph.width = width;
+        glyph.height = cellHeight;
+        glyph.bits = QByteArray(bytes.data() + offset, length);
+        return offset + length;
+    };
+    const QString truncated = QStringLiteral("The file ends inside character %1 of %2.");
+
+    if (h.doubleByte == 1 && h.hasIndex == 0) {
+        const int codePage = AsianCodePageOfLetter(h.codePageLetter);
+        if (codePage < 0) return fail(QStringLiteral("The Asian font names no known code page."));
+        if (variable) return fail(QStringLiteral("A full Asian font has fixed pitch."));
+        const int half = HalfWidthCount(codePage), count = half + AsianGridCount(codePage);
+        font.glyphs.resize(std::size_t(count));
+        qint64 offset = kFontHeaderSize;
+        for (int i = 0; i < count; ++i) {
+            BitmapFontGlyph& glyph = font.glyphs[std::size_t(i)];
+            if (i < half)
+                glyph.firstByte = HalfWidthCode(codePage, i);
+            else
+                AsianGridCode(codePage, i - half, glyph.firstByte, glyph.secondByte);
+            offset = readRecord(offset, i < half ? cellWidth / 2 : cellWidth, glyph);
+            if (offset < 0) return fail(truncated.arg(i + 1).arg(count));
+        }
+        return true;
+    }
+
+    const int count = h.characterCount;
+    font.glyphs.resize(std::size_t(count));
+    if (h.hasIndex == 1) {
+        if (kFontHeaderSize + qint64(count) * kFontIndexEntrySize > size)
+            return fail(QStringLiteral("The file ends inside the index of %1 characters.").arg(count));
+        for (int i = 0; i < count; ++i) {
+            BitmapFontIndexEntry entry;
+            std::memcpy(&entry, bytes.data() + kFontHeaderSize + qint64(i) * kFontIndexEntrySize,
+                        sizeof entry);
+            BitmapFontGlyph& glyph = font.glyphs[std::size_t(i)];
+            glyph.firstByte = entry.firstByte;
+            glyph.secondByte = entry.secondByte;
+            if (readRecord(qint64(entry.recordOffset), cellWidth, glyph) < 0)
+                return fail(truncated.arg(i + 1).arg(count));
+        }
+        return true;
+    }
+
+    if (h.doubleByte == 0 && count != int(h.lastCode) - int(h.firstCode) + 1)
+        return fail(QStringLiteral("The character count does not match the codes %1..%2.")
+                        .arg(h.firstCode)
+                        .arg(h.lastCode));
+    qint64 offset = kFontHeaderSize;
+    for (int i = 0; i < count; ++i) {
+        BitmapFontGlyph& glyph = font.glyphs[std::size_t(i)];
+        glyph.firstByte = uint8_t(h.firstCode + i);
+        offset = readRecord(offset, cellWidth, glyph);
+        if (offset < 0) return fail(truncated.arg(i + 1).arg(count));
+    }
+    return true;
+}
+
+QImage RenderFontSheet(const BitmapFontFile& font) {
+    const int count = int(font.glyphs.size());
+    int cellWidth = 1;
+    for (const BitmapFontGlyph& glyph : font.glyphs)
+        cellWidth = std::max(cellWidth, glyph.width);
+    const int cellHeight = std::max(1, int(font.header.cellHeight));
+    // Small glyphs are drawn larger, up to 8 screen pixels a bit.
+    const int scale = std::clamp(32 / std::max(cellWidth, cellHeight), 1, 8);
+    const int columns = count <= 256 ? 16 : 64;
+    const int rows = (count + columns - 1) / columns;
+    const qint64 stepX = qint64(cellWidth) * scale + 1, stepY = qint64(cellHeight) * scale + 1;
+    const qint64 width = columns * stepX + 1, height = rows * stepY + 1;
+    // Beyond this the sheet is no picture a person looks at.
+    if (width * height > (qint64(1) << 27)) return QImage();
+
+    QImage sheet(int(width), int(height), QImage::Format_Grayscale8);
+    sheet.fill(255);
+    for (qint64 x = 0; x < width; x += stepX)
+        for (qint64 y = 0; y < height; ++y)
+            sheet.scanLine(int(y))[x] = 192;
+    for (qint64 y = 0; y < height; y += stepY)
+        std::memset(sheet.scanLine(int(y)), 192, std::size_t(width));
+    for (int i = 0; i < count; ++i) {
+        const BitmapFontGlyph& glyph = font.glyphs[std::size_t(i)];
+        const int left = int((i % columns) * stepX + 1), top = int((i / columns) * stepY + 1);
+        const int rowBytes = (glyph.width + 7) / 8;
+        for (int y = 0; y < glyph.height; ++y)
+            for (int x = 0; x < glyph.width; ++x) {
+                const auto byte = uint8_t(glyph.bits.at(y * rowBytes + x / 8));
+                if (!(byte & (0x80 >> (x % 8)))) continue;
+                for (int dy = 0; dy < scale; ++dy)
+                    std::memset(sheet.scanLine(top + y * scale + dy) + left + x * scale, 0,
+                                std::size_t(scale));
+            }
+    }
+    return sheet;
+}
+
+}   // namespace lb
