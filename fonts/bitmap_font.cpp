@@ -74,6 +74,7 @@ public:
                                   qint64(m_index.size() * sizeof(BitmapFontIndexEntry)));
         return m_ok && m_file.commit();
     }
+    QString errorString() const { return m_file.errorString(); }
 
 private:
     CheckedSaveFile m_file;
@@ -84,6 +85,7 @@ private:
 
 struct Build {
     FontParameters p;
+    QString fileError;
     std::unique_ptr<uint8_t[]> buffer{new uint8_t[kGlyphBufferSize]};
 
     GlyphCell cell(int width) {
@@ -118,7 +120,9 @@ bool BuildSingleByte(Build& b) {
         AdvanceProgress(PercentOfBlock, i * 100 / count);
         PumpEvents();
     }
-    return out.finish();
+    if (out.finish()) return true;
+    b.fileError = out.errorString();
+    return false;
 }
 
 // Every cell of the code page's grid after its half-width part; no index.
@@ -153,7 +157,9 @@ bool BuildFullAsian(Build& b) {
             PumpEvents();
         }
     }
-    return out.finish();
+    if (out.finish()) return true;
+    b.fileError = out.errorString();
+    return false;
 }
 
 // The table's byte pairs, lead byte first; always with an index.
@@ -171,7 +177,9 @@ bool BuildAsianTable(Build& b) {
         AdvanceProgress(PercentOfBlock, i * 100 / count);
         PumpEvents();
     }
-    return out.finish();
+    if (out.finish()) return true;
+    b.fileError = out.errorString();
+    return false;
 }
 
 }   // namespace
@@ -215,9 +223,9 @@ QString FontParametersProblem(const FontParameters& p) {
     return QString();
 }
 
-bool BuildBitmapFont(const FontParameters& parameters) {
+bool BuildBitmapFont(const FontParameters& parameters, QString* fileError) {
     if (!FontParametersProblem(parameters).isEmpty()) return false;
-    Build build{parameters};
+    Build build{parameters, QString()};
     // One painter for the whole build.
     SurfaceDrawing drawing(*build.p.surface);
     build.p.surface->clear();
@@ -230,6 +238,7 @@ bool BuildBitmapFont(const FontParameters& parameters) {
     else
         ok = BuildAsianTable(build);
     HideProgress();
+    if (!ok && fileError) *fileError = build.fileError;
     return ok;
 }
 
@@ -384,8 +393,8 @@ QImage RenderFontSheet(const BitmapFontFile& font) {
     for (const BitmapFontGlyph& glyph : font.glyphs)
         cellWidth = std::max(cellWidth, glyph.width);
     const int cellHeight = std::max(1, int(font.header.cellHeight));
-    // Small glyphs are drawn larger, up to 8 screen pixels a bit.
-    const int scale = std::clamp(32 / std::max(cellWidth, cellHeight), 1, 8);
+    // Small glyphs are drawn larger, up to 8 screen pixels a bit; a whole Asian grid as it is.
+    const int scale = count > 256 ? 1 : std::clamp(48 / std::max(cellWidth, cellHeight), 1, 8);
     const int columns = count <= 256 ? 16 : 64;
     const int rows = (count + columns - 1) / columns;
     const qint64 stepX = qint64(cellWidth) * scale + 1, stepY = qint64(cellHeight) * scale + 1;

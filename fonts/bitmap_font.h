@@ -116,9 +116,10 @@ struct GlyphCell {
 QString FontParametersProblem(const FontParameters& parameters);
 
 // Builds the font file. False when the parameters are refused (nothing is created) or
-// when the file cannot be written (an existing file is left as it was). Shows progress and
-// pumps the message loop through the registered LinkObserver.
-bool BuildBitmapFont(const FontParameters& parameters);
+// when the file cannot be written (an existing file is left as it was; fileError, when
+// given, gets the system's reason). Shows progress and pumps the message loop through the
+// registered LinkObserver.
+bool BuildBitmapFont(const FontParameters& parameters, QString* fileError = nullptr);
 
 // Draws the cell's text and packs its pixels into the cell's buffer. Sets the glyph width
 // and height; returns the bitmap's size, ((width + 7) / 8) x height.
