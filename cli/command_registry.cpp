@@ -219,7 +219,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (std::vector<Command> (*files)() :
-             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands})
+             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands, FontCommands})
             for (Command& c : files())
                 all.push_back(std::move(c));
         return all;

@@ -75,6 +75,10 @@ std::vector<Command> ConfigCommands();
 std::vector<Command> FunctionCommands();
 std::vector<Command> FileCommands();
 std::vector<Command> SensorCommands();
+std::vector<Command> FontCommands();
+// build-font, download-font and show-font draw with the desktop's fonts: labelbench-cli
+// makes a QGuiApplication for them only.
+bool IsFontCommand(const QString& name);
 
 // Every command, built once.
 const std::vector<Command>& Commands();
