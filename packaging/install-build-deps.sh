@@ -2,11 +2,12 @@
 # Installs what building LabelBench needs on Debian 12; with --test also what the tests need.
 # Runs apt-get as root, through sudo when started by another user.
 set -e
+# The two fonts: the bitmap font manager's Latin and CJK fonts, and its tests'.
 packages="qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-qt6-translations-l10n libusb-1.0-0-dev ninja-build cmake g++ pkg-config"
+qt6-translations-l10n libusb-1.0-0-dev ninja-build cmake g++ pkg-config fonts-dejavu-core fonts-wqy-microhei"
 if [ "$1" = "--test" ]; then
     # locales: the tests run the command builders under a decimal-comma locale.
-    packages="$packages socat xvfb xauth fonts-dejavu-core fonts-wqy-microhei locales"
+    packages="$packages socat xvfb xauth locales"
 fi
 as_root=""
 [ "$(id -u)" -eq 0 ] || as_root="sudo"
