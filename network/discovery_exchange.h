@@ -63,6 +63,7 @@ enum class NetworkResult {
     NoSocket,       // no datagram socket could be made: nothing sent, no message due
     Busy,           // another network action is under way: nothing sent
     InvalidInput,   // a field of the settings cannot be sent (InvalidEthernetField): nothing sent
+    SendFailed,     // the system refused a datagram (no route, no network); the rest not sent
 };
 
 // Whether a discovery, factory default or change is under way at this moment.
@@ -72,12 +73,13 @@ bool NetworkActionRunning();
 // every reply of at least 32 bytes collected until quiet, the same request to the second
 // destination and collected again. printers gets one entry per reply, in arrival order (a
 // printer that answers both requests is there twice); onReply, if given, is called with each
-// as it arrives. On Done the sequence moves on.
+// as it arrives. On Done the sequence moves on. SendFailed only when neither request could be
+// sent; when one could, what answered it is listed and the result is Done.
 NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& printers,
                        const std::function<void(const DiscoveredPrinter&)>& onReply = {});
 
 // The factory-default request to the printer with this MAC, once; no reply awaited. On Done
-// the sequence moves on.
+// the sequence moves on; SendFailed when the system refused the datagram.
 NetworkResult SendFactoryDefault(RequestSequence& sequence, const MacBytes& mac);
 
 // What the two reads of a change returned.
@@ -107,7 +109,8 @@ public:
     // final write, each followed by the wait for one reply, whose content is ignored. All four
     // go out whichever field was changed; the rest as read. InvalidInput, with nothing sent,
     // when InvalidEthernetField(settings, true, true) names a field. On Done the sequence moves
-    // on. Call it once, after readSettings.
+    // on; SendFailed when the system refused one of them (those after it are not sent, and the
+    // printer applies nothing before the final write). Call it once, after readSettings.
     NetworkResult writeSettings(const EthernetSettings& settings, RequestSequence& sequence);
 
     // The change's buffer, for tests.

@@ -87,7 +87,7 @@ public:
     const QByteArray& bytes() const { return m_buffer; }
 
 private:
-    QByteArray beginWrite(SettingsItem item);
+    void beginWrite(SettingsItem item);
     QByteArray m_buffer;
 };
 
