@@ -13,6 +13,7 @@
 #include "functions/sensor_calibration.h"
 #include "functions/test_page.h"
 #include "link/dispatcher.h"
+#include "network/ethernet_settings.h"
 
 namespace lb {
 namespace {
@@ -56,6 +57,12 @@ int Dispatch(uint32_t code, InterfaceKind kind, void* data, int32_t extra) {
         return SendRawBlockReadReply(kind, static_cast<RawBlockExchange*>(data));
     case kOpPrintTestPage:
         return PrintTestPage(kind, static_cast<const TestPageRequest*>(data));
+    case kOpSetAddress:
+        return SetNetworkAddress(kind, static_cast<const EthernetSettings*>(data));
+    case kOpSetPrinterName:
+        return SetNetworkPrinterName(kind, static_cast<const EthernetSettings*>(data));
+    case kOpNetworkReports:
+        return ReadNetworkSettings(kind, static_cast<EthernetSettings*>(data));
     case kOpIgnoreAutoBas:
         return IgnoreAutoBas(kind);
     case kOpLinkCheck:
