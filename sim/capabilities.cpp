@@ -16,6 +16,7 @@ void AddMemoryCapability(CapabilityRegistry&);
 void AddSensorCapability(CapabilityRegistry&);
 void AddClockCapability(CapabilityRegistry&);
 void AddDumpCapability(CapabilityRegistry&);
+void AddNetCapability(CapabilityRegistry&);
 
 namespace {
 
@@ -23,7 +24,7 @@ using AddCapability = void (*)(CapabilityRegistry&);
 constexpr AddCapability kCapabilities[] = {
     AddStatusCapability,     AddFunctionCapability,   AddPasswordCapability, AddConfigCapability,
     AddZEmulationCapability, AddDEmulationCapability, AddMemoryCapability,   AddSensorCapability,
-    AddClockCapability,      AddDumpCapability,
+    AddClockCapability,      AddDumpCapability,       AddNetCapability,
 };
 
 }   // namespace

@@ -3,6 +3,7 @@
 
 #include "sim/pty_server.h"
 #include "sim/sim_server.h"
+#include "sim/udp_responder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -89,9 +90,18 @@ int main(int argc, char** argv) {
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
         QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
+    const QCommandLineOption udpPortOption(
+        QStringLiteral("udp-port"),
+        QStringLiteral("Also answer the discovery protocol on UDP 127.0.0.1:N (0: any free port); prints it."),
+        QStringLiteral("N"));
+    const QCommandLineOption udpPrintersOption(
+        QStringLiteral("udp-printers"),
+        QStringLiteral("Answer over UDP as N printers (1 to 9): the first is the linked one, the others "
+                       "have MACs 02:00:00:00:00:02 and up."),
+        QStringLiteral("N"), QStringLiteral("1"));
     parser.addOptions({portOption, profileOption, editionOption, passwordOption, transcriptOption,
                        delayOption, segmentsOption, noiseOption, malformedOption, silentOption, closeOption,
-                       underSensorOption, ptyOption});
+                       underSensorOption, ptyOption, udpPortOption, udpPrintersOption});
     if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -170,6 +180,37 @@ int main(int argc, char** argv) {
             return Fail(QStringLiteral("bad command count %1").arg(parser.value(closeOption)), kUsageError);
     }
 
+    uint udpPort = 0;
+    if (parser.isSet(udpPortOption)) {
+        udpPort = parser.value(udpPortOption).toUInt(&ok);
+        if (!ok || udpPort > 65535)
+            return Fail(QStringLiteral("bad UDP port %1").arg(parser.value(udpPortOption)), kUsageError);
+    }
+    const int udpPrinters = parser.value(udpPrintersOption).toInt(&ok);
+    if (!ok || udpPrinters < 1 || udpPrinters > 9)
+        return Fail(QStringLiteral("--udp-printers takes 1 to 9"), kUsageError);
+    if (parser.isSet(udpPrintersOption) && !parser.isSet(udpPortOption))
+        return Fail(QStringLiteral("--udp-printers needs --udp-port"), kUsageError);
+    // The printers beyond the first are reached over UDP only.
+    QList<std::shared_ptr<lb::sim::SimulatedPrinter>> others;
+    for (int n = 2; n <= udpPrinters; ++n) {
+        lb::sim::Profile other = profile;
+        other.network = lb::sim::NumberedNetworkInterface(n);
+        others.append(std::make_shared<lb::sim::SimulatedPrinter>(other));
+    }
+    std::unique_ptr<lb::sim::UdpResponder> responder;
+    auto startResponder = [&](lb::sim::SimulatedPrinter& linked) {
+        if (!parser.isSet(udpPortOption)) return true;
+        QList<lb::sim::SimulatedPrinter*> printers{&linked};
+        for (const auto& other : others)
+            printers.append(other.get());
+        responder = std::make_unique<lb::sim::UdpResponder>(printers);
+        if (!responder->start(quint16(udpPort))) return false;
+        std::printf("labelbench-sim answering UDP on 127.0.0.1:%u\n", unsigned(responder->port()));
+        std::fflush(stdout);
+        return true;
+    };
+
     if (!InstallSignalHandlers()) return Fail(QStringLiteral("cannot install signal handlers"), 1);
     QSocketNotifier notifier(g_signalPipe[1], QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [] {
@@ -183,7 +224,10 @@ int main(int argc, char** argv) {
         if (!pty.start()) return Fail(QStringLiteral("cannot create a pseudo-terminal"), 1);
         std::printf("labelbench-sim serving %s\n", pty.slavePath().constData());
         std::fflush(stdout);
+        if (!startResponder(pty.printer()))
+            return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(udpPort), 1);
         const int result = QCoreApplication::exec();
+        responder.reset();
         pty.stop();
         if (parser.isSet(transcriptOption)) {
             QFile file(parser.value(transcriptOption));
@@ -205,8 +249,11 @@ int main(int argc, char** argv) {
         return Fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port), 1);
     std::printf("labelbench-sim listening on 127.0.0.1:%u\n", unsigned(server.port()));
     std::fflush(stdout);
+    if (!startResponder(server.printer()))
+        return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(udpPort), 1);
 
     const int result = QCoreApplication::exec();
+    responder.reset();
     server.stop();   // ends the open connections, so their transcripts are written
     return result;
 }

@@ -367,6 +367,14 @@ QDateTime WallClock(const QDateTime& local) {
 
 }   // namespace
 
+void NetworkInterface::resetToFactory() {
+    NetworkInterface factory;
+    factory.mac = mac;
+    factory.state = state;
+    factory.flags = flags;
+    *this = factory;
+}
+
 QDateTime RealTimeClock::now() const {
     const QDateTime computer = computerNow ? computerNow() : QDateTime::currentDateTime();
     return WallClock(computer).addSecs(offsetSeconds);

@@ -91,6 +91,29 @@ struct RealTimeClock {
     void set(const QDateTime& reading);
 };
 
+// The network interface: its MAC, the settings that the NET commands (over the link) and the
+// discovery protocol's writes (over UDP) change, and the state a discovery reply tells. Like
+// the clock, not read from a JSON profile: every printer leaves the factory with these
+// settings; tests and labelbench-sim give a second printer another MAC, name and address.
+struct NetworkInterface {
+    using Address = std::array<uint8_t, 4>;   // in dotted order
+
+    std::array<uint8_t, 6> mac = {0x02, 0x00, 0x00, 0x00, 0x00, 0x01};   // locally administered
+    bool dhcp = false;
+    Address address = {192, 168, 1, 100};   // configured (static) address
+    Address mask = {255, 255, 255, 0};
+    Address gateway = {192, 168, 1, 1};
+    Address dhcpLease = {192, 168, 1, 57};   // what the network's DHCP server hands out
+    QByteArray name = "LABELPRINTER";
+    uint8_t state = 0;   // 1 printing, 2 paused, 3 error, else ready
+    uint8_t flags = 0;   // the error flags beside state 3
+
+    // The address in use: the lease under DHCP, the configured one otherwise.
+    Address addressInUse() const { return dhcp ? dhcpLease : address; }
+    // Back to the factory's settings; the MAC, the state and the flags stay.
+    void resetToFactory();
+};
+
 struct Profile {
     int edition = 104;
     // "DPI" -> "203" answers "DIAGNOSTIC REPORT DPI\r\n" with the frame "{3|203}".
@@ -104,6 +127,7 @@ struct Profile {
     std::array<Memory, Memory::kCount> memories;     // by Memory::Id
     MediaSensor sensor;
     RealTimeClock clock;
+    NetworkInterface network;
 
     // Firmware up to edition 100 cannot hold a password.
     bool holdsPassword() const { return edition > 100; }
