@@ -3,7 +3,9 @@
 
 #include "app/ui/form_main.h"
 #include "link/printer_link.h"
+#include "network/discovery_exchange.h"
 #include "sim/sim_server.h"
+#include "sim/udp_responder.h"
 #include "ui_common/form_process.h"
 #include "ui_common/message_box.h"
 
@@ -190,6 +192,7 @@ int main(int argc, char** argv) {
     SetApplicationNames();
     lb::StartOptions options = launch.options;
     std::unique_ptr<lb::sim::SimServer> demoPrinter;
+    std::unique_ptr<lb::sim::UdpResponder> demoResponder;
     if (launch.demo) {
         demoPrinter = std::make_unique<lb::sim::SimServer>();
         demoPrinter->printer().setAlternateUnderSensorMs(4000);   // liner and label take turns
@@ -201,6 +204,17 @@ int main(int argc, char** argv) {
         options.kind = lb::InterfaceKind::Ethernet;
         options.host = QHostAddress(QHostAddress::LocalHost).toString();
         options.port = demoPrinter->port();
+        // The TCP/IP Setup dialog finds the same printer on loopback: no discovery datagram
+        // leaves the machine.
+        demoResponder = std::make_unique<lb::sim::UdpResponder>(
+            QList<lb::sim::SimulatedPrinter*>{&demoPrinter->printer()});
+        if (!demoResponder->start(0)) {
+            lb::MessageBox::critical(nullptr, QString(),
+                                     QStringLiteral("The simulated printer could not be started."));
+            return 1;
+        }
+        lb::SetDiscoveryEndpoint(
+            lb::SingleDestinationEndpoint(QHostAddress(QHostAddress::LocalHost), demoResponder->port()));
     }
 
     lb::GuiLinkObserver observer;
