@@ -215,11 +215,15 @@ int CommandRun::usage(const QString& message) const {
     return Usage(m_streams, message, m_path);
 }
 
+// The network commands (cli/net_commands.cpp).
+std::vector<Command> NetworkCommands();
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
         for (std::vector<Command> (*files)() :
-             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands, FontCommands})
+             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands, FontCommands,
+              NetworkCommands})
             for (Command& c : files())
                 all.push_back(std::move(c));
         return all;
