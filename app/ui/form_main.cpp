@@ -1,7 +1,6 @@
 #include "app/ui/form_main.h"
 
 #include "app/language.h"
-#include "app/ui/network_target_editor.h"
 #include "config/config_file.h"
 #include "config/password.h"
 #include "config/ui/form_password.h"
@@ -17,6 +16,7 @@
 #include "link/printer_link.h"
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
+#include "network/ui/form_net_setup.h"
 #include "ui_common/show_link_error.h"
 #include "ui_common/wheel_guard.h"
 #include "ui_form_main.h"
@@ -412,9 +412,12 @@ void TFormMain::changeEvent(QEvent* event) {
 
 void TFormMain::ButtonInterFaceClick() {
     switch (selectedInterface()) {
-    case InterfaceKind::Ethernet:
-        EditNetworkTarget(m_networkTarget, this);
+    case InterfaceKind::Ethernet: {
+        TFormNetSetup dialog(this);
+        dialog.Open(&m_networkTarget);
+        dialog.exec();
         break;
+    }
     case InterfaceKind::Com:
         EditSerialSettings(m_serialSettings, this);
         break;

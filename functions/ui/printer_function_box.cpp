@@ -10,6 +10,7 @@
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 #include "link/save_file.h"
+#include "network/ui/form_ethernet_setup.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
 #include "ui_common/show_link_error.h"
@@ -48,8 +49,7 @@ PrinterFunctionBox::PrinterFunctionBox(PageContext context, QWidget* parent)
     connect(m_ui->ButtonPassword, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonPasswordClick);
     connect(m_ui->ButtonRTCSetTime, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonRTCSetTimeClick);
     connect(m_ui->ButtonDump, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonDumpClick);
-    // Its dialog comes with its own work.
-    m_ui->ButtonEthernet->setEnabled(false);
+    connect(m_ui->ButtonEthernet, &QPushButton::clicked, this, &PrinterFunctionBox::ButtonEthernetClick);
 }
 
 PrinterFunctionBox::~PrinterFunctionBox() = default;
@@ -76,6 +76,34 @@ void PrinterFunctionBox::ButtonSensorCalibrateClick() {
     if (record.Confirmed == 0) return;
     if (!m_context.confirmPassword()) return;
     m_context.run(kOpSensorCalibration, &record);
+}
+
+void PrinterFunctionBox::ButtonEthernetClick() {
+    // A failure of the reports has been shown, and opens nothing.
+    EthernetSettings scratch = EmptyEthernetSettings();
+    if (m_context.run(kOpNetworkReports, &scratch) != kLinkOk) return;
+    m_ethernetSettings.Dhcp = scratch.Dhcp;
+    std::memcpy(m_ethernetSettings.IpAddress, scratch.IpAddress, sizeof scratch.IpAddress);
+    std::memcpy(m_ethernetSettings.SubnetMask, scratch.SubnetMask, sizeof scratch.SubnetMask);
+    std::memcpy(m_ethernetSettings.Gateway, scratch.Gateway, sizeof scratch.Gateway);
+    std::memcpy(m_ethernetSettings.CurrentIp, scratch.CurrentIp, sizeof scratch.CurrentIp);
+    std::memcpy(m_ethernetSettings.PrinterName, scratch.PrinterName, sizeof scratch.PrinterName);
+    std::memcpy(m_ethernetSettings.MacText, scratch.MacText, sizeof scratch.MacText);
+    {
+        const QPoint at = m_context.dialogPosition();
+        TFormEthernetSetup dialog(m_context.dialogParent);
+        dialog.Open(at.x(), at.y(), true, &m_ethernetSettings);
+        dialog.exec();
+    }
+    if (m_ethernetSettings.Confirmed == 0) return;
+    if (!m_context.confirmPassword()) return;
+    // "Set IP" sends the address mode or the addresses, "Set Printer Name" only the name.
+    scratch.Dhcp = m_ethernetSettings.Dhcp;
+    std::memcpy(scratch.IpAddress, m_ethernetSettings.IpAddress, sizeof scratch.IpAddress);
+    std::memcpy(scratch.SubnetMask, m_ethernetSettings.SubnetMask, sizeof scratch.SubnetMask);
+    std::memcpy(scratch.Gateway, m_ethernetSettings.Gateway, sizeof scratch.Gateway);
+    std::memcpy(scratch.PrinterName, m_ethernetSettings.PrinterName, sizeof scratch.PrinterName);
+    m_context.run(m_ethernetSettings.Action != kEthernetSetAddress ? kOpSetPrinterName : kOpSetAddress, &scratch);
 }
 
 void PrinterFunctionBox::ButtonRTCSetTimeClick() {

@@ -2,6 +2,7 @@
 // The "Printer Function" box: the printer's one-shot functions.
 
 #include "functions/printer_clock.h"
+#include "network/ethernet_settings.h"
 #include "ui_common/page_context.h"
 
 #include <QGroupBox>
@@ -23,6 +24,7 @@ public:
 
 public slots:
     void ButtonSensorCalibrateClick();
+    void ButtonEthernetClick();
     void ButtonRTCSetTimeClick();
     void ButtonDumpClick();
     void ButtonInitialClick();
@@ -43,6 +45,8 @@ private:
     PageContext m_context;
     // The clock as last read or set; it lives as long as the window.
     RtcSettings m_rtcSettings{};
+    // The network settings as last read and edited; they live as long as the window.
+    EthernetSettings m_ethernetSettings = EmptyEthernetSettings();
 };
 
 }   // namespace lb

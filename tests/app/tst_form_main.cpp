@@ -3,6 +3,8 @@
 #include "link/dispatcher.h"
 #include "link/link_observer.h"
 #include "link/link_timing.h"
+#include "network/discovery_exchange.h"
+#include "network/ui/form_net_setup.h"
 #include "tests/link_ui/recording_transport.h"
 #include "ui_common/message_box.h"
 
@@ -12,18 +14,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QSpontaneKeyEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 #include <QWheelEvent>
 
 using lb::InterfaceKind;
@@ -421,37 +422,47 @@ private slots:
         QCOMPARE(TFormMain::StatusClockText(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)), locale), expected);
     }
 
+    // The TCP/IP Setup dialog stores host and port on Exit only; closed otherwise, it keeps
+    // the address an empty host got on opening (no printer answered its discovery).
     void ethernetSetupEditsTheTarget_data() {
         QTest::addColumn<bool>("confirm");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Cancel") << false;
+        QTest::newRow("Exit") << true;
+        QTest::newRow("closed") << false;
     }
     void ethernetSetupEditsTheTarget() {
         QFETCH(bool, confirm);
+        // Every datagram to a socket of this test's that never answers.
+        QUdpSocket silent;
+        QVERIFY(silent.bind(QHostAddress::LocalHost, 0));
+        lb::DiscoveryEndpoint endpoint = lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
+        endpoint.quietMs = endpoint.replyWaitMs = 10;
+        lb::ScopedDiscoveryEndpoint scoped(endpoint);
         lb::ScopedMessageBoxAnswers answers;
         TFormMain form;
         Interfaces(form)->setCurrentIndex(3);
         bool sawEditor = false;
-        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
-            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(editor);
+        lb::test::WhenModal<lb::TFormNetSetup> whenModal([&](lb::TFormNetSetup* editor) {
             sawEditor = true;
-            auto* host = editor->findChild<QLineEdit*>("EditHost");
-            auto* port = editor->findChild<QSpinBox*>("EditPort");
+            QTRY_VERIFY(!editor->busy());
+            auto* host = editor->findChild<QLineEdit*>("EditIPAddr");
+            auto* port = editor->findChild<QLineEdit*>("EditPort");
             QVERIFY(host && port);
-            QCOMPARE(port->value(), 9100);
+            QCOMPARE(port->text(), QString("9100"));
+            QCOMPARE(host->text(), QString("192.168.1.100"));
             host->clear();
             QTest::keyClicks(host, "127.0.0.1");
-            port->setValue(9200);
-            auto* buttons = editor->findChild<QDialogButtonBox*>("ButtonBox");
-            QTest::mouseClick(buttons->button(confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-                              Qt::LeftButton);
+            port->setText("9200");
+            if (confirm)
+                QTest::mouseClick(editor->findChild<QPushButton*>("ButtonExit"), Qt::LeftButton);
+            else
+                editor->reject();
         });
         QTest::mouseClick(Button(form, "ButtonInterFace"), Qt::LeftButton);
         QVERIFY(sawEditor);
-        QCOMPARE(QByteArray(form.networkTarget().host), confirm ? QByteArray("127.0.0.1") : QByteArray());
+        QCOMPARE(QByteArray(form.networkTarget().host), confirm ? QByteArray("127.0.0.1") : QByteArray("192.168.1.100"));
         QCOMPARE(form.networkTarget().port, confirm ? 9200 : 9100);
         QCOMPARE(answers.shown().size(), 0);
+        QVERIFY(silent.hasPendingDatagrams());   // the discovery went to the test's socket
     }
 
     // No printer behind the target: the click shows "Port Open Error" while the window is

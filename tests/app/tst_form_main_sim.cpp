@@ -2,6 +2,8 @@
 
 #include "app/ui/form_main.h"
 #include "link/link_timing.h"
+#include "network/discovery_exchange.h"
+#include "network/ui/form_net_setup.h"
 #include "sim/sim_server.h"
 #include "tests/support/short_timing.h"
 #include "ui_common/message_box.h"
@@ -12,12 +14,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 
 using lb::InterfaceKind;
 using lb::TFormMain;
@@ -65,15 +66,19 @@ private slots:
         TFormMain form;   // USB at start: nothing reaches the simulated printer
         form.findChild<QComboBox*>("ComboBoxInterFace")->setCurrentIndex(3);
 
-        lb::test::WhenModal<QWidget> whenModal([&](QWidget*) {
-            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(editor);
-            auto* host = editor->findChild<QLineEdit*>("EditHost");
+        // The dialog's discovery goes to a socket of this test's that never answers.
+        QUdpSocket silent;
+        QVERIFY(silent.bind(QHostAddress::LocalHost, 0));
+        lb::DiscoveryEndpoint endpoint = lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
+        endpoint.quietMs = endpoint.replyWaitMs = 10;
+        lb::ScopedDiscoveryEndpoint scoped(endpoint);
+        lb::test::WhenModal<lb::TFormNetSetup> whenModal([&](lb::TFormNetSetup* editor) {
+            QTRY_VERIFY(!editor->busy());
+            auto* host = editor->findChild<QLineEdit*>("EditIPAddr");
             host->clear();
             QTest::keyClicks(host, "127.0.0.1");
-            editor->findChild<QSpinBox*>("EditPort")->setValue(printer.port());
-            QTest::mouseClick(editor->findChild<QDialogButtonBox*>("ButtonBox")->button(QDialogButtonBox::Ok),
-                              Qt::LeftButton);
+            editor->findChild<QLineEdit*>("EditPort")->setText(QString::number(printer.port()));
+            QTest::mouseClick(editor->findChild<QPushButton*>("ButtonExit"), Qt::LeftButton);
         });
         QTest::mouseClick(form.findChild<QPushButton*>("ButtonInterFace"), Qt::LeftButton);
         QCOMPARE(form.networkTarget().port, int(printer.port()));
