@@ -156,7 +156,8 @@ private slots:
             QCOMPARE(entry[1], '\0');
             QCOMPARE(qFromLittleEndian<uint32_t>(entry.constData() + 2), uint32_t(offset));
             const int width = qFromLittleEndian<uint16_t>(file.constData() + offset);
-            QCOMPARE(width, i == 95 ? 0 : QFontMetrics(Font(kLatin, 16)).horizontalAdvance(QChar(32 + i)));
+            QCOMPARE(width,
+                     i == 95 ? 0 : QFontMetrics(Font(kLatin, 16)).horizontalAdvance(QString(QChar(32 + i))));
             offset += 2 + (width + 7) / 8 * 24;
         }
         QCOMPARE(file.size(), offset);
@@ -184,6 +185,8 @@ private slots:
         QTest::newRow("one column more") << 1;
         QTest::newRow("two columns more") << 2;
         QTest::newRow("five columns more") << 5;
+        // Centred further right than the builder's drawing margin.
+        QTest::newRow("eighty columns more") << 80;
     }
     void centring() {
         QFETCH(int, wider);
