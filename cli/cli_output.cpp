@@ -22,7 +22,11 @@ int Usage(const CliStreams& s, const QString& message, const QString& helpOf) {
 }
 
 int BadInput(const CliStreams& s, const QString& message) {
-    *s.err << "labelbench-cli: " << CliText::tr("%1; nothing was sent").arg(message) << '\n';
+    // The note ends the sentence: a full stop of the message goes before it.
+    QString text = message;
+    while (text.endsWith(u'.'))
+        text.chop(1);
+    *s.err << "labelbench-cli: " << CliText::tr("%1; nothing was sent").arg(text) << '\n';
     s.err->flush();
     return kExitUsage;
 }
