@@ -22,7 +22,7 @@ int Usage(const CliStreams& s, const QString& message, const QString& helpOf) {
 }
 
 int BadInput(const CliStreams& s, const QString& message) {
-    // The note ends the sentence: a full stop of the message goes before it.
+    // The note ends the sentence, so the message's own full stop is dropped.
     QString text = message;
     while (text.endsWith(u'.'))
         text.chop(1);
