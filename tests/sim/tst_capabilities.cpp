@@ -51,8 +51,8 @@ private slots:
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("reply");
         QTest::newRow("two words before one")
-            << QByteArray("NET NAME \"LB\"\r\n") << QByteArray("name \"LB\"");
-        QTest::newRow("one word") << QByteArray("net dhcp\r\n") << QByteArray("net dhcp");
+            << QByteArray("LAN NAME \"LB\"\r\n") << QByteArray("name \"LB\"");
+        QTest::newRow("one word") << QByteArray("lan dhcp\r\n") << QByteArray("lan dhcp");
         QTest::newRow("computed keyword")
             << QByteArray("DIAGNOSTIC REPORT humidity\r\n") << QByteArray("{2|55}");
         QTest::newRow("profile keyword") << QByteArray("DIAGNOSTIC REPORT DPI\r\n") << QByteArray("{3|203}");
@@ -65,8 +65,8 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, reply);
         CapabilityRegistry r = StandardCapabilities();
-        QVERIFY(r.addCommand("NET", [](Exchange& x, const QByteArray& a) { x.reply("net " + a); }));
-        QVERIFY(r.addCommand("net  name", [](Exchange& x, const QByteArray& a) { x.reply("name " + a); }));
+        QVERIFY(r.addCommand("LAN", [](Exchange& x, const QByteArray& a) { x.reply("lan " + a); }));
+        QVERIFY(r.addCommand("lan  name", [](Exchange& x, const QByteArray& a) { x.reply("name " + a); }));
         QVERIFY(r.addReport("HUMIDITY", [](const Profile&) { return std::optional(QByteArray("55")); }));
         QVERIFY(r.addEscape("\x1b!T", [](Exchange& x, const QByteArray&) { x.reply("T"); }));
         SimulatedPrinter printer(Profile::Default(), r);
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(StandardCapabilities().conflicts().isEmpty());
         QVERIFY(!r.addCommand("set", nothing));
         QVERIFY(!r.addCommand("DIAGNOSTIC   REPORT", nothing));
-        QVERIFY(!r.addCommand("NET IP ADDRESS", nothing));
+        QVERIFY(!r.addCommand("LAN IP ADDRESS", nothing));
         QVERIFY(!r.addHeaderCommand(
             "SET", [](const QByteArray&) { return true; }, nothing));
         QVERIFY(!r.addReport("edition", [](const Profile&) { return std::optional(QByteArray("1")); }));
