@@ -67,8 +67,9 @@ void TFormEthernetSetup::Open(int left, int top, bool showNameAndMac, EthernetSe
     m_ui->EditIP->setText(dhcp ? Shown(m_copy.CurrentIp) : Shown(m_copy.IpAddress));
     m_ui->EditMask->setText(Shown(m_copy.SubnetMask));
     m_ui->EditGateWay->setText(Shown(m_copy.Gateway));
-    for (QWidget* w : {static_cast<QWidget*>(m_ui->LabelPrinterName), static_cast<QWidget*>(m_ui->EditPrinterName),
-                       static_cast<QWidget*>(m_ui->LabelMACAddr), static_cast<QWidget*>(m_ui->EditMACAddr)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_ui->LabelPrinterName), static_cast<QWidget*>(m_ui->EditPrinterName),
+          static_cast<QWidget*>(m_ui->LabelMACAddr), static_cast<QWidget*>(m_ui->EditMACAddr)})
         w->setVisible(showNameAndMac);
     if (showNameAndMac) {
         m_ui->EditPrinterName->setText(Shown(m_copy.PrinterName));

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -21,8 +22,10 @@ namespace lb {
 namespace {
 
 enum Column { kColumnName = 0, kColumnMac = 1, kColumnAddress = 2, kColumnModel = 3, kColumnStatus = 4 };
-constexpr std::array<int, 4> kColumnWidths = {80, 120, 100, 100};   // the last column takes the rest
+// The last column takes the rest, but the header keeps it at least as wide as its default.
+constexpr std::array<int, 4> kColumnWidths = {80, 120, 100, 100};
 constexpr int kColumnMargin = 16;   // beside a title or text, so that it is not cut
+constexpr int kListMinimumWidth = 520;
 const char kFallbackHost[] = "192.168.1.100";
 
 QString Text(const QByteArray& bytes) {
@@ -59,7 +62,8 @@ TFormNetSetup::TFormNetSetup(QWidget* parent)
 
     connect(m_ui->ButtonDiscover, &QPushButton::clicked, this, &TFormNetSetup::ButtonDiscoverClick);
     connect(m_ui->ListView1, &QTreeWidget::clicked, this, &TFormNetSetup::ListView1Click);
-    connect(m_ui->ButtonFactoryDefault, &QPushButton::clicked, this, &TFormNetSetup::ButtonFactoryDefaultClick);
+    connect(m_ui->ButtonFactoryDefault, &QPushButton::clicked, this,
+            &TFormNetSetup::ButtonFactoryDefaultClick);
     connect(m_ui->ButtonChangeIP, &QPushButton::clicked, this, &TFormNetSetup::ButtonChangeIPClick);
     connect(m_ui->ButtonBrowser, &QPushButton::clicked, this, &TFormNetSetup::ButtonBrowserClick);
     connect(m_ui->ButtonExit, &QPushButton::clicked, this, &TFormNetSetup::ButtonExitClick);
@@ -141,17 +145,23 @@ void TFormNetSetup::changeEvent(QEvent* event) {
 }
 
 void TFormNetSetup::applyColumnWidths() {
-    // The designed widths, or more where a title or a listed text would not fit.
+    // The designed widths, or more where a title or a listed text would not fit; the list is
+    // as wide as its columns, so that none is cut.
     QTreeWidget* list = m_ui->ListView1;
+    const QFontMetrics header = list->header()->fontMetrics();
     const QFontMetrics metrics = list->fontMetrics();
-    for (int column = 0; column < int(kColumnWidths.size()); ++column) {
-        int width = kColumnWidths[std::size_t(column)];
-        width = std::max(width, list->header()->fontMetrics().horizontalAdvance(list->headerItem()->text(column)) +
-                                    kColumnMargin);
+    int total = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column <= kColumnStatus; ++column) {
+        int width = column < kColumnStatus ? kColumnWidths[std::size_t(column)]
+                                           : list->header()->defaultSectionSize();
+        width = std::max(width, header.horizontalAdvance(list->headerItem()->text(column)) + kColumnMargin);
         for (int row = 0; row < list->topLevelItemCount(); ++row)
-            width = std::max(width, metrics.horizontalAdvance(list->topLevelItem(row)->text(column)) + kColumnMargin);
-        list->header()->resizeSection(column, width);
+            width = std::max(width, metrics.horizontalAdvance(list->topLevelItem(row)->text(column)) +
+                                        kColumnMargin);
+        if (column < kColumnStatus) list->header()->resizeSection(column, width);
+        total += width;
     }
+    list->setMinimumWidth(std::max(kListMinimumWidth, total));
 }
 
 void TFormNetSetup::clearList() {
@@ -249,8 +259,9 @@ void TFormNetSetup::ButtonChangeIPClick() {
     case NetworkResult::InvalidInput:
         // Set Printer Name keeps the addresses as read, and under DHCP they are not typed:
         // one that would go out as 255.255.255.255 is named here, nothing sent.
-        MessageBox::warning(this, MessageBox::defaultTitle(),
-                            InvalidEthernetFieldMessage(InvalidEthernetField(settings, true, true), settings));
+        MessageBox::warning(
+            this, MessageBox::defaultTitle(),
+            InvalidEthernetFieldMessage(InvalidEthernetField(settings, true, true), settings));
         break;
     case NetworkResult::SendFailed:
         showSendFailure();
