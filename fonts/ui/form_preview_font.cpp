@@ -112,10 +112,12 @@ bool TFormPreviewFont::ShowBuiltFont(const QByteArray& bytes) {
     m_problem = problem;
     m_header = font.header;
     m_glyphCount = int(font.glyphs.size());
-    if (parsed)
-        m_ui->ImageBuiltFont->setPixmap(QPixmap::fromImage(RenderFontSheet(font)));
-    else
+    const QImage sheet = parsed ? RenderFontSheet(font) : QImage();
+    m_sheetTooLarge = parsed && sheet.isNull();
+    if (sheet.isNull())
         m_ui->ImageBuiltFont->clear();
+    else
+        m_ui->ImageBuiltFont->setPixmap(QPixmap::fromImage(sheet));
     m_ui->ImageBuiltFont->adjustSize();
     m_ui->TabPreview->setCurrentWidget(m_ui->TabSheetBuiltFont);
     showBuiltFontText();
@@ -139,6 +141,7 @@ void TFormPreviewFont::showBuiltFontText() {
                    .arg(int(m_header.cellWidth))
                    .arg(int(m_header.cellHeight))
                    .arg(pitch, codes);
+        if (m_sheetTooLarge) text += QLatin1Char('\n') + tr("Its glyphs are too many and too large to be drawn here.");
         break;
     }
     }

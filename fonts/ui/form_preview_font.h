@@ -59,6 +59,7 @@ private:
     enum class Shown { Nothing, Font, Problem } m_shown = Shown::Nothing;
     BitmapFontHeader m_header{};
     int m_glyphCount = 0;
+    bool m_sheetTooLarge = false;
     QString m_problem;   // English, from the font reader
 };
 
