@@ -123,8 +123,12 @@ BitmapFontManagerPage::BitmapFontManagerPage(PageContext context, QWidget* paren
     m_ui->LabelScriptNote->setSizePolicy(notePolicy);
     m_ui->LabelScriptNote->hide();
 
-    // Select Font opens on the font the page starts with.
-    if (m_context.fontDialog) m_context.fontDialog->setCurrentFont(InitialFont());
+    // Select Font opens on the font the page starts with, in the points the dialog lists.
+    if (m_context.fontDialog) {
+        QFont initial = InitialFont();
+        initial.setPointSize(QFontInfo(initial).pointSize());
+        m_context.fontDialog->setCurrentFont(initial);
+    }
     m_fontChooser = [this] { return RunFontDialog(m_context.fontDialog); };
 
     connect(m_ui->ComboBoxFontEncode, &QComboBox::currentIndexChanged, this,
