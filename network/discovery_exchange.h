@@ -37,7 +37,7 @@ struct DiscoveryEndpoint {
 
 // 255.255.255.255 and 224.0.0.251, port 22368, 1 s and 3 s.
 DiscoveryEndpoint DefaultDiscoveryEndpoint();
-// Every datagram to one address and port, the default waits (the CLI's --to, the demo).
+// Every datagram to one address and port, with the default waits (the demo's responder).
 DiscoveryEndpoint SingleDestinationEndpoint(const QHostAddress& address, quint16 port);
 
 const DiscoveryEndpoint& CurrentDiscoveryEndpoint();
@@ -71,10 +71,10 @@ bool NetworkActionRunning();
 
 // The discovery: the discover request with the sequence's value to the first destination,
 // every reply of at least 32 bytes collected until quiet, the same request to the second
-// destination and collected again. printers gets one entry per reply, in arrival order (a
-// printer that answers both requests is there twice); onReply, if given, is called with each
-// as it arrives. On Done the sequence moves on. SendFailed only when neither request could be
-// sent; when one could, what answered it is listed and the result is Done.
+// destination and collected again. printers is emptied, then gets one entry per reply, in
+// arrival order (a printer that answers both requests is there twice); onReply, if given, is
+// called with each as it arrives. On Done the sequence moves on. SendFailed only when neither
+// request could be sent; when one could, what answered it is listed and the result is Done.
 NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& printers,
                        const std::function<void(const DiscoveredPrinter&)>& onReply = {});
 

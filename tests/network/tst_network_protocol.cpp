@@ -25,6 +25,7 @@ using lb::sim::UdpResponder;
 namespace {
 
 const MacBytes kMac = {0x02, 0x00, 0x00, 0x00, 0x00, 0x01};
+const QByteArray kLongName = "LABELPRINTER-" + QByteArray(70, 'X');
 
 QByteArray Hex(const char* spaced) {
     return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
@@ -328,10 +329,11 @@ void TestNetworkProtocol::readNetworkSettings_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("mac");
     const QByteArray mac = "02:00:00:00:00:01";
-    QTest::newRow("static") << false << QByteArray() << 0 << QByteArray("192.168.1.100") << QByteArray("LABELPRINTER") << mac;
-    QTest::newRow("DHCP: CONFIGIP 0.0.0.0") << true << QByteArray() << 0 << QByteArray("0.0.0.0") << QByteArray("LABELPRINTER") << mac;
+    const QByteArray name = kLongName.left(63);   // cut to fit the record
+    QTest::newRow("static") << false << QByteArray() << 0 << QByteArray("192.168.1.100") << name << mac;
+    QTest::newRow("DHCP: CONFIGIP 0.0.0.0") << true << QByteArray() << 0 << QByteArray("0.0.0.0") << name << mac;
     QTest::newRow("no NETNAME: still read") << false << QByteArray("NETNAME") << 0 << QByteArray("192.168.1.100") << QByteArray() << QByteArray();
-    QTest::newRow("no MACADDR: still read") << false << QByteArray("MACADDR") << 0 << QByteArray("192.168.1.100") << QByteArray("LABELPRINTER") << QByteArray();
+    QTest::newRow("no MACADDR: still read") << false << QByteArray("MACADDR") << 0 << QByteArray("192.168.1.100") << name << QByteArray();
     QTest::newRow("no GATEWAY: receive error") << false << QByteArray("GATEWAY") << 3 << QByteArray("192.168.1.100") << QByteArray("old") << QByteArray("old");
 }
 
@@ -343,7 +345,10 @@ void TestNetworkProtocol::readNetworkSettings() {
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, mac);
     SimulatedPrinter printer;
-    printer.edit([&](Profile& p) { p.network.dhcp = dhcp; });
+    printer.edit([&](Profile& p) {
+        p.network.dhcp = dhcp;
+        p.network.name = kLongName;
+    });
     Faults faults;
     if (!silent.isEmpty()) faults.silentKeywords.insert(silent);
     EthernetSettings settings = EmptyEthernetSettings();
