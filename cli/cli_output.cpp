@@ -2,7 +2,9 @@
 
 #include "link/link_error.h"
 
+#include <QFile>
 #include <QTextStream>
+#include <unistd.h>
 
 namespace lb::cli {
 
@@ -29,6 +31,11 @@ int BadInput(const CliStreams& s, const QString& message) {
     *s.err << "labelbench-cli: " << CliText::tr("%1; nothing was sent").arg(text) << '\n';
     s.err->flush();
     return kExitUsage;
+}
+
+bool InputIsTerminal(QIODevice* in) {
+    const auto* file = qobject_cast<QFile*>(in);
+    return file && file->handle() >= 0 && isatty(file->handle()) == 1;
 }
 
 QString Printable(const QString& text) {

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QIODevice;
+
 namespace lb::cli {
 
 // The context of the command line's texts for translators: tables hold
@@ -34,5 +36,8 @@ int BadInput(const CliStreams& s, const QString& message);
 // and C1) are shown escaped, so a crafted text can neither forge lines nor reach the terminal
 // as an escape sequence.
 QString Printable(const QString& text);
+
+// Whether the command's standard input is a terminal a question can be asked on.
+bool InputIsTerminal(QIODevice* in);
 
 }   // namespace lb::cli

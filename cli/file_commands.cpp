@@ -21,7 +21,6 @@
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <unistd.h>
 
 namespace lb::cli {
 namespace {
@@ -53,11 +52,6 @@ std::optional<int> ReadMemoryOption(const CommandRun& run, MemoryDevice& device)
 }
 
 // The standard input is a terminal a person answers at (not a pipe, a file or a test's buffer).
-bool InputIsTerminal(QIODevice* in) {
-    const auto* file = qobject_cast<QFile*>(in);
-    return file && file->handle() >= 0 && isatty(file->handle()) == 1;
-}
-
 QByteArray SpaceJson(uint8_t known, int32_t value) {
     return known == 1 ? QByteArray::number(value) : QByteArray("null");
 }

@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
-#include <unistd.h>
 
 namespace lb::cli {
 namespace {
@@ -257,11 +256,6 @@ std::optional<int> FindRemote(const CommandRun& run, RemoteTarget& target) {
 }
 
 // The standard input is a terminal a person answers at (not a pipe, a file or a test's buffer).
-bool InputIsTerminal(QIODevice* in) {
-    const auto* file = qobject_cast<QFile*>(in);
-    return file && file->handle() >= 0 && isatty(file->handle()) == 1;
-}
-
 int RunRemoteFactoryDefault(const CommandRun& run) {
     const CliStreams& s = run.streams();
     RemoteTarget target;
