@@ -103,7 +103,8 @@ void PrinterFunctionBox::ButtonEthernetClick() {
     std::memcpy(scratch.SubnetMask, m_ethernetSettings.SubnetMask, sizeof scratch.SubnetMask);
     std::memcpy(scratch.Gateway, m_ethernetSettings.Gateway, sizeof scratch.Gateway);
     std::memcpy(scratch.PrinterName, m_ethernetSettings.PrinterName, sizeof scratch.PrinterName);
-    m_context.run(m_ethernetSettings.Action != kEthernetSetAddress ? kOpSetPrinterName : kOpSetAddress, &scratch);
+    m_context.run(m_ethernetSettings.Action != kEthernetSetAddress ? kOpSetPrinterName : kOpSetAddress,
+                  &scratch);
 }
 
 void PrinterFunctionBox::ButtonRTCSetTimeClick() {
