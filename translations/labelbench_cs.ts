@@ -2,6 +2,260 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>BitmapFontManagerPage</name>
+    <message>
+        <source>Font Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asian Font Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode by Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode by Table (Asian)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed Pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Variable Pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Font Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The code page in which the font&apos;s codes are read: the script its characters come from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Font Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full ASCII Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character Start ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character End ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build the font all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table file could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table&apos;s character %1 has no code in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table is larger than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No code page is chosen in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table holds no double-byte character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not be negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandToolPage</name>
+    <message>
+        <source>Text encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show replies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some bytes of the file are no %1 text: they show as �.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileManagerPage</name>
     <message>
         <source>File Download</source>
@@ -72,25 +326,6 @@
     </message>
     <message>
         <source>Please Read Printer Config First</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>NetworkTargetEditor</name>
-    <message>
-        <source>IP Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>IP Address/Printer Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printer&apos;s host name or address has 1 to 63 characters of plain ASCII, without blanks.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -464,6 +699,92 @@
     </message>
 </context>
 <context>
+    <name>TFormDumpTextSetup</name>
+    <message>
+        <source>Dump Text Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to SD Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormEthernetSetup</name>
+    <message>
+        <source>Ethernet Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Printer Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormLPTSetup</name>
     <message>
         <source>LPT Setup</source>
@@ -526,6 +847,65 @@
     </message>
 </context>
 <context>
+    <name>TFormNetSetup</name>
+    <message>
+        <source>Printer Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discover Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change IP Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Address/Printer Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormPassword</name>
     <message>
         <source>Password</source>
@@ -580,9 +960,135 @@
     </message>
 </context>
 <context>
+    <name>TFormPreviewFont</name>
+    <message>
+        <source>Character Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build from Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Font File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is no font file the printer can use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>variable pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fixed pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>double-byte codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>single-byte codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its glyphs are too many and too large to be drawn here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFormProcess</name>
     <message>
         <source>Communicating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFormRTCSetup</name>
+    <message>
+        <source>RTC Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get System Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock agrees with this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock %1 behind this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock %1 ahead of this computer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -796,6 +1302,107 @@
     </message>
 </context>
 <context>
+    <name>lb::CommandText</name>
+    <message>
+        <source>Western</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::FontCharset</name>
+    <message>
+        <source>ANSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Big5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB2312</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hangul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift-JIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::FontRules</name>
+    <message>
+        <source>Type the printer font name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer font name has %1 characters; at most %2 fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer font name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lb::Link</name>
     <message>
         <source>LPT: the parallel port cannot read.</source>
@@ -918,6 +1525,14 @@
     </message>
     <message>
         <source>The printer file name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes, which is the most that can be sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
