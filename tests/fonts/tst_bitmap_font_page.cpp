@@ -11,6 +11,7 @@
 #include "fonts/ui/form_preview_font.h"
 #include "sim/sim_server.h"
 #include "tests/support/no_real_devices.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/short_timing.h"
 #include "tests/support/when_modal.h"
 #include "ui_common/file_dialog.h"
@@ -45,16 +46,6 @@ QByteArray Read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Saves the screen's picture when LABELBENCH_SHOTS names a folder (for looking at the page
-// under a real display; no test depends on it).
-void Shoot(QWidget* window, const QString& name) {
-    const QString folder = qEnvironmentVariable("LABELBENCH_SHOTS");
-    if (folder.isEmpty() || !QTest::qWaitForWindowExposed(window)) return;
-    QTest::qWait(500);   // the window manager's frame
-    const QSize size = window->screen()->size();
-    window->screen()->grabWindow(0).save(
-        QDir(folder).filePath(QStringLiteral("font-%1-%2x%3.png").arg(name).arg(size.width()).arg(size.height())));
-}
 
 // The main window on the simulated printer, started in a folder of its own (where TEMP.BMF
 // goes), on the Bitmap Font Manager page; fonts are chosen without the dialog.
@@ -62,10 +53,9 @@ struct Bench {
     Bench() : timing(lb::test::ShortLinkTiming(2000)), startedIn(QDir::currentPath()) {
         QDir::setCurrent(dir.path());
         printer.start(0);
-        const bool shots = qEnvironmentVariableIsSet("LABELBENCH_SHOTS");
         form = std::make_unique<lb::TFormMain>(
             lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(),
-                             shots ? QGuiApplication::primaryScreen()->size() : QSize(1280, 1024)});
+                             lb::test::TestWindowSize()});
         page = form->fontManagerPage();
         page->setFontChooser([this] { return chosen; });
     }
@@ -431,23 +421,23 @@ private slots:
         for (int encode = 0; encode < lb::kFontEncodeCount; ++encode) {
             b.choose("ComboBoxFontEncode", encode);
             if (encode >= 2) b.get<QPlainTextEdit>("MemoFontTable")->setPlainText("\u4e2d\u6587\nABC");
-            Shoot(b.form.get(), QStringLiteral("page-%1").arg(names[encode]));
+            lb::test::Shoot(b.form.get(), QStringLiteral("font-page-%1").arg(names[encode]));
         }
         // A short screen scrolls the pages: their foot must be there too.
         if (auto* bar = b.get<QScrollBar>("ScrollBar1"); bar->isVisible()) {
             bar->setValue(bar->maximum());
-            Shoot(b.form.get(), "page-scrolled");
+            lb::test::Shoot(b.form.get(), "font-page-scrolled");
             bar->setValue(0);
         }
         b.selectFont(Font("DejaVu Sans", 16));
         b.choose("ComboBoxFontEncode", 1);
-        Shoot(b.form.get(), "page-missing-script");
+        lb::test::Shoot(b.form.get(), "font-page-missing-script");
         b.selectFont(Font("WenQuanYi Micro Hei", 16));
         b.choose("ComboBoxFontEncode", 1);
         lb::test::WhenModal<lb::TFormPreviewFont> answer([&](lb::TFormPreviewFont* d) {
-            Shoot(d, "preview-chart");
+            lb::test::Shoot(d, "font-preview-chart");
             QTest::mouseClick(d->findChild<QPushButton*>("ButtonBuildFont"), Qt::LeftButton);
-            Shoot(d, "preview-built-tc");
+            lb::test::Shoot(d, "font-preview-built-tc");
             d->close();
         });
         b.click("ButtonPreviewFont");

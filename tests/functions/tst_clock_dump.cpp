@@ -12,6 +12,7 @@
 #include "sim/in_process_transport.h"
 #include "sim/sim_server.h"
 #include "tests/support/no_real_devices.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/short_timing.h"
 #include "tests/support/when_modal.h"
 #include "ui_common/file_dialog.h"
@@ -77,16 +78,6 @@ QStringList ClockTexts(QWidget* dialog) {
     return texts;
 }
 
-// Saves the screen's picture while a dialog is up, when LABELBENCH_SHOTS names a folder (for
-// looking at it under a real display; no test depends on it).
-void Shoot(QWidget* dialog, const QString& name) {
-    const QString folder = qEnvironmentVariable("LABELBENCH_SHOTS");
-    if (folder.isEmpty() || !QTest::qWaitForWindowExposed(dialog)) return;
-    QTest::qWait(500);   // the window manager's frame
-    const QSize size = dialog->screen()->size();
-    dialog->screen()->grabWindow(0).save(
-        QDir(folder).filePath(QStringLiteral("%1-%2x%3.png").arg(name).arg(size.width()).arg(size.height())));
-}
 
 // The main window on a simulated printer; the first contact is over.
 struct Bench {
@@ -94,8 +85,7 @@ struct Bench {
         printer.start(0);
         form = std::make_unique<lb::TFormMain>(
             lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(),
-                             qEnvironmentVariableIsSet("LABELBENCH_SHOTS") ? QGuiApplication::primaryScreen()->size()
-                                                                           : QSize(1280, 1024)});
+                             lb::test::TestWindowSize()});
         form->RunFirstContact();
         printer.waitForClosedConnections(3, kWaitMs);
         before = printer.connectionCount();
@@ -242,7 +232,7 @@ private slots:
         lb::test::WhenModal<TFormRTCSetup> answer([&](TFormRTCSetup* d) {
             shown = ClockTexts(d);
             offset = Get<QLabel>(d, "LabelClockOffset")->text();
-            Shoot(d, "rtc-setup");
+            lb::test::Shoot(d, "rtc-setup");
             Click(d, "ButtonSetSysTime");
             Choose(d, "RadioGroupFormatType4");
             Click(d, "ButtonSet");
@@ -349,7 +339,7 @@ private slots:
         lb::test::WhenModal<TFormDumpTextSetup> answer([&](TFormDumpTextSetup* d) {
             Choose(d, mode.toLatin1().constData());
             if (!name.isEmpty()) Get<QLineEdit>(d, "EditFileName")->setText(name);
-            if (name == "LOG1.TXT") Shoot(d, "dump-text-setup");
+            if (name == "LOG1.TXT") lb::test::Shoot(d, "dump-text-setup");
             Click(d, "ButtonOK");
         });
         QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);

@@ -11,6 +11,7 @@
 #include "sim/udp_responder.h"
 #include "tests/network/loopback_endpoint.h"
 #include "tests/support/no_real_devices.h"
+#include "tests/support/screenshot.h"
 #include "tests/support/short_timing.h"
 #include "tests/support/when_modal.h"
 #include "ui_common/message_box.h"
@@ -51,15 +52,6 @@ bool OnLoopbackOnly() {
     return e.firstDestination.isLoopback() && e.secondDestination.isLoopback();
 }
 
-// Saves the screen's picture while a dialog is up, when LABELBENCH_SHOTS names a folder.
-void Shoot(QWidget* dialog, const QString& name) {
-    const QString folder = qEnvironmentVariable("LABELBENCH_SHOTS");
-    if (folder.isEmpty() || !QTest::qWaitForWindowExposed(dialog)) return;
-    QTest::qWait(500);   // the window manager's frame
-    const QSize size = dialog->screen()->size();
-    dialog->screen()->grabWindow(0).save(
-        QDir(folder).filePath(QStringLiteral("%1-%2x%3.png").arg(name).arg(size.width()).arg(size.height())));
-}
 
 // Two printers on one responder, which gets both requests of a discovery: each is listed
 // twice. The TCP/IP Setup dialog is open on a target with the given host, its opening
@@ -149,7 +141,7 @@ private slots:
                  QStringList({"PACKING", "02:00:00:00:00:02", "192.168.1.101", model, "Carriage Open"}));
         QCOMPARE(n.row(3), n.row(1));
         QCOMPARE(n.list()->topLevelItem(0)->isSelected(), host.isEmpty());
-        if (host.isEmpty()) Shoot(&n.dialog, "net-tcpip-setup");
+        if (host.isEmpty()) lb::test::Shoot(&n.dialog, "net-tcpip-setup");
 
         const QRect second = n.list()->visualItemRect(n.list()->topLevelItem(1));
         QTest::mouseClick(n.list()->viewport(), Qt::LeftButton, {}, second.center());
@@ -351,7 +343,7 @@ private slots:
             shown << Edit(d, "EditIP")->text() << QString::number(Get(d, "EditGateWay")->isEnabled());
             if (QTest::currentDataTag() == QByteArray("DHCP") ||
                 QTest::currentDataTag() == QByteArray("name"))
-                Shoot(d, dhcp ? "net-ethernet-dhcp" : "net-ethernet-static");
+                lb::test::Shoot(d, dhcp ? "net-ethernet-dhcp" : "net-ethernet-static");
             if (toStatic) Click(d, "RadioGroupDHCP1");
             shown << QString::number(Get(d, "LabelIP")->isEnabled());
             Click(d, button);
