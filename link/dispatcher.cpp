@@ -1,5 +1,6 @@
 #include "link/dispatcher.h"
 
+#include "link/link_wait.h"
 #include "link/printer_link.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,16 @@ namespace lb {
 namespace {
 
 bool g_running = false;
+bool g_lastCancelled = false;
 
 class RunningGuard {
 public:
     RunningGuard() { g_running = true; }
-    ~RunningGuard() { g_running = false; }
+    ~RunningGuard() {
+        g_running = false;
+        g_lastCancelled = LinkCancelRequested();
+        if (LinkObserver* observer = CurrentLinkObserver()) observer->actionFinished();
+    }
     RunningGuard(const RunningGuard&) = delete;
     RunningGuard& operator=(const RunningGuard&) = delete;
 };
@@ -22,6 +28,10 @@ public:
 
 bool PrinterOperationRunning() {
     return g_running;
+}
+
+bool LastOperationCancelled() {
+    return g_lastCancelled;
 }
 
 int RunOperationWithRules(uint32_t code, InterfaceKind kind, void* data, int32_t extra,

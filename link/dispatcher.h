@@ -73,13 +73,15 @@ int RunOperationWithRules(uint32_t code, InterfaceKind kind, void* data, int32_t
                           OperationFunction run);
 
 bool PrinterOperationRunning();
+// Whether the user cancelled the last operation's wait (RequestLinkCancel).
+bool LastOperationCancelled();
 
 // The operations that belong to the link itself.
 int SendRawBlock(InterfaceKind kind, const uint8_t* bytes, uint32_t length);   // 14
 // 26: as 14, then the reply read until the printer is quiet. The parallel port cannot read:
 // there the reply stays empty.
 int SendRawBlockReadReply(InterfaceKind kind, RawBlockExchange* exchange);
-int CheckLink(InterfaceKind kind);                                             // 21
-int LeaveLineMode(InterfaceKind kind);                                         // 25
+int CheckLink(InterfaceKind kind);       // 21
+int LeaveLineMode(InterfaceKind kind);   // 25
 
 }   // namespace lb

@@ -18,6 +18,11 @@ public:
     virtual void progressHidden() {}
     // Let the message loop process every pending message once.
     virtual void pumpEvents() {}
+    // A wait on the printer has lasted elapsedMs so far (told between its slices): the front
+    // end may offer to cancel it.
+    virtual void waiting(int elapsedMs) { (void)elapsedMs; }
+    // The printer operation or network action is over: what was offered for it goes.
+    virtual void actionFinished() {}
 };
 
 // The observer stays registered until replaced; nullptr means nobody is listening.

@@ -1,6 +1,7 @@
 #include "link/printer_link.h"
 
 #include "link/link_timing.h"
+#include "link/link_wait.h"
 #include "link/receive_ring.h"
 #include "link/transport.h"
 
@@ -129,6 +130,14 @@ bool ReplyRejected(const QString& why) {
     return false;
 }
 
+// A link the user cancelled: every further step of the operation fails at once.
+bool Cancelled(InterfaceKind kind) {
+    if (!LinkCancelRequested()) return false;
+    static const char* const kNames[] = {"USB", "COM", "LPT", "ETHERNET"};
+    State().detail = QStringLiteral("%1: %2").arg(QLatin1String(kNames[Index(kind)]), LinkCancelledReason());
+    return true;
+}
+
 QString NotAFrame() {
     return QCoreApplication::translate("lb::Link", "The reply is not a valid frame.");
 }
@@ -195,7 +204,7 @@ void SetLastLinkErrorDetail(const QString& detail) {
 LinkHandle OpenLink(InterfaceKind kind) {
     LinkState& s = State();
     s.detail.clear();
-    if (!IsValidInterfaceKind(kind)) return kNoLink;
+    if (!IsValidInterfaceKind(kind) || Cancelled(kind)) return kNoLink;
     Transport& transport = TransportFor(kind);
     const LinkHandle handle = transport.open(s.settings);
     if (handle == kNoLink) {
@@ -235,6 +244,7 @@ bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint
         done += n;
         AdvanceProgress(PercentOfBlock, static_cast<int>(uint64_t(done) * 100 / length));
         Pump();
+        if (done < length && Cancelled(kind)) return false;
     }
     if (kind == InterfaceKind::Ethernet && length > 0) AdvanceProgress(PercentOfBlock, 100);
     return true;
@@ -248,6 +258,7 @@ bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out) {
         return ReplyRejected(QCoreApplication::translate("lb::Link", "LPT: the parallel port cannot read."));
     }
     if (ring->count() == 0) {
+        if (Cancelled(kind)) return false;
         uint8_t chunk[4096];
         Transport& transport = TransportFor(kind);
         const uint32_t got = transport.fill(chunk, FillSize(kind), FillTimeout(kind));
@@ -268,7 +279,8 @@ QByteArray ReadLinkUntilQuiet(LinkHandle handle, InterfaceKind kind, int quietMs
     uint8_t chunk[4096];
     while (uint32_t(reply.size()) < maxBytes) {
         const uint32_t room = std::min<uint32_t>(maxBytes - uint32_t(reply.size()), FillSize(kind));
-        const uint32_t got = transport.fill(chunk, std::min<uint32_t>(room, sizeof chunk), std::max(quietMs, 0));
+        const uint32_t got =
+            transport.fill(chunk, std::min<uint32_t>(room, sizeof chunk), std::max(quietMs, 0));
         if (got == 0) break;
         reply.append(reinterpret_cast<const char*>(chunk), qsizetype(got));
     }

@@ -1,6 +1,7 @@
 // The COM link: a serial port opened and configured from SerialSettings at every open.
 
 #include "link/link_timing.h"
+#include "link/link_wait.h"
 #include "link/serial_port_settings.h"
 #include "link/transport.h"
 
@@ -184,10 +185,18 @@ public:
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
         if (!m_port || !m_port->isOpen() || maxLength == 0) return 0;
         if (m_port->bytesAvailable() == 0) {
-            // A time-out leaves a sticky error behind; the next wait must not see it.
-            m_port->clearError();
-            if (!m_port->waitForReadyRead(timeoutMs)) {
-                if (m_port->error() != QSerialPort::NoError && m_port->error() != QSerialPort::TimeoutError)
+            const WaitResult arrived = WaitInSlices(timeoutMs, [this](int ms) {
+                // A time-out leaves a sticky error behind; the next wait must not see it.
+                m_port->clearError();
+                if (m_port->waitForReadyRead(ms)) return SliceResult::Ready;
+                return m_port->error() == QSerialPort::NoError || m_port->error() == QSerialPort::TimeoutError
+                           ? SliceResult::KeepWaiting
+                           : SliceResult::Broken;
+            });
+            if (arrived != WaitResult::Ready) {
+                if (arrived == WaitResult::Cancelled)
+                    fail(LinkCancelledReason());
+                else if (arrived == WaitResult::Broken)
                     fail(m_port->errorString());
                 else
                     fail(QCoreApplication::translate("lb::Link", "no reply within %1 ms").arg(timeoutMs));

@@ -1,6 +1,7 @@
 // The ETHERNET link: one TCP connection per operation, held here between open and close.
 
 #include "link/link_timing.h"
+#include "link/link_wait.h"
 #include "link/transport.h"
 
 #include <QCoreApplication>
@@ -48,8 +49,18 @@ public:
         m_socket->connectToHost(host, static_cast<quint16>(port),
                                 QIODevice::ReadWrite | QIODevice::Unbuffered);
         const int connectMs = CurrentLinkTiming().tcpConnectTimeoutMs;
-        if (!m_socket->waitForConnected(connectMs) || m_socket->state() != QAbstractSocket::ConnectedState) {
-            const QString reason = SocketReason(*m_socket, connectMs);
+        const WaitResult connected = WaitInSlices(connectMs, [this](int ms) {
+            if (m_socket->waitForConnected(ms)) return SliceResult::Ready;
+            return m_socket->state() == QAbstractSocket::UnconnectedState ? SliceResult::Broken
+                                                                          : SliceResult::KeepWaiting;
+        });
+        if (connected != WaitResult::Ready || m_socket->state() != QAbstractSocket::ConnectedState) {
+            const QString reason =
+                connected == WaitResult::Cancelled ? LinkCancelledReason()
+                : connected == WaitResult::TimedOut
+                    ? QCoreApplication::translate("lb::Link", "timed out: no answer within %1 ms")
+                          .arg(connectMs)
+                    : SocketReason(*m_socket, connectMs);
             close();
             return fail(reason);
         }
@@ -73,10 +84,16 @@ public:
         int idleAttempts = 0;
         while (m_socket->bytesToWrite() > 0) {
             const qint64 pending = m_socket->bytesToWrite();
-            if (m_socket->waitForBytesWritten(t.tcpTimeoutMs)) {
+            const WaitResult written = WaitInSlices(t.tcpTimeoutMs, [this](int ms) {
+                if (m_socket->waitForBytesWritten(ms)) return SliceResult::Ready;
+                return m_socket->state() == QAbstractSocket::ConnectedState ? SliceResult::KeepWaiting
+                                                                            : SliceResult::Broken;
+            });
+            if (written == WaitResult::Ready) {
                 idleAttempts = 0;
                 continue;
             }
+            if (written == WaitResult::Cancelled) return fail(LinkCancelledReason());
             if (m_socket->state() != QAbstractSocket::ConnectedState) return fail(SocketReason(*m_socket, 0));
             // The peer accepted nothing within the wait: try again, a bounded number of times.
             if (m_socket->bytesToWrite() == pending && ++idleAttempts >= t.tcpZeroSendAttempts) {
@@ -89,9 +106,20 @@ public:
 
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
         if (!m_socket) return 0;
-        if (m_socket->bytesAvailable() == 0 && !m_socket->waitForReadyRead(timeoutMs)) {
-            noReply(timeoutMs);
-            return 0;
+        if (m_socket->bytesAvailable() == 0) {
+            const WaitResult arrived = WaitInSlices(timeoutMs, [this](int ms) {
+                if (m_socket->waitForReadyRead(ms)) return SliceResult::Ready;
+                return m_socket->state() == QAbstractSocket::ConnectedState ? SliceResult::KeepWaiting
+                                                                            : SliceResult::Broken;
+            });
+            if (arrived == WaitResult::Cancelled) {
+                fail(LinkCancelledReason());
+                return 0;
+            }
+            if (arrived != WaitResult::Ready) {
+                noReply(timeoutMs);
+                return 0;
+            }
         }
         const qint64 got = m_socket->read(reinterpret_cast<char*>(buffer), maxLength);
         if (got > 0) return static_cast<uint32_t>(got);

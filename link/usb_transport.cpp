@@ -2,6 +2,7 @@
 // program's USB backend, in 64-byte writes and reads of up to 64 bytes.
 
 #include "link/link_timing.h"
+#include "link/link_wait.h"
 #include "link/transport.h"
 #include "link/usb_backend.h"
 
@@ -74,10 +75,16 @@ public:
             UsbBackend& backend = CurrentUsbBackend();
             QByteArray packet(std::max<int>(backend.readPacketSize(), int(maxLength)), '\0');
             int got = 0;
-            const UsbBackend::Result r =
-                backend.read(reinterpret_cast<uint8_t*>(packet.data()), int(packet.size()), timeoutMs, got);
-            if (got <= 0) {
-                fail(r == UsbBackend::Result::Gone
+            const WaitResult arrived = WaitInSlices(timeoutMs, [&](int ms) {
+                // libusb reads a time-out of 0 as no limit at all.
+                const UsbBackend::Result r = backend.read(reinterpret_cast<uint8_t*>(packet.data()),
+                                                          int(packet.size()), std::max(ms, 1), got);
+                if (got > 0) return SliceResult::Ready;
+                return r == UsbBackend::Result::Gone ? SliceResult::Broken : SliceResult::KeepWaiting;
+            });
+            if (arrived != WaitResult::Ready) {
+                fail(arrived == WaitResult::Cancelled ? LinkCancelledReason()
+                     : arrived == WaitResult::Broken
                          ? QCoreApplication::translate("lb::Link", "the device is gone")
                          : QCoreApplication::translate("lb::Link", "no reply within %1 ms").arg(timeoutMs));
                 return 0;

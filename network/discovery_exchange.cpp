@@ -1,8 +1,8 @@
 #include "network/discovery_exchange.h"
 
 #include "link/link_observer.h"
+#include "link/link_wait.h"
 
-#include <QElapsedTimer>
 #include <QUdpSocket>
 #include <algorithm>
 
@@ -25,7 +25,9 @@ class RunningAction {
 public:
     RunningAction() : m_owner(!g_running) { g_running = true; }
     ~RunningAction() {
-        if (m_owner) g_running = false;
+        if (!m_owner) return;
+        g_running = false;
+        if (LinkObserver* observer = CurrentLinkObserver()) observer->actionFinished();
     }
     RunningAction(const RunningAction&) = delete;
     RunningAction& operator=(const RunningAction&) = delete;
@@ -35,21 +37,14 @@ private:
     bool m_owner;
 };
 
-void PumpEvents() {
-    if (LinkObserver* observer = CurrentLinkObserver()) observer->pumpEvents();
-}
-
-// Whether a datagram can be read within ms, the window kept painted meanwhile.
+// Whether a datagram can be read within ms, the window kept painted meanwhile. False at once
+// once the user has cancelled the action.
 bool WaitForDatagram(QUdpSocket& socket, int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        if (socket.hasPendingDatagrams()) return true;
-        const qint64 left = ms - timer.elapsed();
-        if (left <= 0) return false;
-        socket.waitForReadyRead(int(std::min<qint64>(left, kPumpSliceMs)));
-        PumpEvents();
-    }
+    return WaitInSlices(ms, [&socket](int slice) {
+               if (socket.hasPendingDatagrams()) return SliceResult::Ready;
+               socket.waitForReadyRead(std::min(slice, kPumpSliceMs));
+               return socket.hasPendingDatagrams() ? SliceResult::Ready : SliceResult::KeepWaiting;
+           }) == WaitResult::Ready;
 }
 
 // One datagram, as a 2048-byte receive buffer takes it (a longer one is cut).
@@ -119,7 +114,7 @@ NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& prin
     }
     if (!sent) return NetworkResult::SendFailed;
     sequence.advance();
-    return NetworkResult::Done;
+    return LinkCancelRequested() ? NetworkResult::Cancelled : NetworkResult::Done;
 }
 
 NetworkResult SendFactoryDefault(RequestSequence& sequence, const MacBytes& mac) {
@@ -178,10 +173,12 @@ RemoteReadResult RemoteSettingsChange::readSettings(EthernetSettings& settings) 
         return read;
     }
     read.addressModeAnswered = ApplyAddressModeReply(reply, settings);
+    if (LinkCancelRequested()) read.result = NetworkResult::Cancelled;
     return read;
 }
 
-NetworkResult RemoteSettingsChange::writeSettings(const EthernetSettings& settings, RequestSequence& sequence) {
+NetworkResult RemoteSettingsChange::writeSettings(const EthernetSettings& settings,
+                                                  RequestSequence& sequence) {
     RunningAction running;
     if (!running) return NetworkResult::Busy;
     if (InvalidEthernetField(settings, true, true) != EthernetField::None) return NetworkResult::InvalidInput;
@@ -196,7 +193,10 @@ NetworkResult RemoteSettingsChange::writeSettings(const EthernetSettings& settin
         m_buffer.finalWrite(),
     };
     for (const QByteArray& request : requests) {
-        if (!Send(*m_socket, request, endpoint.firstDestination, endpoint.port)) return NetworkResult::SendFailed;
+        // The printer applies the change at the final write: a cancel before it changes nothing.
+        if (LinkCancelRequested()) return NetworkResult::Cancelled;
+        if (!Send(*m_socket, request, endpoint.firstDestination, endpoint.port))
+            return NetworkResult::SendFailed;
         // The printer's answer carries nothing that is used.
         if (WaitForDatagram(*m_socket, endpoint.replyWaitMs)) ReceiveDatagram(*m_socket);
     }

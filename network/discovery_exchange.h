@@ -31,8 +31,8 @@ struct DiscoveryEndpoint {
     QHostAddress firstDestination{QHostAddress::Broadcast};
     QHostAddress secondDestination{QStringLiteral("224.0.0.251")};
     quint16 port = kDiscoveryPort;
-    int quietMs = 1000;        // a discovery's collection ends after this long without a datagram
-    int replyWaitMs = 3000;    // the wait for the one reply to each request of a change
+    int quietMs = 1000;       // a discovery's collection ends after this long without a datagram
+    int replyWaitMs = 3000;   // the wait for the one reply to each request of a change
 };
 
 // 255.255.255.255 and 224.0.0.251, port 22368, 1 s and 3 s.
@@ -64,6 +64,7 @@ enum class NetworkResult {
     Busy,           // another network action is under way: nothing sent
     InvalidInput,   // a field of the settings cannot be sent (InvalidEthernetField): nothing sent
     SendFailed,     // the system refused a datagram (no route, no network); the rest not sent
+    Cancelled,      // the user cancelled a wait; the rest not sent
 };
 
 // Whether a discovery, factory default or change is under way at this moment.

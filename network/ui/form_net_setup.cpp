@@ -1,6 +1,7 @@
 #include "network/ui/form_net_setup.h"
 
 #include "config/config_panel.h"
+#include "link/link_wait.h"
 #include "network/discovery_exchange.h"
 #include "network/ui/form_ethernet_setup.h"
 #include "ui_common/message_box.h"
@@ -37,7 +38,11 @@ QString Text(const QByteArray& bytes) {
 // Disables what could start a second action and shows the busy cursor for one action.
 class TFormNetSetup::BusyScope {
 public:
-    explicit BusyScope(TFormNetSetup* dialog) : m_dialog(dialog) { m_dialog->setBusy(true); }
+    explicit BusyScope(TFormNetSetup* dialog) : m_dialog(dialog) {
+        // A cancel of an earlier action does not reach this one.
+        ClearLinkCancel();
+        m_dialog->setBusy(true);
+    }
     ~BusyScope() { m_dialog->setBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
@@ -211,9 +216,11 @@ void TFormNetSetup::ButtonFactoryDefaultClick() {
     const int row = firstSelectedRow();
     if (row < 0) return;
     const MacBytes mac = m_printers.at(row).mac;
-    // The same in every language.
-    if (MessageBox::question(this, MessageBox::defaultTitle(), QStringLiteral("Are you sure?"),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    // The question is the same in every language; the line under it says what follows.
+    if (MessageBox::show(QMessageBox::Question, this, MessageBox::defaultTitle(),
+                         QStringLiteral("Are you sure?"), QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                         tr("The printer %1 returns to its factory settings.")
+                             .arg(m_ui->ListView1->topLevelItem(row)->text(kColumnMac))) != QMessageBox::Yes)
         return;
     BusyScope busy(this);
     const NetworkResult result = SendFactoryDefault(m_sequence, mac);
@@ -268,6 +275,7 @@ void TFormNetSetup::ButtonChangeIPClick() {
         break;
     case NetworkResult::NoSocket:
     case NetworkResult::Busy:
+    case NetworkResult::Cancelled:
         break;
     }
 }

@@ -2,12 +2,17 @@
 
 #include "link/dispatcher.h"
 #include "link/link_timing.h"
+#include "link/link_wait.h"
 #include "link/printer_link.h"
 #include "sim/sim_server.h"
 #include "tests/support/short_timing.h"
 
+#include <QElapsedTimer>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QtTest>
+#include <array>
 
 using namespace lb;
 using lb::sim::Faults;
@@ -228,6 +233,47 @@ private slots:
         QByteArray data;
         QCOMPARE(readReport("VERSION", &data), 0);
         QCOMPARE(data, QByteArray("V1.23 EZ"));
+    }
+
+    // A printer that takes the connection and never answers, with the link's real 30 s
+    // wait: a cancel 100 ms in ends the operation within a second, the link closed, and the
+    // waits let the event loop run meanwhile (the timer that cancels is one of its events).
+    void silentPrinterIsCancelled_data() {
+        QTest::addColumn<uint32_t>("code");
+        QTest::addColumn<int32_t>("extra");
+        QTest::newRow("configuration read with progress") << uint32_t(kOpReadConfiguration) << int32_t(1);
+        QTest::newRow("status") << uint32_t(kOpQueryStatus) << int32_t(0);
+    }
+    void silentPrinterIsCancelled() {
+        QFETCH(uint32_t, code);
+        QFETCH(int32_t, extra);
+        ScopedLinkTiming realWaits{LinkTiming{}};
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost, 0));
+        target(silent.serverPort());
+        struct Pump : LinkObserver {
+            void pumpEvents() override { QCoreApplication::processEvents(); }
+        } pump;
+        ScopedObserver observer(&pump);
+        ClearLinkCancel();
+        QTimer::singleShot(100, [] { RequestLinkCancel(); });
+
+        QElapsedTimer took;
+        took.start();
+        std::array<char, 1024> record{};
+        const int result = RunPrinterOperation(code, kNet, record.data(), extra);
+        QVERIFY2(took.elapsed() < 1000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(result, int(kDataReceivingError));
+        QVERIFY(LastOperationCancelled());
+        QVERIFY(LastLinkErrorDetail().contains(QStringLiteral("cancelled")));
+        QVERIFY(!LinkIsOpen());
+        QVERIFY(silent.hasPendingConnections() || silent.waitForNewConnection(1000));
+        QTcpSocket* peer = silent.nextPendingConnection();
+        QVERIFY(peer->state() == QAbstractSocket::UnconnectedState || peer->waitForDisconnected(1000));
+
+        // The cancel stays until the front end clears it: nothing more is opened meanwhile.
+        QCOMPARE(RunPrinterOperation(kOpLinkCheck, kNet, nullptr, 0), int(kPortOpenError));
+        ClearLinkCancel();
     }
 };
 
