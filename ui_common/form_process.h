@@ -8,6 +8,7 @@
 #include <memory>
 
 class QProgressBar;
+class QPushButton;
 
 namespace Ui {
 class TFormProcess;
@@ -15,8 +16,8 @@ class TFormProcess;
 
 namespace lb {
 
-// A small fixed window with one bar, 0..100. It offers the user nothing, not even a way
-// to close it: it goes away when the exchange ends.
+// A small window with one bar, 0..100, and a Cancel button that ends the exchange's wait
+// (RequestLinkCancel). The window manager cannot close it: it goes away when the exchange ends.
 class TFormProcess : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,10 @@ public:
     ~TFormProcess() override;
 
     QProgressBar* progressBar() const;
+    QPushButton* cancelButton() const;
+    // A wait without steps: the bar moves to and fro instead of filling.
+    void showBusy();
+    void ButtonCancelClick();
     // Places the window in the middle of the primary screen.
     void centreOnScreen();
 
@@ -51,12 +56,19 @@ public:
     void progressChanged(int value) override;
     void progressHidden() override;
     void pumpEvents() override;
+    // A wait that has lasted kOfferCancelAfterMs without a progress window brings one up,
+    // busy, so that it can be cancelled; it goes with the action.
+    void waiting(int elapsedMs) override;
+    void actionFinished() override;
+
+    static constexpr int kOfferCancelAfterMs = 1000;
 
     // The window that is up, or nullptr.
     TFormProcess* window() const { return m_window.get(); }
 
 private:
     std::unique_ptr<TFormProcess> m_window;
+    bool m_windowForWait = false;   // brought up by a long wait, not by the exchange's progress
 };
 
 }   // namespace lb

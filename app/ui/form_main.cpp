@@ -13,10 +13,12 @@
 #include "link/dispatcher.h"
 #include "link/interface_status.h"
 #include "link/link_error.h"
+#include "link/link_wait.h"
 #include "link/printer_link.h"
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
 #include "network/ui/form_net_setup.h"
+#include "ui_common/outcome.h"
 #include "ui_common/show_link_error.h"
 #include "ui_common/wheel_guard.h"
 #include "ui_form_main.h"
@@ -110,6 +112,10 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
         m_ui->StatusBar1->addWidget(panel, last ? 1 : 0);
         m_statusPanels[static_cast<std::size_t>(i)] = panel;
     }
+    // The outcome of the last action: cut short with an ellipsis when the panel is too
+    // narrow, the whole text in its tooltip.
+    m_statusPanels[kOutcomePanel]->setTextFormat(Qt::PlainText);
+    SetOutcomeSink([this](const OutcomeText& text) { tellOutcome(text); });
 
     // File dialogs start in the current folder; the folder is also kept for the other pages.
     m_startupDirectory = QDir::currentPath();
@@ -192,6 +198,21 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
 TFormMain::~TFormMain() {
     // The records die with the window: the link layer must not keep their addresses.
     RegisterLinkSettings(nullptr, nullptr, nullptr);
+    SetOutcomeSink(nullptr);
+}
+
+void TFormMain::tellOutcome(const OutcomeText& text) {
+    m_outcome = text;
+    showOutcome();
+}
+
+void TFormMain::showOutcome() {
+    QLabel* panel = m_statusPanels[kOutcomePanel];
+    const QString text = m_outcome ? m_outcome() : QString();
+    m_outcomeText = text;
+    const int room = panel->contentsRect().width() - 2 * panel->margin() - panel->indent() - 4;
+    panel->setText(panel->fontMetrics().elidedText(text, Qt::ElideRight, std::max(room, 0)));
+    panel->setToolTip(text);
 }
 
 void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
@@ -233,13 +254,25 @@ void TFormMain::placeTopRow() {
 }
 
 void TFormMain::RunFirstContact() {
+    ClearLinkCancel();
     setEnabled(false);
     m_ui->StatusBar1->showMessage(
         tr("Looking for the printer on %1…").arg(m_ui->ComboBoxInterFace->currentText()));
     waitUntilOnScreen();
     emit firstContactStarted();
-    makeFirstContact();
+    const bool found = makeFirstContact();
     m_ui->StatusBar1->clearMessage();
+    if (!found) {
+        const QString interfaceName = m_ui->ComboBoxInterFace->currentText();
+        if (LastOperationCancelled())
+            tellOutcome([] { return tr("Cancelled"); });
+        else
+            tellOutcome([interfaceName] {
+                return tr("No printer answered on %1 — choose the interface and press Get, or start with "
+                          "--demo to try LabelBench")
+                    .arg(interfaceName);
+            });
+    }
     setEnabled(true);
     emit firstContactFinished();
 }
@@ -273,17 +306,19 @@ void TFormMain::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void TFormMain::makeFirstContact() {
+bool TFormMain::makeFirstContact() {
     // Silent: a missing printer is normal here, and the window then starts with defaults.
     const InterfaceKind kind = selectedInterface();
-    if (RunPrinterOperation(kOpLinkCheck, kind, nullptr, 0) != kLinkOk) return;
+    if (RunPrinterOperation(kOpLinkCheck, kind, nullptr, 0) != kLinkOk) return false;
     PrinterConfig scratch{};
     ClearConfig(scratch);
-    if (RunPrinterOperation(kOpLeaveLineMode, kind, nullptr, 0) != kLinkOk) return;
+    if (RunPrinterOperation(kOpLeaveLineMode, kind, nullptr, 0) != kLinkOk) return false;
     // The stored record changes only when the whole read succeeds.
-    if (RunPrinterOperation(kOpReadConfiguration, kind, &scratch, 0) != kLinkOk) return;
+    if (RunPrinterOperation(kOpReadConfiguration, kind, &scratch, 0) != kLinkOk) return false;
     m_printerConfig = scratch;
     ShowConfig(m_printerConfig);
+    m_configurationPage->tellConfigurationRead(m_printerConfig.Edition);
+    return true;
 }
 
 int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extra) {
@@ -291,6 +326,7 @@ int TFormMain::RunWithMainWindowDisabled(uint32_t code, void* data, int32_t extr
     // a second operation nor enable the window under the first one.
     if (PrinterOperationRunning()) return kOperationBusy;
     setEnabled(false);
+    ClearLinkCancel();
     const int result = RunPrinterOperation(code, selectedInterface(), data, extra);
     if (result != kLinkOk && result != kOperationBusy) ShowLinkError(result, this);
     setEnabled(true);
@@ -368,6 +404,7 @@ LengthUnit TFormMain::selectedUnit() const {
 
 QString TFormMain::statusPanelText(int panel) const {
     if (panel < 0 || panel >= kStatusPanelCount) return QString();
+    if (panel == kOutcomePanel) return m_outcomeText;
     return m_statusPanels[static_cast<std::size_t>(panel)]->text();
 }
 
@@ -406,6 +443,7 @@ void TFormMain::changeEvent(QEvent* event) {
         setWindowTitle(MainWindowTitle());
         placeTopRow();
         ApplyLanguage();
+        showOutcome();
     }
     QMainWindow::changeEvent(event);
 }
@@ -454,7 +492,6 @@ void TFormMain::Timer1Timer() {
 void TFormMain::refreshInterfaceStatus() {
     m_statusPanels[0]->setText(FieldText(m_parallelPortName.name));
     m_statusPanels[1]->setText(InterfaceStatusText(m_serialSettings));
-    m_statusPanels[2]->clear();
 }
 
 }   // namespace lb

@@ -6,6 +6,7 @@
 #include "config/printer_config.h"
 #include "config/printer_status.h"
 #include "link/link_types.h"
+#include "ui_common/outcome.h"
 #include "ui_common/page_context.h"
 
 #include <QDateTime>
@@ -65,6 +66,8 @@ public:
     static constexpr int kClientWidth = 729;
     static constexpr int kClientHeight = 577;
     static constexpr int kStatusPanelCount = 4;
+    // The third panel tells the outcome of the last action.
+    static constexpr std::size_t kOutcomePanel = 2;
 
     // Builds the window with the defaults; the printer is not contacted yet.
     explicit TFormMain(const StartOptions& options = {}, QWidget* parent = nullptr);
@@ -141,7 +144,9 @@ private:
     void fitToScreen(const std::optional<QSize>& screenSize);
     void waitUntilOnScreen();
     void refreshInterfaceStatus();
-    void makeFirstContact();
+    bool makeFirstContact();
+    void tellOutcome(const OutcomeText& text);
+    void showOutcome();
     void setUnit(LengthUnit unit);
     void ApplyLanguage();
     QPoint dialogPosition() const;
@@ -169,6 +174,8 @@ private:
     QTimer* m_timer1 = nullptr;
     QFontDialog* m_fontDialog = nullptr;
     std::function<QDateTime()> m_clock;
+    OutcomeText m_outcome;   // the last action's outcome, made again in a new language
+    QString m_outcomeText;
     QList<int> m_designedBoxWidths;   // language, unit, interface
 };
 

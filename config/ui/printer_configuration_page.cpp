@@ -7,6 +7,7 @@
 #include "link/link_error.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
+#include "ui_common/outcome.h"
 #include "ui_common/show_link_error.h"
 #include "ui_printer_configuration_page.h"
 
@@ -74,6 +75,10 @@ QString PrinterConfigurationPage::panelText(const char* control) const {
     return edit ? edit->text() : QString();
 }
 
+void PrinterConfigurationPage::tellConfigurationRead(int32_t edition) {
+    TellOutcome([this, edition] { return tr("Configuration read (edition %1)").arg(edition); });
+}
+
 void PrinterConfigurationPage::setReadable(bool readable) {
     m_ui->ButtonGetStatus->setEnabled(readable);
     m_ui->ButtonRead->setEnabled(readable);
@@ -100,11 +105,13 @@ void PrinterConfigurationPage::ButtonReadClick() {
     if (m_context.run(kOpReadConfiguration, &scratch, 1) != kLinkOk) return;
     *m_context.printerConfig = scratch;
     ShowConfig(*m_context.printerConfig);
+    tellConfigurationRead(scratch.Edition);
 }
 
 void PrinterConfigurationPage::ButtonClearClick() {
     ClearConfig(*m_context.printerConfig);
     ShowConfig(*m_context.printerConfig);
+    TellOutcome([this] { return tr("Configuration cleared"); });
 }
 
 void PrinterConfigurationPage::ButtonConfigSetClick() {
@@ -119,7 +126,13 @@ void PrinterConfigurationPage::ButtonConfigSetClick() {
         MessageBox::warning(m_context.dialogParent, MessageBox::defaultTitle(), problem);
         return;
     }
-    m_context.run(kOpWriteConfiguration, &copy, page);
+    if (m_context.run(kOpWriteConfiguration, &copy, page) != kLinkOk) return;
+    const qsizetype settings = ConfigurationCommands(copy, page).size();
+    TellOutcome([this, page, settings] {
+        return tr("Page %1 written: %2 settings")
+            .arg(m_ui->PageControlConfig->tabText(page).remove(u'&'))
+            .arg(settings);
+    });
 }
 
 void PrinterConfigurationPage::ButtonSaveClick() {
@@ -132,8 +145,12 @@ void PrinterConfigurationPage::ButtonSaveClick() {
     if (!CollectConfig(*m_context.printerConfig)) return;
     const int32_t unit = m_context.unit() == LengthUnit::Mm ? kUnitMm : kUnitInch;
     if (SaveConfigFile(path, *m_context.printerConfig, *m_context.printerStatus, unit) !=
-        ConfigFileResult::Ok)
+        ConfigFileResult::Ok) {
         ShowLinkError(kFileOpenError, m_context.dialogParent);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    TellOutcome([this, name] { return tr("Configuration saved to %1").arg(name); });
 }
 
 void PrinterConfigurationPage::ButtonLoadClick() {
@@ -162,11 +179,18 @@ void PrinterConfigurationPage::ButtonLoadClick() {
     *m_context.printerStatus = status;
     ShowStatus(*m_context.printerStatus);
     ShowConfig(*m_context.printerConfig);
+    const QString name = QFileInfo(path).fileName();
+    TellOutcome([this, name] { return tr("Configuration loaded from %1").arg(name); });
 }
 
 void PrinterConfigurationPage::ButtonGetStatusClick() {
-    if (m_context.run(kOpQueryStatus, m_context.printerStatus) == kLinkOk)
-        ShowStatus(*m_context.printerStatus);
+    if (m_context.run(kOpQueryStatus, m_context.printerStatus) != kLinkOk) return;
+    ShowStatus(*m_context.printerStatus);
+    const PrinterStatus status = *m_context.printerStatus;
+    TellOutcome([status] {
+        return tr("Printer status: %1")
+            .arg(QCoreApplication::translate("lb::PrinterStatus", StatusWordSource(StatusWordOf(status))));
+    });
 }
 
 }   // namespace lb

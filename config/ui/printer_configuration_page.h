@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 class QEvent;
@@ -32,6 +33,8 @@ public:
     bool CollectConfig(PrinterConfig& config);
     void ShowStatus(const PrinterStatus& status);
     QString panelText(const char* control) const;
+    // The status bar tells that a configuration of this edition was read.
+    void tellConfigurationRead(int32_t edition);
 
     // Get and Get Status only where the interface can answer.
     void setReadable(bool readable);

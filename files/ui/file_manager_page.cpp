@@ -7,6 +7,7 @@
 #include "link/link_error.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
+#include "ui_common/outcome.h"
 #include "ui_file_manager_page.h"
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QLocale>
 #include <cstring>
 #include <limits>
 
@@ -149,7 +151,12 @@ void FileManagerPage::ButtonDownloadClick() {
     request.sourcePath = m_downloadPath;
     request.printerFileName = name.toLatin1();
     request.memory = DeviceOf(m_ui->ComboBoxDevice->currentIndex(), MemoryDevice::Flash);
-    m_context.run(kOpDownloadFile, &request);
+    if (m_context.run(kOpDownloadFile, &request) != kLinkOk) return;
+    const qint64 size = QFileInfo(m_downloadPath).size();
+    const QString memory = QString::fromLatin1(MemoryDeviceItem(request.memory));
+    TellOutcome([this, name, memory, size] {
+        return tr("%1 downloaded to %2 (%3 bytes)").arg(name, memory, QLocale().toString(size));
+    });
 }
 
 void FileManagerPage::sendRawFile() {
@@ -162,7 +169,11 @@ void FileManagerPage::sendRawFile() {
     }
     const int result =
         m_context.run(kOpSendRawBlock, const_cast<uint8_t*>(source.data()), int32_t(source.size()));
-    if (result == kLinkOk) showEnglish(kWaitForGreenLed);
+    if (result != kLinkOk) return;
+    const QString name = QFileInfo(m_downloadPath).fileName();
+    const qint64 size = qint64(source.size());
+    TellOutcome([this, name, size] { return tr("%1 sent (%2 bytes)").arg(name, QLocale().toString(size)); });
+    showEnglish(kWaitForGreenLed);
 }
 
 void FileManagerPage::ButtonFontViewClick() {
@@ -177,7 +188,9 @@ void FileManagerPage::ButtonGetClick() {
     std::memset(static_cast<void*>(m_memories->data()), 0, sizeof(MemoryInfoSet));
     // On a failure the display stays as it was; the records keep what was read before the
     // failing step, and a click in Memory Device shows it.
-    if (m_context.run(kOpMemoryInfo, m_memories->data()) == kLinkOk) ShowMemoryInfo();
+    if (m_context.run(kOpMemoryInfo, m_memories->data()) != kLinkOk) return;
+    ShowMemoryInfo();
+    TellOutcome([this] { return tr("Memory information read"); });
 }
 
 void FileManagerPage::RadioGroupDeviceClick() {
@@ -196,14 +209,18 @@ void FileManagerPage::ShowMemoryInfo() {
 }
 
 void FileManagerPage::ButtonFileFormatClick() {
-    // Cancel is the default: a stray Enter must not empty a memory.
-    if (MessageBox::question(m_context.dialogParent, MessageBox::defaultTitle(),
-                             QString::fromLatin1(kAreYouSure), QMessageBox::Ok | QMessageBox::Cancel,
-                             QMessageBox::Cancel) != QMessageBox::Ok)
+    const MemoryDevice device = DeviceOf(m_formatDeviceGroup->checkedId(), MemoryDevice::Flash);
+    const QString memory = QString::fromLatin1(MemoryDeviceItem(device));
+    // The question stays English; the line under it says which memory is emptied. Cancel is
+    // the default: a stray Enter must not empty a memory.
+    if (MessageBox::show(QMessageBox::Question, m_context.dialogParent, MessageBox::defaultTitle(),
+                         QString::fromLatin1(kAreYouSure), QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Cancel,
+                         tr("Every file in %1 will be deleted.").arg(memory)) != QMessageBox::Ok)
         return;
     if (!m_context.confirmPassword()) return;
-    const MemoryDevice device = DeviceOf(m_formatDeviceGroup->checkedId(), MemoryDevice::Flash);
-    m_context.run(kOpFormatMemory, nullptr, int32_t(device));
+    if (m_context.run(kOpFormatMemory, nullptr, int32_t(device)) != kLinkOk) return;
+    TellOutcome([this, memory] { return tr("%1 formatted").arg(memory); });
 }
 
 }   // namespace lb

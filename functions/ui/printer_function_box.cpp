@@ -9,14 +9,17 @@
 #include "functions/ui/form_sensor_calibrate.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
+#include "link/link_wait.h"
 #include "link/save_file.h"
 #include "network/ui/form_ethernet_setup.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
+#include "ui_common/outcome.h"
 #include "ui_common/show_link_error.h"
 #include "ui_printer_function_box.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -75,7 +78,8 @@ void PrinterFunctionBox::ButtonSensorCalibrateClick() {
     }
     if (record.Confirmed == 0) return;
     if (!m_context.confirmPassword()) return;
-    m_context.run(kOpSensorCalibration, &record);
+    if (m_context.run(kOpSensorCalibration, &record) == kLinkOk)
+        TellOutcome([this] { return tr("Sensor calibration sent"); });
 }
 
 void PrinterFunctionBox::ButtonEthernetClick() {
@@ -103,8 +107,12 @@ void PrinterFunctionBox::ButtonEthernetClick() {
     std::memcpy(scratch.SubnetMask, m_ethernetSettings.SubnetMask, sizeof scratch.SubnetMask);
     std::memcpy(scratch.Gateway, m_ethernetSettings.Gateway, sizeof scratch.Gateway);
     std::memcpy(scratch.PrinterName, m_ethernetSettings.PrinterName, sizeof scratch.PrinterName);
-    m_context.run(m_ethernetSettings.Action != kEthernetSetAddress ? kOpSetPrinterName : kOpSetAddress,
-                  &scratch);
+    const bool address = m_ethernetSettings.Action == kEthernetSetAddress;
+    if (m_context.run(address ? kOpSetAddress : kOpSetPrinterName, &scratch) != kLinkOk) return;
+    if (address)
+        TellOutcome([this] { return tr("Network address settings sent"); });
+    else
+        TellOutcome([this] { return tr("Printer name sent"); });
 }
 
 void PrinterFunctionBox::ButtonRTCSetTimeClick() {
@@ -122,7 +130,7 @@ void PrinterFunctionBox::ButtonRTCSetTimeClick() {
     if (m_rtcSettings.Confirmed == 0) return;
     if (!m_context.confirmPassword()) return;
     RtcSettings write = m_rtcSettings;
-    m_context.run(kOpSetClock, &write);
+    if (m_context.run(kOpSetClock, &write) == kLinkOk) TellOutcome([this] { return tr("Clock set"); });
 }
 
 void PrinterFunctionBox::ButtonDumpClick() {
@@ -137,26 +145,40 @@ void PrinterFunctionBox::ButtonDumpClick() {
     if (PrinterOperationRunning()) return;
     // The window stays disabled from the dump command to the end, its boxes included.
     m_context.setMainWindowEnabled(false);
+    ClearLinkCancel();
     const int result = RunPrinterOperation(kOpDumpText, m_context.selectedInterface(), &settings, 0);
     if (result != kLinkOk) ShowLinkError(result, m_context.dialogParent);
+    if (result == kLinkOk && settings.Mode != kDumpToFile)
+        TellOutcome([this] { return tr("Dump mode started"); });
     if (result == kLinkOk && settings.Mode == kDumpToFile) fetchDump();
     m_context.setMainWindowEnabled(true);
 }
 
 void PrinterFunctionBox::fetchDump() {
     QWidget* parent = m_context.dialogParent;
-    // The same in every language.
-    if (MessageBox::plain(parent, MessageBox::defaultTitle(), QStringLiteral("Press OK to load file."),
-                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
+    // The question is the same in every language; the line under it says what to do first.
+    if (MessageBox::show(QMessageBox::NoIcon, parent, MessageBox::defaultTitle(),
+                         QStringLiteral("Press OK to load file."), QMessageBox::Ok | QMessageBox::Cancel,
+                         QMessageBox::Ok,
+                         tr("Send the text to be captured to the printer now, from the label program or the "
+                            "Command Tool, then press OK.")) != QMessageBox::Ok)
         return;
     QByteArray buffer(kDumpFileCapacity, Qt::Uninitialized);
     FileReadRequest request{};
     request.capacity = kDumpFileCapacity;
     std::memcpy(request.fileName, kDumpFileName, sizeof kDumpFileName);
     request.buffer = buffer.data();
+    ClearLinkCancel();
     const int result = RunPrinterOperation(kOpFetchFile, m_context.selectedInterface(), &request, 0);
     if (result != kLinkOk) {
         ShowLinkError(result, parent);
+        return;
+    }
+    if (request.length == 0) {
+        // Nothing to save: said before any save dialog.
+        MessageBox::information(parent, MessageBox::defaultTitle(),
+                                tr("The dump is empty: the printer captured no text."));
+        TellOutcome([this] { return tr("The dump is empty"); });
         return;
     }
     FileDialogRequest save;
@@ -168,18 +190,24 @@ void PrinterFunctionBox::fetchDump() {
     if (path.isEmpty()) return;
     // The original loses a dump it cannot write without a word; here the user hears of it.
     QString error;
-    if (!SaveFileChecked(path, buffer.left(qsizetype(request.length)), &error))
+    if (!SaveFileChecked(path, buffer.left(qsizetype(request.length)), &error)) {
         MessageBox::show(QMessageBox::Critical, parent, MessageBox::defaultTitle(),
                          QStringLiteral("File Open Error"), QMessageBox::Ok, QMessageBox::NoButton, error);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    const qint64 size = qint64(request.length);
+    TellOutcome([this, name, size] { return tr("Dump saved to %1 (%2 bytes)").arg(name).arg(size); });
 }
 
 void PrinterFunctionBox::ButtonInitialClick() {
     if (!m_context.confirmPassword()) return;
-    m_context.run(kOpFactoryDefault);
+    if (m_context.run(kOpFactoryDefault) == kLinkOk)
+        TellOutcome([this] { return tr("Factory default sent"); });
 }
 
 void PrinterFunctionBox::ButtonRestPrinterClick() {
-    m_context.run(kOpResetPrinter);
+    if (m_context.run(kOpResetPrinter) == kLinkOk) TellOutcome([this] { return tr("Printer reset"); });
 }
 
 void PrinterFunctionBox::ButtonTestPaternClick() {
@@ -203,19 +231,21 @@ void PrinterFunctionBox::ButtonTestPaternClick() {
     }
     // The page is laid out for the printer as it was read, not for the typed values.
     TestPageRequest request = TestPageRequestFromConfig(stored);
-    m_context.run(kOpPrintTestPage, &request);
+    if (m_context.run(kOpPrintTestPage, &request) == kLinkOk)
+        TellOutcome([this] { return tr("Test page sent"); });
 }
 
 void PrinterFunctionBox::ButtonSelfTestClick() {
-    m_context.run(kOpSelfTest);
+    if (m_context.run(kOpSelfTest) == kLinkOk) TellOutcome([this] { return tr("Configuration page sent"); });
 }
 
 void PrinterFunctionBox::ButtonIgnoreAutoClick() {
-    m_context.run(kOpIgnoreAutoBas);
+    if (m_context.run(kOpIgnoreAutoBas) == kLinkOk)
+        TellOutcome([this] { return tr("Ignore AUTO.BAS sent"); });
 }
 
 void PrinterFunctionBox::ButtonLineModeOutClick() {
-    m_context.run(kOpLeaveLineMode);
+    if (m_context.run(kOpLeaveLineMode) == kLinkOk) TellOutcome([this] { return tr("Line mode left"); });
 }
 
 void PrinterFunctionBox::ButtonPasswordClick() {
@@ -225,7 +255,8 @@ void PrinterFunctionBox::ButtonPasswordClick() {
     const QByteArray before(current);
     QByteArray after = m_context.askNewPassword(before);
     if (after == before) return;   // cancelled, or the same password again
-    m_context.run(kOpSendPassword, after.data());
+    if (m_context.run(kOpSendPassword, after.data()) == kLinkOk)
+        TellOutcome([this] { return tr("Password changed"); });
 }
 
 }   // namespace lb
