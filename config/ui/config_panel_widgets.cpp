@@ -1,6 +1,7 @@
 #include "config/ui/config_panel_widgets.h"
 
 #include "config/config_panel.h"
+#include "ui_common/field_caption.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -56,6 +57,14 @@ void ShowConfigInPanel(QWidget* root, const PrinterConfig& config, LengthUnit un
     }
 }
 
+// The label of the edits whose label is not named after them.
+static QString PanelLabelName(const PanelField& field) {
+    const QLatin1String control(field.control);
+    if (control == QLatin1String("EditGapSize")) return QStringLiteral("LabelVerticalGap");
+    if (control.startsWith(QLatin1String("EditReference"))) return QStringLiteral("LabelReference");
+    return {};
+}
+
 bool CollectConfigFromPanel(QWidget* root, PrinterConfig& config, LengthUnit unit, QString* error) {
     config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
     for (const PanelField& field : PanelFields()) {
@@ -65,7 +74,11 @@ bool CollectConfigFromPanel(QWidget* root, PrinterConfig& config, LengthUnit uni
             continue;
         }
         auto* edit = Control<QLineEdit>(root, field);
-        if (edit && !CollectPanelText(config, field, edit->text(), unit, error)) return false;
+        if (edit && !CollectPanelText(config, field, edit->text(), unit, error)) {
+            // The refusal names the field by its caption.
+            if (error) *error = NotANumberMessage(edit, PanelLabelName(field));
+            return false;
+        }
     }
     return true;
 }

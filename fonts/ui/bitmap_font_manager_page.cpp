@@ -12,6 +12,7 @@
 #include "link/link_error.h"
 #include "link/save_file.h"
 #include "ui_bitmap_font_manager_page.h"
+#include "ui_common/field_caption.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
 #include "ui_common/show_link_error.h"
@@ -105,7 +106,8 @@ BitmapFontManagerPage::BitmapFontManagerPage(PageContext context, QWidget* paren
         m_ui->ComboBoxCharset->addItem(FontCharsetName(i));
     // The memory items are the same in every language.
     for (int i = 0; i < kMemoryDeviceCount; ++i)
-        m_ui->ComboBoxMemoryDevice->addItem(QString::fromLatin1(MemoryDeviceItem(static_cast<MemoryDevice>(i))));
+        m_ui->ComboBoxMemoryDevice->addItem(
+            QString::fromLatin1(MemoryDeviceItem(static_cast<MemoryDevice>(i))));
     m_ui->ComboBoxMemoryDevice->setCurrentIndex(int(MemoryDevice::Flash));
     m_asianCodePage = new QButtonGroup(this);
     m_asianCodePage->addButton(m_ui->RadioGroupAsiaFontEncode0, int(AsianCodePage::TraditionalChinese));
@@ -140,12 +142,17 @@ BitmapFontManagerPage::BitmapFontManagerPage(PageContext context, QWidget* paren
     connect(m_asianCodePage, &QButtonGroup::idToggled, this, [this](int codePage, bool checked) {
         if (checked) RadioGroupAsiaFontEncodeClick(codePage);
     });
-    connect(m_ui->ButtonSelectFont, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonSelectFontClick);
-    connect(m_ui->ButtonPreviewFont, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonPreviewFontClick);
-    connect(m_ui->ButtonFontTblLoad, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonFontTblLoadClick);
-    connect(m_ui->ButtonFontTblSave, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonFontTblSaveClick);
+    connect(m_ui->ButtonSelectFont, &QPushButton::clicked, this,
+            &BitmapFontManagerPage::ButtonSelectFontClick);
+    connect(m_ui->ButtonPreviewFont, &QPushButton::clicked, this,
+            &BitmapFontManagerPage::ButtonPreviewFontClick);
+    connect(m_ui->ButtonFontTblLoad, &QPushButton::clicked, this,
+            &BitmapFontManagerPage::ButtonFontTblLoadClick);
+    connect(m_ui->ButtonFontTblSave, &QPushButton::clicked, this,
+            &BitmapFontManagerPage::ButtonFontTblSaveClick);
     connect(m_ui->ButtonSaveFont, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonSaveFontClick);
-    connect(m_ui->ButtonDowloadFont, &QPushButton::clicked, this, &BitmapFontManagerPage::ButtonDowloadFontClick);
+    connect(m_ui->ButtonDowloadFont, &QPushButton::clicked, this,
+            &BitmapFontManagerPage::ButtonDowloadFontClick);
 
     ApplySelectedFont(InitialFont());
     ApplyEncodeChoice(kStandardEncode);
@@ -280,9 +287,12 @@ bool BitmapFontManagerPage::acceptMissingScript() {
 }
 
 void BitmapFontManagerPage::ButtonFontTblLoadClick() {
-    const QString path = FileDialog::getOpenFileName(
-        m_context.dialogParent, {false, QStringLiteral("OpenDialog1"), m_context.startDirectory,
-                                 QString::fromLatin1(kAllFilesFilter), {}});
+    const QString path =
+        FileDialog::getOpenFileName(m_context.dialogParent, {false,
+                                                             QStringLiteral("OpenDialog1"),
+                                                             m_context.startDirectory,
+                                                             QString::fromLatin1(kAllFilesFilter),
+                                                             {}});
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -303,14 +313,17 @@ void BitmapFontManagerPage::ButtonFontTblLoadClick() {
 }
 
 void BitmapFontManagerPage::ButtonFontTblSaveClick() {
-    const QString path = FileDialog::getSaveFileName(
-        m_context.dialogParent, {true, QStringLiteral("SaveDialog1"), m_context.startDirectory,
-                                 QString::fromLatin1(kAllFilesFilter), {}});
+    const QString path =
+        FileDialog::getSaveFileName(m_context.dialogParent, {true,
+                                                             QStringLiteral("SaveDialog1"),
+                                                             m_context.startDirectory,
+                                                             QString::fromLatin1(kAllFilesFilter),
+                                                             {}});
     if (path.isEmpty()) return;
     const int charset = m_ui->ComboBoxCharset->currentIndex();
     char32_t refused = 0;
-    const std::optional<QByteArray> bytes =
-        EncodeTableText(MemoText(m_ui->MemoFontTable).replace(u'\n', QStringLiteral("\r\n")), charset, &refused);
+    const std::optional<QByteArray> bytes = EncodeTableText(
+        MemoText(m_ui->MemoFontTable).replace(u'\n', QStringLiteral("\r\n")), charset, &refused);
     if (!bytes) {
         MessageBox::warning(m_context.dialogParent, MessageBox::defaultTitle(),
                             tr("The character %1 cannot be saved in %2. Nothing was saved.")
@@ -329,7 +342,8 @@ int BitmapFontManagerPage::ReadEncodeTable(QString* detail) {
     if (m_ui->CheckBoxFileTable->isChecked()) {
         if (m_tableFilePath.isEmpty()) {
             m_table.clear();
-            why = tr("\"%1\" is ticked, but no table file has been loaded.").arg(m_ui->CheckBoxFileTable->text());
+            why = tr("\"%1\" is ticked, but no table file has been loaded.")
+                      .arg(m_ui->CheckBoxFileTable->text());
         } else {
             count = ReadEncodeTableFile(m_tableFilePath, m_table);
             if (count == 0)
@@ -375,13 +389,14 @@ bool BitmapFontManagerPage::CollectFontParameters(FontParameters& parameters, bo
     };
     // The conversion's error ends the action without the builder's message.
     auto notAnInteger = [&](const char* control) {
-        if (problem) *problem = {NotAnIntegerMessage(findChild<QLineEdit*>(QLatin1String(control))->text()), {}};
+        if (problem) *problem = {NotANumberMessage(findChild<QLineEdit*>(QLatin1String(control))), {}};
         return false;
     };
     auto emptyEdit = [&](const QLabel* label) { return refuse(tr("\"%1\" is empty.").arg(label->text())); };
     bool notANumber = false;
 
-    parameters.pitch = m_ui->ComboBoxFontPitch->currentIndex() == kVariablePitch ? kVariablePitch : kFixedPitch;
+    parameters.pitch =
+        m_ui->ComboBoxFontPitch->currentIndex() == kVariablePitch ? kVariablePitch : kFixedPitch;
     parameters.firstCode = parameters.lastCode = 0;
     parameters.codePage = 0;
     parameters.byTable = 0;
@@ -407,7 +422,8 @@ bool BitmapFontManagerPage::CollectFontParameters(FontParameters& parameters, bo
     case kAsianFontEncode: {
         const int codePage = m_asianCodePage->checkedId();
         if (codePage < 0 || codePage >= kAsianCodePageCount)
-            return refuse(tr("No code page is chosen in \"%1\".").arg(m_ui->RadioGroupAsiaFontEncode->title()));
+            return refuse(
+                tr("No code page is chosen in \"%1\".").arg(m_ui->RadioGroupAsiaFontEncode->title()));
         parameters.encode = kDoubleByteEncode;
         parameters.codePage = uint8_t(codePage);
         // A full Asian font has one cell width for the whole grid.
@@ -478,9 +494,12 @@ bool BitmapFontManagerPage::build(const FontParameters& parameters) {
 
 void BitmapFontManagerPage::ButtonSaveFontClick() {
     FontParameters parameters;
-    parameters.filePath = FileDialog::getSaveFileName(
-        m_context.dialogParent, {true, QStringLiteral("SaveDialog1"), m_context.startDirectory,
-                                 QString::fromLatin1(kAllFilesFilter), {}});
+    parameters.filePath =
+        FileDialog::getSaveFileName(m_context.dialogParent, {true,
+                                                             QStringLiteral("SaveDialog1"),
+                                                             m_context.startDirectory,
+                                                             QString::fromLatin1(kAllFilesFilter),
+                                                             {}});
     if (parameters.filePath.isEmpty()) return;
     if (!collectOrShow(parameters, false) || !acceptMissingScript()) return;
     build(parameters);

@@ -2,6 +2,7 @@
 
 #include "config/config_panel.h"
 #include "ui_common/dialog_placement.h"
+#include "ui_common/field_caption.h"
 #include "ui_common/message_box.h"
 #include "ui_form_rtc_setup.h"
 
@@ -104,7 +105,7 @@ void TFormRTCSetup::ButtonSetClick() {
     int32_t values[std::size(edits)] = {};
     for (size_t i = 0; i < std::size(edits); ++i) {
         if (!PanelTextToInt(edits[i]->text(), values[i])) {
-            MessageBox::critical(this, MessageBox::defaultTitle(), NotAnIntegerMessage(edits[i]->text()));
+            MessageBox::critical(this, MessageBox::defaultTitle(), NotANumberMessage(edits[i]));
             return;
         }
     }

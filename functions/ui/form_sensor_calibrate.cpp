@@ -4,6 +4,7 @@
 #include "functions/ui/sensor_chart.h"
 #include "link/dispatcher.h"
 #include "ui_common/dialog_placement.h"
+#include "ui_common/field_caption.h"
 #include "ui_common/message_box.h"
 #include "ui_form_sensor_calibrate.h"
 
@@ -36,19 +37,20 @@ ManualCalibration& Calibration() {
 
 // A length typed in the user's unit as dots: empty is 0 (not given). False with the message
 // for a text that is not a decimal number, or one that gives no dot count the printer can take.
-bool LengthDots(const QString& text, int32_t dotsPerUnit, int32_t& dots, QString& error) {
+bool LengthDots(const QLineEdit* edit, int32_t dotsPerUnit, int32_t& dots, QString& error) {
+    const QString text = edit->text();
     if (text.isEmpty()) {
         dots = 0;
         return true;
     }
     double value = 0;
     if (!PanelTextToDouble(text, value)) {
-        error = NotAFloatMessage(text);
+        error = NotANumberMessage(edit);
         return false;
     }
     const double product = std::trunc(value * double(dotsPerUnit));
     if (value < 0 || !std::isfinite(product) || product > std::numeric_limits<int32_t>::max()) {
-        error = TFormSensorCalibrate::tr("'%1' is out of range").arg(text);
+        error = OutOfRangeMessage(edit);
         return false;
     }
     dots = int32_t(product);
@@ -56,13 +58,14 @@ bool LengthDots(const QString& text, int32_t dotsPerUnit, int32_t& dots, QString
 }
 
 // Intensity and threshold: integers, not negative.
-bool SettingValue(const QString& text, int32_t& value, QString& error) {
+bool SettingValue(const QLineEdit* edit, int32_t& value, QString& error) {
+    const QString text = edit->text();
     if (!PanelTextToInt(text, value)) {
-        error = NotAnIntegerMessage(text);
+        error = NotANumberMessage(edit);
         return false;
     }
     if (value < 0) {
-        error = TFormSensorCalibrate::tr("'%1' is out of range").arg(text);
+        error = OutOfRangeMessage(edit);
         return false;
     }
     return true;
@@ -184,8 +187,8 @@ void TFormSensorCalibrate::ButtonCalibClick() {
     int32_t gap = 0;
     QString error;
     // A refused number leaves the record unconfirmed and the dialog open.
-    if (!LengthDots(m_ui->EditHeight->text(), m_record->DotsPerUnit, height, error) ||
-        !LengthDots(m_ui->EditGap->text(), m_record->DotsPerUnit, gap, error)) {
+    if (!LengthDots(m_ui->EditHeight, m_record->DotsPerUnit, height, error) ||
+        !LengthDots(m_ui->EditGap, m_record->DotsPerUnit, gap, error)) {
         MessageBox::critical(this, MessageBox::defaultTitle(), error);
         return;
     }
@@ -202,8 +205,8 @@ void TFormSensorCalibrate::ButtonSetClick() {
     int32_t threshold = 0;
     int32_t intensity = 0;
     QString error;
-    if (!SettingValue(m_ui->EditReference->text(), threshold, error) ||
-        !SettingValue(m_ui->EditInten->text(), intensity, error)) {
+    if (!SettingValue(m_ui->EditReference, threshold, error) ||
+        !SettingValue(m_ui->EditInten, intensity, error)) {
         MessageBox::critical(this, MessageBox::defaultTitle(), error);
         return;
     }

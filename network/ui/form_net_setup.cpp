@@ -4,6 +4,7 @@
 #include "link/link_wait.h"
 #include "network/discovery_exchange.h"
 #include "network/ui/form_ethernet_setup.h"
+#include "ui_common/field_caption.h"
 #include "ui_common/message_box.h"
 #include "ui_form_net_setup.h"
 
@@ -292,7 +293,7 @@ void TFormNetSetup::ButtonExitClick() {
     // The host stays stored when the port does not convert; the dialog stays open.
     int32_t port = 0;
     if (!PanelTextToInt(m_ui->EditPort->text(), port)) {
-        MessageBox::critical(this, MessageBox::defaultTitle(), NotAnIntegerMessage(m_ui->EditPort->text()));
+        MessageBox::critical(this, MessageBox::defaultTitle(), NotANumberMessage(m_ui->EditPort));
         m_ui->EditPort->setFocus();
         return;
     }

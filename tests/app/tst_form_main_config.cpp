@@ -212,13 +212,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("integer") << "EditReferenceX"
                                  << "12a"
-                                 << "'12a' is not a valid integer value";
+                                 << "Reference: '12a' is not a number";
         QTest::newRow("float") << "EditWidth"
                                << "4,0"
-                               << "'4,0' is not a valid floating point value";
+                               << "Paper Width: '4,0' is not a number";
         QTest::newRow("speed") << "EditSpeed"
                                << "x"
-                               << "'x' is not a valid floating point value";
+                               << "Speed: 'x' is not a number";
     }
     void badNumberStopsSetAndSave() {
         QFETCH(QString, control);

@@ -46,16 +46,14 @@ QByteArray Read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-
 // The main window on the simulated printer, started in a folder of its own (where TEMP.BMF
 // goes), on the Bitmap Font Manager page; fonts are chosen without the dialog.
 struct Bench {
     Bench() : timing(lb::test::ShortLinkTiming(2000)), startedIn(QDir::currentPath()) {
         QDir::setCurrent(dir.path());
         printer.start(0);
-        form = std::make_unique<lb::TFormMain>(
-            lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(),
-                             lb::test::TestWindowSize()});
+        form = std::make_unique<lb::TFormMain>(lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1",
+                                                                printer.port(), lb::test::TestWindowSize()});
         page = form->fontManagerPage();
         page->setFontChooser([this] { return chosen; });
     }
@@ -226,17 +224,28 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("encode");
         QTest::addColumn<QString>("message");
-        QTest::newRow("start 300") << "EditCharStart" << "300" << 0 << kParameterError;
-        QTest::newRow("empty start") << "EditCharStart" << "" << 0 << kParameterError;
-        QTest::newRow("start 3x") << "EditCharStart" << "3x" << 0 << "'3x' is not a valid integer value";
-        QTest::newRow("negative height") << "EditFontHeight" << "-1" << 1 << kParameterError;
-        QTest::newRow("width beyond the surface") << "EditFontWidth" << "3000" << 0 << kParameterError;
-        QTest::newRow("empty italic width") << "EditItalicWidth" << "" << 0 << kParameterError;
-        QTest::newRow("italic width 1.5") << "EditItalicWidth" << "1.5" << 0 << "'1.5' is not a valid integer value";
-        QTest::newRow("quote in font name") << "EditPrinterFontName" << "A\"B" << 0 << kParameterError;
-        QTest::newRow("empty memo table") << "" << "" << 2 << kParameterError;
-        QTest::newRow("By File, no table loaded") << "CheckBoxFileTable" << "" << 2 << kParameterError;
-        QTest::newRow("Asian table of one byte") << "MemoFontTable" << "A" << 3 << kParameterError;
+        QTest::newRow("start 300") << "EditCharStart"
+                                   << "300" << 0 << kParameterError;
+        QTest::newRow("empty start") << "EditCharStart"
+                                     << "" << 0 << kParameterError;
+        QTest::newRow("start 3x") << "EditCharStart"
+                                  << "3x" << 0 << "Character Start ASCII: '3x' is not a number";
+        QTest::newRow("negative height") << "EditFontHeight"
+                                         << "-1" << 1 << kParameterError;
+        QTest::newRow("width beyond the surface") << "EditFontWidth"
+                                                  << "3000" << 0 << kParameterError;
+        QTest::newRow("empty italic width") << "EditItalicWidth"
+                                            << "" << 0 << kParameterError;
+        QTest::newRow("italic width 1.5") << "EditItalicWidth"
+                                          << "1.5" << 0 << "Italic Width: '1.5' is not a number";
+        QTest::newRow("quote in font name") << "EditPrinterFontName"
+                                            << "A\"B" << 0 << kParameterError;
+        QTest::newRow("empty memo table") << ""
+                                          << "" << 2 << kParameterError;
+        QTest::newRow("By File, no table loaded") << "CheckBoxFileTable"
+                                                  << "" << 2 << kParameterError;
+        QTest::newRow("Asian table of one byte") << "MemoFontTable"
+                                                 << "A" << 3 << kParameterError;
     }
     void refusedSettings() {
         QFETCH(QString, control);
@@ -321,9 +330,12 @@ private slots:
         QTest::addColumn<QString>("end");
         QTest::addColumn<int>("memory");
         QTest::addColumn<QByteArray>("prefix");   // of the header; null: nothing sent
-        QTest::newRow("defaults") << "32" << "127" << 1 << QByteArray("DOWNLOAD F,\"FONT001\",");
-        QTest::newRow("DRAM") << "65" << "70" << 0 << QByteArray("DOWNLOAD \"FONT001\",");
-        QTest::newRow("200..100") << "200" << "100" << 1 << QByteArray();
+        QTest::newRow("defaults") << "32"
+                                  << "127" << 1 << QByteArray("DOWNLOAD F,\"FONT001\",");
+        QTest::newRow("DRAM") << "65"
+                              << "70" << 0 << QByteArray("DOWNLOAD \"FONT001\",");
+        QTest::newRow("200..100") << "200"
+                                  << "100" << 1 << QByteArray();
     }
     void download() {
         QFETCH(QString, start);
@@ -399,10 +411,10 @@ private slots:
                     count += chart.pixelColor(x, y) != Qt::white;
             return count;
         };
-        QCOMPARE(ink(0, 0, 20, 30), 0);            // code 0
-        QVERIFY(ink(21, 121, 18, 28) > 0);         // 'A': row 4, column 1
-        QCOMPARE(ink(20, 0, 1, 480), 480);          // a vertical line
-        QCOMPARE(ink(0, 450, 320, 1), 320);         // the last horizontal one
+        QCOMPARE(ink(0, 0, 20, 30), 0);       // code 0
+        QVERIFY(ink(21, 121, 18, 28) > 0);    // 'A': row 4, column 1
+        QCOMPARE(ink(20, 0, 1, 480), 480);    // a vertical line
+        QCOMPARE(ink(0, 450, 320, 1), 320);   // the last horizontal one
         QCOMPARE(ink(300, 0, 1, 480) + ink(0, 30, 320, 1), 480 + 320);
         QVERIFY2(built.startsWith("96 characters"), qPrintable(built));
         QVERIFY(sheetShown);

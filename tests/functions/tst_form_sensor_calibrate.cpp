@@ -215,13 +215,14 @@ private slots:
                             const QString& message) {
             QTest::newRow(tag) << QString(button) << QString(edit) << QString(text) << message;
         };
-        const QString notFloat = "'%1' is not a valid floating point value";
-        row("height not a number", "ButtonCalib", "EditHeight", "4,5", notFloat.arg("4,5"));
-        row("gap infinite", "ButtonCalib", "EditGap", "inf", notFloat.arg("inf"));
-        row("height negative", "ButtonCalib", "EditHeight", "-1", "'-1' is out of range");
-        row("height beyond int32 dots", "ButtonCalib", "EditHeight", "1e8", "'1e8' is out of range");
-        row("intensity empty", "ButtonSet", "EditInten", "", "'' is not a valid integer value");
-        row("threshold negative", "ButtonSet", "EditReference", "-5", "'-5' is out of range");
+        row("height not a number", "ButtonCalib", "EditHeight", "4,5", "Paper Height: '4,5' is not a number");
+        row("gap infinite", "ButtonCalib", "EditGap", "inf", "Gap: 'inf' is not a number");
+        row("height negative", "ButtonCalib", "EditHeight", "-1", "Paper Height: '-1' is out of range");
+        row("height beyond int32 dots", "ButtonCalib", "EditHeight", "1e8",
+            "Paper Height: '1e8' is out of range");
+        row("intensity empty", "ButtonSet", "EditInten", "", "Sensor Intension: '' is not a number");
+        row("threshold negative", "ButtonSet", "EditReference", "-5",
+            "Threshold Value: '-5' is out of range");
     }
     void refusedNumber() {
         QFETCH(QString, button);
