@@ -398,6 +398,7 @@ private slots:
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 } else {
                     auto* edit = dialog->findChild<QLineEdit*>("EditPassword");
+                    QCOMPARE(edit->echoMode(), QLineEdit::Password);
                     edit->clear();
                     QTest::keyClicks(edit, entry);
                     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
@@ -463,6 +464,8 @@ private slots:
                     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonCancel"), Qt::LeftButton);
                 } else {
                     const QStringList parts = step.split('|');
+                    for (auto* secret : dialog->findChildren<QLineEdit*>())
+                        QCOMPARE(secret->echoMode(), QLineEdit::Password);
                     QTest::keyClicks(dialog->findChild<QLineEdit*>("EditOldPassword"), parts[0]);
                     QTest::keyClicks(dialog->findChild<QLineEdit*>("EditNewPassword"), parts[1]);
                     QTest::mouseClick(dialog->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
