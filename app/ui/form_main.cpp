@@ -52,7 +52,7 @@ constexpr int kPageControlTop = 48;
 constexpr int kTopRowEdge = 4;            // the boxes above the pages keep this far from either edge
 constexpr int kSmallScreenHeight = 768;   // below it the window is shortened and scrolls
 constexpr int kScrollRange = 100;
-constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line
+constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line and per arrow click
 constexpr int kExposeWaitMs = 2000;    // at most this long for the window manager to map the window
 constexpr std::array<int, TFormMain::kStatusPanelCount> kStatusPanelWidths = {80, 200, 250, 200};
 
@@ -233,6 +233,7 @@ void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
                                     designedContent - kPageControlTop - 2);
     m_ui->ScrollBar1->setRange(0, kScrollRange);
     m_ui->ScrollBar1->setPageStep(0);
+    m_ui->ScrollBar1->setSingleStep(kWheelLinePixels);   // per click on an arrow, as per wheel line
     m_ui->ScrollBar1->setGeometry(kClientWidth - m_ui->ScrollBar1->width(), 0, m_ui->ScrollBar1->width(),
                                   fit.clientSize.height() - statusHeight);
     m_ui->ScrollBar1->setEnabled(fit.scrollBarShown);

@@ -360,6 +360,9 @@ private slots:
         QVERIFY(pages->y() + pages->height() <= form.findChild<QWidget*>("StatusBar1")->y());
         bar->setValue(0);
         QCOMPARE(pages->y(), 48);
+        // One click on the bar's arrow moves the content a useful step, not one pixel.
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(pages->y(), 48 - 20);
     }
 
     // Setup on COM and LPT edits the records in their dialogs; the panels follow after Set
@@ -434,7 +437,8 @@ private slots:
         // Every datagram to a socket of this test's that never answers.
         QUdpSocket silent;
         QVERIFY(silent.bind(QHostAddress::LocalHost, 0));
-        lb::DiscoveryEndpoint endpoint = lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
+        lb::DiscoveryEndpoint endpoint =
+            lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
         endpoint.quietMs = endpoint.replyWaitMs = 10;
         lb::ScopedDiscoveryEndpoint scoped(endpoint);
         lb::ScopedMessageBoxAnswers answers;
@@ -459,7 +463,8 @@ private slots:
         });
         QTest::mouseClick(Button(form, "ButtonInterFace"), Qt::LeftButton);
         QVERIFY(sawEditor);
-        QCOMPARE(QByteArray(form.networkTarget().host), confirm ? QByteArray("127.0.0.1") : QByteArray("192.168.1.100"));
+        QCOMPARE(QByteArray(form.networkTarget().host),
+                 confirm ? QByteArray("127.0.0.1") : QByteArray("192.168.1.100"));
         QCOMPARE(form.networkTarget().port, confirm ? 9200 : 9100);
         QCOMPARE(answers.shown().size(), 0);
         QVERIFY(silent.hasPendingDatagrams());   // the discovery went to the test's socket
