@@ -195,7 +195,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<lb::sim::UdpResponder> demoResponder;
     if (launch.demo) {
         demoPrinter = std::make_unique<lb::sim::SimServer>();
-        demoPrinter->printer().setAlternateUnderSensorMs(4000);   // liner and label take turns
+        demoPrinter->printer().setSensorTurnsEachPass();   // so an assisted calibration can succeed
+        demoPrinter->printer().edit([](lb::sim::Profile& p) { p.network.serveOnLoopback(); });
         if (!demoPrinter->start(0)) {
             lb::MessageBox::critical(nullptr, QString(),
                                      QStringLiteral("The simulated printer could not be started."));

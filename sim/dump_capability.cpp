@@ -1,6 +1,8 @@
 // The dump mode: after DUMP_TEXT the printer keeps every text line it receives as plain text
 // instead of executing it, printed or stored as a file, until it is reset (ESC ! R) or set
-// back to its factory settings (INITIALPRINTER).
+// back to its factory settings (INITIALPRINTER), or, this simulator's choice, until the file
+// it dumps into is fetched (DIAGNOSTIC FILE "name"): the capture is then over, and the next
+// Get is not caught in it.
 
 #include "sim/capability.h"
 #include "sim/simulated_printer.h"
@@ -45,17 +47,23 @@ bool DumpHeaderEnd(const QByteArray& line) {
 const QByteArray kReset("\x1b\x21\x52", 3);
 
 // The dump mode's taker. The interface announcement and DIAGNOSTIC FILE still answer (that is
-// how the dump of a file is fetched), ESC sequences are still served, and a reset or
-// INITIALPRINTER ends the mode and is executed. Every other line is kept with CR LF. Blank
-// lines are no command and are not kept: a fetch and every report sequence begin with one.
+// how the dump of a file is fetched), ESC sequences are still served, and a reset,
+// INITIALPRINTER or the fetch of the dump's file ends the mode and is executed. Every other line is kept with
+// CR LF. Blank lines are no command and are not kept: a fetch and every report sequence begin with one.
 SimulatedPrinter::CommandTaker DumpTaker(DumpTarget target) {
     return [target](SimulatedPrinter& printer, const Command& c) {
         if (c.kind == Command::Kind::Escape) {
             if (c.bytes == kReset) printer.setCommandTaker(nullptr);
             return false;
         }
-        const QByteArray word = SplitFirstWord(c.bytes).first;
-        if (word == "DIAGNOSTIC") return false;
+        const auto [word, rest] = SplitFirstWord(c.bytes);
+        if (word == "DIAGNOSTIC") {
+            const auto [what, quoted] = SplitFirstWord(rest);
+            QByteArray name;
+            if (!target.print && what == "FILE" && QuotedText(quoted, name) && name == target.name)
+                printer.setCommandTaker(nullptr);
+            return false;
+        }
         if (word == "INITIALPRINTER") {
             printer.setCommandTaker(nullptr);
             return false;

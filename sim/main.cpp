@@ -48,7 +48,12 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Simulated label printer on 127.0.0.1"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated label printer on 127.0.0.1.\n"
+        "Where a real printer's behaviour is not known, the simulator chooses: a dump into a file\n"
+        "ends when that file is fetched (as well as on a reset), the media under the sensor moves\n"
+        "on at each reading pass (see --under-sensor), and the linked printer announces itself\n"
+        "over UDP at 127.0.0.1, the address it serves on."));
     parser.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("TCP port (0: any free port)."), QStringLiteral("N"),
@@ -85,14 +90,17 @@ int main(int argc, char** argv) {
                                          QStringLiteral("N"));
     const QCommandLineOption underSensorOption(
         QStringLiteral("under-sensor"),
-        QStringLiteral("What lies under the media sensor: liner or label (the sensor readings answer it)."),
+        QStringLiteral("What lies under the media sensor: liner or label (the sensor readings answer it). "
+                       "Without it the media moves on by itself, one side per reading pass, liner first "
+                       "(again after a quiet minute), so an assisted calibration succeeds."),
         QStringLiteral("liner|label"));
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
         QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
     const QCommandLineOption udpPortOption(
         QStringLiteral("udp-port"),
-        QStringLiteral("Also answer the discovery protocol on UDP 127.0.0.1:N (0: any free port); prints it."),
+        QStringLiteral(
+            "Also answer the discovery protocol on UDP 127.0.0.1:N (0: any free port); prints it."),
         QStringLiteral("N"));
     const QCommandLineOption udpPrintersOption(
         QStringLiteral("udp-printers"),
@@ -148,7 +156,10 @@ int main(int argc, char** argv) {
             return Fail(QStringLiteral("--under-sensor takes liner or label"), kUsageError);
         profile.sensor.under =
             under == QLatin1String("liner") ? lb::sim::UnderSensor::Liner : lb::sim::UnderSensor::Label;
+    } else {
+        profile.sensor.turnsEachPass = true;
     }
+    profile.network.serveOnLoopback();   // the linked printer, announced where it answers
 
     lb::sim::Faults faults;
     if (parser.isSet(delayOption)) {

@@ -368,11 +368,20 @@ QDateTime WallClock(const QDateTime& local) {
 }   // namespace
 
 void NetworkInterface::resetToFactory() {
+    const bool onLoopback = this->onLoopback;
     NetworkInterface factory;
     factory.mac = mac;
     factory.state = state;
     factory.flags = flags;
     *this = factory;
+    if (onLoopback) serveOnLoopback();
+}
+
+void NetworkInterface::serveOnLoopback() {
+    onLoopback = true;
+    address = dhcpLease = {127, 0, 0, 1};
+    mask = {255, 0, 0, 0};
+    gateway = {0, 0, 0, 0};
 }
 
 QDateTime RealTimeClock::now() const {
@@ -385,16 +394,17 @@ void RealTimeClock::set(const QDateTime& reading) {
     offsetSeconds = WallClock(computer).secsTo(WallClock(reading));
 }
 
-UnderSensor MediaSensor::underNow() const {
-    if (alternateMs <= 0) return under;
-    const int64_t turns = std::max<int64_t>(0, SteadyNowMs() - alternateSinceMs) / alternateMs;
-    if (turns % 2 == 0) return under;
-    return under == UnderSensor::Liner ? UnderSensor::Label : UnderSensor::Liner;
-}
-
-const QList<int32_t>& MediaSensor::readingsNow(bool blackMark) const {
+const QList<int32_t>& MediaSensor::readingsOfPass(bool blackMark) const {
+    UnderSensor side = under;
+    if (turnsEachPass) {
+        const int64_t now = SteadyNowMs();
+        const bool newCalibration = lastPassMs < 0 || now - lastPassMs >= kNewCalibrationAfterMs;
+        side = newCalibration || lastPass == UnderSensor::Label ? UnderSensor::Liner : UnderSensor::Label;
+        lastPass = side;
+        lastPassMs = now;
+    }
     const SensorCurve& curve = blackMark ? this->blackMark : gap;
-    return underNow() == UnderSensor::Liner ? curve.liner : curve.label;
+    return side == UnderSensor::Liner ? curve.liner : curve.label;
 }
 
 int64_t MediaSensor::SteadyNowMs() {

@@ -61,18 +61,21 @@ struct MediaSensor {
     SensorCurve gap;
     SensorCurve blackMark;
     UnderSensor under = UnderSensor::Label;
-    // Above 0: the media moves on by itself, liner and label taking turns every alternateMs
-    // from alternateSinceMs (a steady clock in ms) on, starting with under.
-    int alternateMs = 0;
-    int64_t alternateSinceMs = 0;
+    // The media moves on by itself, one side per reading pass (one sensor report): each pass
+    // sees the other side than the pass before, and the first pass, like one after a quiet
+    // minute, sees the liner. So an assisted calibration reads the liner, then the label.
+    bool turnsEachPass = false;
+    static constexpr int64_t kNewCalibrationAfterMs = 60000;
 
-    // What lies under the sensor at this moment.
-    UnderSensor underNow() const;
-    // The readings a sensor report answers: the black mark sensor's or the gap sensor's,
-    // over what lies under it now.
-    const QList<int32_t>& readingsNow(bool blackMark) const;
-    // A steady clock in ms, for alternateSinceMs.
+    // The readings of one pass of the black mark sensor's or the gap sensor's over what lies
+    // under it; when the media turns each pass, the pass moves it on first. The pass state
+    // is mutable: the printer's lock guards it as it guards the rest of the profile.
+    const QList<int32_t>& readingsOfPass(bool blackMark) const;
+    // A steady clock in ms.
     static int64_t SteadyNowMs();
+
+    mutable UnderSensor lastPass = UnderSensor::Label;
+    mutable int64_t lastPassMs = -1;   // steady clock; -1: no pass yet
 };
 
 // The real-time clock: it runs as the computer's local time does, offsetSeconds ahead of it
@@ -110,8 +113,15 @@ struct NetworkInterface {
 
     // The address in use: the lease under DHCP, the configured one otherwise.
     Address addressInUse() const { return dhcp ? dhcpLease : address; }
-    // Back to the factory's settings; the MAC, the state and the flags stay.
+    bool onLoopback = false;   // see serveOnLoopback
+
+    // Back to the factory's settings; the MAC, the state and the flags stay, and so does a
+    // printer served on loopback.
     void resetToFactory();
+    // The printer the simulator serves on loopback: its address (configured and leased alike,
+    // so a switch to DHCP keeps it reachable) is 127.0.0.1 in 255.0.0.0, with no gateway; a
+    // discovery then announces the address its link really answers on.
+    void serveOnLoopback();
 };
 
 struct Profile {

@@ -57,7 +57,7 @@ void Detect(Profile& p, bool blackMark, const QByteArray& arguments) {
 // One frame per level, then an empty frame.
 QList<QByteArray> ReadingFrames(const Profile& p, bool blackMark) {
     QList<QByteArray> frames;
-    for (const int32_t reading : p.sensor.readingsNow(blackMark))
+    for (const int32_t reading : p.sensor.readingsOfPass(blackMark))
         frames.append(QByteArray::number(reading));
     frames.append(QByteArray());
     return frames;

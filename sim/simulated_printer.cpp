@@ -69,20 +69,13 @@ void SimulatedPrinter::appendFirmware(const QByteArray& bytes) {
 void SimulatedPrinter::setUnderSensor(UnderSensor under) {
     QMutexLocker lock(&m_mutex);
     m_profile.sensor.under = under;
-    m_profile.sensor.alternateMs = 0;
+    m_profile.sensor.turnsEachPass = false;
 }
 
-UnderSensor SimulatedPrinter::underSensor() const {
+void SimulatedPrinter::setSensorTurnsEachPass() {
     QMutexLocker lock(&m_mutex);
-    return m_profile.sensor.underNow();
-}
-
-void SimulatedPrinter::setAlternateUnderSensorMs(int ms) {
-    QMutexLocker lock(&m_mutex);
-    MediaSensor& sensor = m_profile.sensor;
-    sensor.under = sensor.underNow();
-    sensor.alternateMs = qMax(0, ms);
-    sensor.alternateSinceMs = MediaSensor::SteadyNowMs();
+    m_profile.sensor.turnsEachPass = true;
+    m_profile.sensor.lastPassMs = -1;
 }
 
 void SimulatedPrinter::setClockOffsetSeconds(qint64 seconds) {

@@ -51,13 +51,10 @@ public:
     bool setPassword(const QByteArray& password);
 
     // What lies under the media sensor: the sensor reports (GAPSENSOR, BLINESENSOR) answer the
-    // readings over it. setUnderSensor also ends an alternation.
+    // readings over it. setUnderSensor also stops the media turning.
     void setUnderSensor(UnderSensor under);
-    UnderSensor underSensor() const;   // at this moment, alternation included
-    // The demo's media that moves on by itself: from now on liner and label take turns
-    // every ms milliseconds (counted at each reading, no timer), beginning with what lies
-    // under the sensor now. 0 stops it where it is.
-    void setAlternateUnderSensorMs(int ms);
+    // Media that moves on by itself, one side per reading pass, liner first (MediaSensor).
+    void setSensorTurnsEachPass();
 
     // The real-time clock (sim/clock_capability.cpp serves it): the computer's local time plus
     // an offset that lasts across connections. clockNow() is its reading, in the UTC time

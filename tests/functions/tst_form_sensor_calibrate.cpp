@@ -55,7 +55,7 @@ struct Bench {
             }
             p.sensor.gap = p.sensor.blackMark = curve;
             p.sensor.under = under;
-            p.sensor.alternateMs = 0;
+            p.sensor.turnsEachPass = false;
         });
     }
     void put(UnderSensor under) {

@@ -72,6 +72,7 @@ private slots:
 
     // The header arrives without line end; what follows it is kept, not executed, in this and
     // later connections; the announcement, DIAGNOSTIC FILE and ESC sequences are still served.
+    // A reset or INITIALPRINTER ends it, and so does the fetch of a dump's file (end empty).
     void dump_data() {
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<int>("memory");   // -1: printed
@@ -79,11 +80,12 @@ private slots:
         QTest::addColumn<QByteArray>("end");
         QTest::newRow("print") << QByteArray("DUMP_TEXT PRINT,") << -1 << QByteArray()
                                << QByteArray("\x1b!R");
+        QTest::newRow("print, ended by INITIALPRINTER")
+            << QByteArray("DUMP_TEXT PRINT,") << -1 << QByteArray() << QByteArray("INITIALPRINTER\r\n");
         QTest::newRow("card") << QByteArray("DUMP_TEXT SAVE 1000,E,\"LOG1.TXT\",") << int(Memory::Card)
-                              << QByteArray("LOG1.TXT") << QByteArray("\x1b!R");
-        QTest::newRow("file, ended by INITIALPRINTER")
-            << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",") << int(Memory::Dram) << QByteArray("Dump.txt")
-            << QByteArray("INITIALPRINTER\r\n");
+                              << QByteArray("LOG1.TXT") << QByteArray();
+        QTest::newRow("file") << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",") << int(Memory::Dram)
+                              << QByteArray("Dump.txt") << QByteArray();
     }
     void dump() {
         QFETCH(QByteArray, header);
@@ -100,6 +102,9 @@ private slots:
         if (memory < 0) {
             QCOMPARE(printer.printedText(), text);
         } else {
+            // Another file's fetch is served and ends nothing.
+            QCOMPARE(Talk(printer, "\r\nDIAGNOSTIC FILE \"NONE.TXT\"\r\n\r\n"), Frame(""));
+            QVERIFY(printer.hasCommandTaker());
             QCOMPARE(Talk(printer, fetch), Frame(text));
             // KILL was kept, not executed; a file of the dump's name is replaced.
             const Memory& before = Profile::Default().memories[memory];

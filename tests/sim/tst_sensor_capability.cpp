@@ -41,21 +41,20 @@ class TestSensorCapability : public QObject {
     Q_OBJECT
 
 private slots:
-    // The demo's media turns from liner to label and back, counted from the start; the
-    // readings follow it.
-    void alternation() {
+    // Media that turns each pass: liner first, then label and back; after a quiet minute the
+    // liner again; a fixed side stops it.
+    void turnsEachPass() {
         SimulatedPrinter printer;
         const MediaSensor sensor = printer.profile().sensor;
-        printer.setUnderSensor(UnderSensor::Liner);
-        printer.setAlternateUnderSensorMs(100000);
+        printer.setSensorTurnsEachPass();
         QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT BLINESENSOR\r\n"), Frames(sensor.blackMark.liner));
-        printer.edit([](Profile& p) { p.sensor.alternateSinceMs -= 150000; });
         QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT GAPSENSOR\r\n"), Frames(sensor.gap.label));
-        printer.edit([](Profile& p) { p.sensor.alternateSinceMs -= 100000; });
-        QCOMPARE(printer.underSensor(), UnderSensor::Liner);
-        printer.setUnderSensor(UnderSensor::Label);   // ends the alternation
-        printer.edit([](Profile& p) { p.sensor.alternateSinceMs -= 100000; });
-        QCOMPARE(printer.underSensor(), UnderSensor::Label);
+        QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT GAPSENSOR\r\n"), Frames(sensor.gap.liner));
+        printer.edit([](Profile& p) { p.sensor.lastPassMs -= MediaSensor::kNewCalibrationAfterMs; });
+        QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT GAPSENSOR\r\n"), Frames(sensor.gap.liner));
+        printer.setUnderSensor(UnderSensor::Label);
+        QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT GAPSENSOR\r\n"), Frames(sensor.gap.label));
+        QCOMPARE(Talk(printer, "DIAGNOSTIC REPORT GAPSENSOR\r\n"), Frames(sensor.gap.label));
     }
 
     // A person can complete an assisted calibration of either media on the demo printer.

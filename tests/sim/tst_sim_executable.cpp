@@ -1,10 +1,12 @@
 // labelbench-sim as a user starts it: options, the line that tells the port, replies over
 // TCP, the transcript file, and a clean end on SIGTERM.
 
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 #include <QtTest>
 
 namespace {
@@ -125,6 +127,40 @@ private slots:
         QVERIFY(port != 0);
         // The first two levels of the gap sensor over the liner.
         QVERIFY(Exchange(port, "DIAGNOSTIC REPORT GAPSENSOR\r\n", 13).startsWith("{2|80}{3|150}"));
+        QCOMPARE(sim.terminate(), 0);
+    }
+
+    // Without --under-sensor the media moves on, one side per reading pass, liner first, so
+    // an assisted calibration's two passes see liner and label.
+    void mediaTurnsEachPass() {
+        Simulator sim({});
+        const quint16 port = sim.waitForPort();
+        QVERIFY(port != 0);
+        QVERIFY(Exchange(port, "DIAGNOSTIC REPORT GAPSENSOR\r\n", 13).startsWith("{2|80}{3|150}"));
+        QVERIFY(!Exchange(port, "DIAGNOSTIC REPORT GAPSENSOR\r\n", 13).startsWith("{2|80}{3|150}"));
+        QCOMPARE(sim.terminate(), 0);
+    }
+
+    // The printer announces over UDP the address its TCP port answers on.
+    void discoveryAnnouncesLoopback() {
+        Simulator sim({QStringLiteral("--udp-port"), QStringLiteral("0")});
+        QVERIFY(sim.waitForPort() != 0);
+        static const QRegularExpression line(QStringLiteral("UDP on 127\\.0\\.0\\.1:(\\d+)$"));
+        while (!sim.process().canReadLine() && sim.process().waitForReadyRead(kSafetyMs)) {
+        }
+        const QRegularExpressionMatch m = line.match(QString::fromLatin1(sim.process().readLine()).trimmed());
+        QVERIFY(m.hasMatch());
+        QUdpSocket socket;
+        QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+        QByteArray discover(32, '\0');
+        discover[1] = 32;   // header size
+        discover[6] = 8;
+        discover[9] = 2;   // kind: discover; addressing 0: every printer
+        socket.writeDatagram(discover, QHostAddress::LocalHost, quint16(m.captured(1).toUInt()));
+        QVERIFY(socket.waitForReadyRead(kSafetyMs));
+        const QByteArray reply = socket.receiveDatagram().data();
+        QVERIFY(reply.size() >= 48);
+        QCOMPARE(reply.mid(44, 4), QByteArray("\x7f\x00\x00\x01", 4));
         QCOMPARE(sim.terminate(), 0);
     }
 
