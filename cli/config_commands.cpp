@@ -4,6 +4,7 @@
 #include "cli/config_commands.h"
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
+#include "cli/file_output.h"
 #include "cli/password_gate.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
@@ -86,9 +87,10 @@ int RunPasswordSetup(const CommandRun& run) {
 std::optional<int> LoadConfig(const CommandRun& run, PrinterConfig& config, PrinterStatus& status,
                               int32_t& unitItem) {
     const CliStreams& s = run.streams();
-    switch (LoadConfigFile(run.arguments().first(), config, status, unitItem)) {
+    QString error;
+    switch (LoadConfigFile(run.arguments().first(), config, status, unitItem, &error)) {
     case ConfigFileResult::OpenError:
-        return Fail(s, kFileOpenError);
+        return FileOpenFailure(s, run.arguments().first(), error);
     case ConfigFileResult::DataError:
         *s.err << kFileDataError << '\n';
         s.err->flush();
@@ -135,7 +137,11 @@ int RunReadConfig(const CommandRun& run) {
     if (save && save->isEmpty()) return run.usage(CliText::tr("--save takes a file name"));
     const LengthUnit unit = given.value_or(LengthUnit::Inch);
     PrinterConfig config{};
-    if (const int result = ReadConfigAndSave(run.kind(), unit, save, config)) return Fail(s, result);
+    QString saveError;
+    if (const int result = ReadConfigAndSave(run.kind(), unit, save, config, &saveError)) {
+        if (!saveError.isEmpty()) return FileOpenFailure(s, *save, saveError);
+        return Fail(s, result);
+    }
     PrintConfig(config, unit, run.isSet("json"), s, nullptr);
     return 0;
 }
@@ -175,7 +181,7 @@ std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& un
 }
 
 int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<QString>& save,
-                      PrinterConfig& config) {
+                      PrinterConfig& config, QString* saveError) {
     ClearConfig(config);
     config.UnitIsInch = unit == LengthUnit::Inch ? 1 : 0;
     const int result = RunPrinterOperation(kOpReadConfiguration, kind, &config, 0);
@@ -183,7 +189,8 @@ int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<Q
     if (save) {
         const PrinterStatus noStatus{};
         const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
-        if (SaveConfigFile(*save, config, noStatus, unitItem) != ConfigFileResult::Ok) return kFileOpenError;
+        if (SaveConfigFile(*save, config, noStatus, unitItem, saveError) != ConfigFileResult::Ok)
+            return kFileOpenError;
     }
     return kLinkOk;
 }

@@ -118,10 +118,12 @@ int DownloadRaw(const CommandRun& run, const QString& path, const std::optional<
     SourceFile source;
     if (!source.load(path, kMaxRawBytes)) return FileOpenFailure(s, path, source.errorString());
     bool backupFailed = false;
+    QString saveError;
     const int status = RunGated(run, [&] {
         if (backup) {
             PrinterConfig config{};
-            if (const int result = ReadConfigAndSave(run.kind(), LengthUnit::Inch, backup, config)) {
+            if (const int result =
+                    ReadConfigAndSave(run.kind(), LengthUnit::Inch, backup, config, &saveError)) {
                 backupFailed = true;
                 return result;
             }
@@ -130,6 +132,7 @@ int DownloadRaw(const CommandRun& run, const QString& path, const std::optional<
                                    static_cast<int32_t>(source.size()));
     });
     if (backupFailed) {
+        if (!saveError.isEmpty()) *s.err << Printable(*backup) << ": " << saveError << '\n';
         *s.err << "labelbench-cli: "
                << CliText::tr("the configuration was not saved to %1; the firmware was not sent")
                       .arg(Printable(*backup))

@@ -80,14 +80,14 @@ int RunSend(const CommandRun& run) {
     }
     QByteArray bytes;
     if (path == "-") {
-        if (!s.in) return Fail(s, kFileOpenError);
+        if (!s.in) return FileOpenFailure(s, CliText::tr("standard input"), CliText::tr("not available"));
         if (!ReadBlock(*s.in, bytes)) return BadInput(s, CliText::tr("standard input holds more than 2 GiB"));
     } else {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return Fail(s, kFileOpenError);
+        if (!file.open(QIODevice::ReadOnly)) return FileOpenFailure(s, path, file.errorString());
         if (file.size() > kMaxBlockBytes) return run.usage(CliText::tr("%1 is larger than 2 GiB").arg(path));
         bytes = file.readAll();
-        if (bytes.size() != file.size()) return Fail(s, kFileOpenError);
+        if (bytes.size() != file.size()) return FileOpenFailure(s, path, file.errorString());
     }
     if (!quietMs) {
         const int result =

@@ -39,7 +39,10 @@ int RunGated(const CommandRun& run, const std::function<int()>& action) {
     const int gate = CheckPasswordGate(run.kind(), entry);
     if (gate == kExitPasswordRefused) {
         *s.err << "labelbench-cli: "
-               << CliText::tr("Incorrect: the printer's password was not given; nothing was sent") << '\n';
+               << (entry ? CliText::tr("Incorrect: --password does not match the printer's password; "
+                                       "nothing was sent")
+                         : CliText::tr("Incorrect: the printer's password was not given; nothing was sent"))
+               << '\n';
         s.err->flush();
         return kExitPasswordRefused;
     }

@@ -29,17 +29,21 @@ bool ParseConfigFile(const QByteArray& data, PrinterConfig& config, PrinterStatu
 }
 
 ConfigFileResult SaveConfigFile(const QString& path, const PrinterConfig& config, const PrinterStatus& status,
-                                int32_t unit) {
-    return SaveFileChecked(path, BuildConfigFile(config, status, unit)) ? ConfigFileResult::Ok
-                                                                        : ConfigFileResult::OpenError;
+                                int32_t unit, QString* error) {
+    return SaveFileChecked(path, BuildConfigFile(config, status, unit), error) ? ConfigFileResult::Ok
+                                                                               : ConfigFileResult::OpenError;
 }
 
 ConfigFileResult LoadConfigFile(const QString& path, PrinterConfig& config, PrinterStatus& status,
-                                int32_t& unit) {
+                                int32_t& unit, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ConfigFileResult::OpenError;
+    const auto failed = [&] {
+        if (error) *error = file.errorString();
+        return ConfigFileResult::OpenError;
+    };
+    if (!file.open(QIODevice::ReadOnly)) return failed();
     const QByteArray data = file.read(kConfigFileSize);
-    if (file.error() != QFileDevice::NoError) return ConfigFileResult::OpenError;
+    if (file.error() != QFileDevice::NoError) return failed();
     return ParseConfigFile(data, config, status, unit) ? ConfigFileResult::Ok : ConfigFileResult::DataError;
 }
 

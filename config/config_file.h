@@ -54,11 +54,12 @@ enum class ConfigFileResult {
 };
 
 // Writes the image through a temporary file renamed over the target, so a failed write
-// leaves an existing file as it was.
+// leaves an existing file as it was. On OpenError, error (when given) tells the system's reason.
 ConfigFileResult SaveConfigFile(const QString& path, const PrinterConfig& config, const PrinterStatus& status,
-                                int32_t unit);
-// Reads at most the image size; the outputs change only on Ok.
+                                int32_t unit, QString* error = nullptr);
+// Reads at most the image size; the outputs change only on Ok. On OpenError, error (when
+// given) tells the system's reason.
 ConfigFileResult LoadConfigFile(const QString& path, PrinterConfig& config, PrinterStatus& status,
-                                int32_t& unit);
+                                int32_t& unit, QString* error = nullptr);
 
 }   // namespace lb

@@ -158,7 +158,7 @@ private slots:
         const Run r = RunWith(link(server) << "send"
                                            << "/nonexistent/label.prn");
         QCOMPARE(r.exitCode, 4);
-        QCOMPARE(r.err, QString("File Open Error\n"));
+        QCOMPARE(r.err, QString("File Open Error\n/nonexistent/label.prn: No such file or directory\n"));
         QCOMPARE(server.connectionCount(), 0);
     }
 

@@ -229,7 +229,8 @@ private slots:
                                           << "firmware"
                                           << "--backup" << path("missing-folder/before.dcf"));
         QCOMPARE(r.exitCode, 4);
-        QVERIFY2(r.err.startsWith("File Open Error\n"), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("File Open Error\n" + path("missing-folder/before.dcf") + ": "),
+                 qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
         QVERIFY(second.waitForClosedConnections(2, 5000));
         QCOMPARE(second.connectionCount(), 2);

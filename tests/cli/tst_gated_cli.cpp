@@ -39,7 +39,7 @@ bool AnyTranscriptContains(const SimServer& server, const QByteArray& bytes) {
     return false;
 }
 
-} // namespace
+}   // namespace
 
 class TestGatedCli : public QObject {
     Q_OBJECT
@@ -57,23 +57,31 @@ private slots:
         QTest::addColumn<QByteArray>("printerPassword");
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("no password set") << QByteArray() << QStringList{} << 0;
-        QTest::newRow("none set, one given") << QByteArray() << QStringList{"--password", "x"} << 0;
-        QTest::newRow("set, none given") << QByteArray("Secret") << QStringList{} << 7;
-        QTest::newRow("set, wrong case") << QByteArray("Secret") << QStringList{"--password", "secret"} << 7;
-        QTest::newRow("set, empty given") << QByteArray("Secret") << QStringList{"--password", ""} << 7;
-        QTest::newRow("set, right") << QByteArray("Secret") << QStringList{"--password", "Secret"} << 0;
+        QTest::addColumn<QString>("says");   // in the refusal
+        QTest::newRow("no password set") << QByteArray() << QStringList{} << 0 << QString();
+        QTest::newRow("none set, one given")
+            << QByteArray() << QStringList{"--password", "x"} << 0 << QString();
+        QTest::newRow("set, none given") << QByteArray("Secret") << QStringList{} << 7 << "was not given";
+        QTest::newRow("set, wrong case")
+            << QByteArray("Secret") << QStringList{"--password", "secret"} << 7 << "does not match";
+        QTest::newRow("set, empty given")
+            << QByteArray("Secret") << QStringList{"--password", ""} << 7 << "does not match";
+        QTest::newRow("set, right") << QByteArray("Secret") << QStringList{"--password", "Secret"} << 0
+                                    << QString();
     }
 
     void factoryDefaultGate() {
         QFETCH(QByteArray, printerPassword);
         QFETCH(QStringList, extra);
         QFETCH(int, exitCode);
+        QFETCH(QString, says);
         Profile profile = Profile::ForEdition(104);
         profile.password = printerPassword;
         SimServer server(profile);
         QVERIFY(server.start());
-        QCOMPARE(RunWith(link(server) << "factory-default" << extra), exitCode);
+        QString err;
+        QCOMPARE(RunWith(link(server) << "factory-default" << extra, &err), exitCode);
+        QVERIFY2(err.contains(says), qPrintable(err));
         // The password report, then the command itself when the gate passed.
         QVERIFY(server.waitForClosedConnections(exitCode == 0 ? 2 : 1, 5000));
         QCOMPARE(AnyTranscriptContains(server, "INITIALPRINTER\r\n"), exitCode == 0);
@@ -94,7 +102,9 @@ private slots:
         SimServer server(Profile::ForEdition(104));
         QVERIFY(server.start());
         const QString file = m_dir.filePath("read.dcf");
-        QCOMPARE(RunWith(link(server) << "read-config" << "--save" << file), 0);
+        QCOMPARE(RunWith(link(server) << "read-config"
+                                      << "--save" << file),
+                 0);
         PrinterConfig config{};
         PrinterStatus status{};
         int32_t unit = 0;
@@ -105,7 +115,8 @@ private slots:
         QVERIFY(server.waitForClosedConnections(3, 5000));
         QCOMPARE(server.connectionCount(), 3);
         QByteArray expected;
-        for (const QByteArray& c : ConfigurationCommands(config, index)) expected += c;
+        for (const QByteArray& c : ConfigurationCommands(config, index))
+            expected += c;
         QVERIFY(!expected.isEmpty());
         QCOMPARE(server.transcripts().last(), expected);
     }
@@ -131,14 +142,19 @@ private slots:
             return BuildConfigFile(c, PrinterStatus{}, 0);
         };
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("speed nan") << withItem([&](PrinterConfig& c) { c.Speed = {1, nan}; })
-                                   << QStringList{"--page", "common"} << cli::kExitUsage;
+        QTest::newRow("speed nan") << withItem([&](PrinterConfig& c) {
+            c.Speed = {1, nan};
+        }) << QStringList{"--page", "common"}
+                                   << cli::kExitUsage;
         QTest::newRow("width inf") << withItem([](PrinterConfig& c) {
             c.PaperWidth = {1, std::numeric_limits<float>::infinity()};
             c.PaperHeight = {1, 400.0f};
-        }) << QStringList{"--page", "common"} << cli::kExitUsage;
-        QTest::newRow("speed of 39 digits") << withItem([](PrinterConfig& c) { c.Speed = {1, 3.0e38f}; })
-                                            << QStringList{"--page", "common"} << cli::kExitUsage;
+        }) << QStringList{"--page", "common"}
+                                   << cli::kExitUsage;
+        QTest::newRow("speed of 39 digits") << withItem([](PrinterConfig& c) {
+            c.Speed = {1, 3.0e38f};
+        }) << QStringList{"--page", "common"}
+                                            << cli::kExitUsage;
     }
 
     void writeConfigRefusesBadInput() {
@@ -172,11 +188,18 @@ private slots:
         const QString file = m_dir.filePath("speed.dcf");
         QCOMPARE(SaveConfigFile(file, config, PrinterStatus{}, 0), ConfigFileResult::Ok);
         QString err;
-        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page" << "common", &err), 7);
+        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page"
+                                      << "common",
+                         &err),
+                 7);
         QVERIFY(err.contains("Incorrect"));
         QVERIFY(server.waitForClosedConnections(1, 5000));
         QVERIFY(!AnyTranscriptContains(server, "SPEED"));
-        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page" << "common" << "--password" << "pw"), 0);
+        QCOMPARE(RunWith(link(server) << "write-config" << file << "--page"
+                                      << "common"
+                                      << "--password"
+                                      << "pw"),
+                 0);
         QVERIFY(server.waitForClosedConnections(3, 5000));
         QCOMPARE(server.connectionCount(), 3);
         QVERIFY(server.transcripts().last().startsWith("SPEED 4"));
@@ -205,8 +228,9 @@ private slots:
 
     void missingFileIsFileOpenError() {
         QString err;
-        QCOMPARE(RunWith({"--host", "127.0.0.1", "write-config", "/nonexistent.dcf", "--page", "z"}, &err), 4);
-        QCOMPARE(err, QString("File Open Error\n"));
+        QCOMPARE(RunWith({"--host", "127.0.0.1", "write-config", "/nonexistent.dcf", "--page", "z"}, &err),
+                 4);
+        QCOMPARE(err, QString("File Open Error\n/nonexistent.dcf: No such file or directory\n"));
     }
 };
 

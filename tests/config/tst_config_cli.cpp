@@ -184,7 +184,9 @@ private slots:
         QFETCH(int, exitCode);
         const Run r = RunWith(args);
         QCOMPARE(r.exitCode, exitCode);
-        if (exitCode == int(kFileOpenError)) QCOMPARE(r.err, LinkErrorTextEnglish(kFileOpenError) + "\n");
+        if (exitCode == int(kFileOpenError))
+            QCOMPARE(r.err, LinkErrorTextEnglish(kFileOpenError) +
+                                "\n/nonexistent/printer.dcf: No such file or directory\n");
         if (exitCode == 0) QVERIFY(r.out.startsWith(args.first() + " "));
     }
 
@@ -330,7 +332,7 @@ private slots:
         const Run r = RunWith(Link(server.port()) << "read-config"
                                                   << "--save" << path);
         QCOMPARE(r.exitCode, int(kFileOpenError));
-        QCOMPARE(r.err, LinkErrorTextEnglish(kFileOpenError) + "\n");
+        QCOMPARE(r.err, LinkErrorTextEnglish(kFileOpenError) + "\n" + path + ": No such file or directory\n");
         QVERIFY(!QFile::exists(path));
     }
 };
