@@ -1,6 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "link/link_error.h"
+#include "link/link_wait.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -9,6 +10,8 @@
 namespace lb::cli {
 
 int Fail(const CliStreams& s, int code) {
+    // An interrupted run says so once, at its end, instead of the error the cancel caused.
+    if (LinkCancelRequested()) return code;
     *s.err << LinkErrorTextEnglish(code) << '\n';
     // Which link failed and why, on a line of its own, so the first line stays the message.
     const QString detail = LinkErrorDetail(code);
@@ -24,6 +27,7 @@ int Usage(const CliStreams& s, const QString& message, const QString& helpOf) {
 }
 
 int BadInput(const CliStreams& s, const QString& message) {
+    if (LinkCancelRequested()) return kExitUsage;
     // The note ends the sentence, so the message's own full stop is dropped.
     QString text = message;
     while (text.endsWith(u'.'))

@@ -93,7 +93,7 @@ QString OverallHelp(const std::vector<Command>& commands) {
     text += CliText::tr("COMMAND --help describes a command.\n"
                         "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
                         "8 an assisted calibration found no usable level; 64 bad usage or bad input\n"
-                        "(nothing sent).\n");
+                        "(nothing sent); 130 interrupted by Ctrl-C (the link closed, no output file).\n");
     return text;
 }
 
@@ -221,9 +221,8 @@ std::vector<Command> NetworkCommands();
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> all;
-        for (std::vector<Command> (*files)() :
-             {LinkCommands, FunctionCommands, SensorCommands, ConfigCommands, FileCommands, FontCommands,
-              NetworkCommands})
+        for (std::vector<Command> (*files)() : {LinkCommands, FunctionCommands, SensorCommands,
+                                                ConfigCommands, FileCommands, FontCommands, NetworkCommands})
             for (Command& c : files())
                 all.push_back(std::move(c));
         return all;

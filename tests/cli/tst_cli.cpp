@@ -10,8 +10,11 @@
 #include <QBuffer>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
+#include <csignal>
+#include <sys/types.h>
 
 using namespace lb;
 using lb::sim::SimServer;
@@ -212,6 +215,38 @@ private slots:
         const QList<QByteArray> lines = p.readAllStandardError().split('\n');
         QCOMPARE(lines.first(), QByteArray("Port Open Error"));
         QVERIFY(lines.value(1).contains("refused"));
+    }
+
+    // Ctrl-C during a reply wait of the real 30 s closes the link at once and exits 130,
+    // without the output file; a font command draws off screen when DISPLAY does not answer.
+    void interruptedAndDisplayless() {
+        QTcpServer silent;   // accepts and never answers
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        QTemporaryDir dir;
+        const QString out = dir.filePath("A.TXT");
+        QProcess p;
+        p.start(LABELBENCH_CLI_PATH, {"--host", "127.0.0.1", "--port", QString::number(silent.serverPort()),
+                                      "fetch", "A.TXT", "--out", out});
+        QVERIFY(silent.waitForNewConnection(10000));
+        QElapsedTimer timer;
+        timer.start();
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY2(timer.elapsed() < 5000, "the wait was not cancelled");
+        QCOMPARE(p.exitCode(), 130);
+        QCOMPARE(p.readAllStandardError(), QByteArray("labelbench-cli: Interrupted\n"));
+        QVERIFY(!QFile::exists(out));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("DISPLAY", ":97");   // no X server there
+        p.setProcessEnvironment(env);
+        p.start(LABELBENCH_CLI_PATH, {"build-font", "--out", dir.filePath("f.fnt"), "--end", "40"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(QFile::exists(dir.filePath("f.fnt")));
     }
 };
 
