@@ -117,21 +117,24 @@ void PrinterConfigurationPage::ButtonClearClick() {
 void PrinterConfigurationPage::ButtonConfigSetClick() {
     // The panel goes out over a copy: the stored record stays what was read or loaded.
     PrinterConfig copy = *m_context.printerConfig;
-    if (!m_context.confirmPassword()) return;
-    if (!CollectConfig(copy)) return;
-    // A value no command can carry (a speed of 39 digits) is named, and nothing is sent.
     const int page = m_ui->PageControlConfig->currentIndex();
+    const auto pageName = [this, page] { return m_ui->PageControlConfig->tabText(page).remove(u'&'); };
+    // A refusal was shown in its box; the panel keeps that nothing went to the printer.
+    const auto notWritten = [this, pageName] {
+        TellOutcome([this, pageName] { return tr("Page %1 not written").arg(pageName()); });
+    };
+    if (!m_context.confirmPassword()) return;   // a link error has told itself
+    if (!CollectConfig(copy)) return notWritten();
+    // A value no command can carry (a speed of 39 digits) is named, and nothing is sent.
     const QString problem = ConfigurationProblem(copy, page);
     if (!problem.isEmpty()) {
         MessageBox::warning(m_context.dialogParent, MessageBox::defaultTitle(), problem);
-        return;
+        return notWritten();
     }
     if (m_context.run(kOpWriteConfiguration, &copy, page) != kLinkOk) return;
     const qsizetype settings = ConfigurationCommands(copy, page).size();
-    TellOutcome([this, page, settings] {
-        return tr("Page %1 written: %2 settings")
-            .arg(m_ui->PageControlConfig->tabText(page).remove(u'&'))
-            .arg(settings);
+    TellOutcome([this, pageName, settings] {
+        return tr("Page %1 written: %2 settings").arg(pageName()).arg(settings);
     });
 }
 

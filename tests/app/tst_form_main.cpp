@@ -127,6 +127,10 @@ private slots:
         QVERIFY(Button(form, "ButtonInterFace")->isEnabled());
         QCOMPARE(QByteArray(form.networkTarget().host), QByteArray("127.0.0.1"));
         QCOMPARE(answers.shown().size(), 0);   // the refused start-up contact is silent
+        // but the status bar says what to do next.
+        QCOMPARE(form.statusPanelText(2),
+                 QString("No printer answered on ETHERNET — choose the interface and "
+                         "press Get, or start with --demo to try LabelBench"));
     }
 
     // The start-up contact: link check (open, close), leave line mode (ESC Z CR LF), then

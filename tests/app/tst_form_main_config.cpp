@@ -110,6 +110,7 @@ private slots:
         QCOMPARE(b.text("EditMilage"), QString("1.25"));
         QCOMPARE(b.text("EditResetMilage"), QString("0.37"));
         QCOMPARE(b.get<QLabel>("LabelKm")->text(), QString("Km"));
+        QCOMPARE(b.form->statusPanelText(2), QString("Configuration read (edition 104)"));
         // Post-print action TEAR: the cutter piece stays empty although it was read.
         QCOMPARE(b.get<QComboBox>("ComboBoxPrintOut")->currentText(), QString("TEAR"));
         QCOMPARE(b.text("EditCutterPiece"), QString());
@@ -185,6 +186,7 @@ private slots:
         QVERIFY(sent[0].contains("DIAGNOSTIC REPORT PASSWORD"));
         QCOMPARE(sent[1], commands);
         QCOMPARE(b.answers.shown().size(), 0);
+        QVERIFY(b.form->statusPanelText(2).contains(QRegularExpression(" written: [1-9][0-9]* settings$")));
         // The stored record is not changed by Set.
         QVERIFY(b.form->printerConfig().ConfigRead == 1);
 
@@ -229,6 +231,7 @@ private slots:
         b.type(name.constData(), typed);
         b.click("ButtonConfigSet");
         QCOMPARE(b.answers.shownTexts(), QStringList{message});
+        QVERIFY(b.form->statusPanelText(2).endsWith(" not written"));
         // The gate asked for the password; nothing else reached the printer.
         const QList<QByteArray> sent = b.newTranscripts(1);
         QCOMPARE(sent.size(), 1);
