@@ -1,6 +1,7 @@
 // The labelbench program: the main window over a real printer, or over the simulated one
 // with --demo.
 
+#include "app/language.h"
 #include "app/ui/form_main.h"
 #include "link/printer_link.h"
 #include "network/discovery_exchange.h"
@@ -137,7 +138,13 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch
     const QCommandLineOption exitAfterShowOption(
         QStringLiteral("exit-after-show"),
         QStringLiteral("Quit once the window is shown and the printer looked for (for timing)."));
-    parser.addOptions({interfaceOption, hostOption, portOption, demoOption, exitAfterShowOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Window language for this run instead of the desktop's: en, zh_TW, zh_CN, ja, es, pt, "
+                       "de, fr, it, ru, pl, lt, cs or uk."),
+        QStringLiteral("code"));
+    parser.addOptions(
+        {interfaceOption, hostOption, portOption, demoOption, exitAfterShowOption, languageOption});
     if (!parser.parse(WithoutToolkitOptions(arguments))) return UsageError(parser.errorText());
     if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(versionOption)) parser.showVersion();
@@ -173,6 +180,14 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch
         return UsageError(
             QStringLiteral("--demo chooses the link itself; leave out --interface, --host, --port"));
     launch.exitAfterShow = parser.isSet(exitAfterShowOption);
+    options.language = lb::ChooseInitialLanguage();
+    if (parser.isSet(languageOption)) {
+        options.language = lb::LanguageIndexOfCode(parser.value(languageOption));
+        if (options.language < 0)
+            return UsageError(
+                QStringLiteral("--language needs one of en, zh_TW, zh_CN, ja, es, pt, de, fr, it, "
+                               "ru, pl, lt, cs, uk"));
+    }
     return std::nullopt;
 }
 

@@ -247,14 +247,19 @@ QByteArray DSettingsList(const PrinterConfig& c) {
 }
 
 QString ConfigurationProblem(const PrinterConfig& c, int32_t page) {
-    auto tr = [](const char* text) { return QCoreApplication::translate("ConfigurationWriter", text); };
+    auto translated = [](const char* text) {
+        return QCoreApplication::translate("ConfigurationWriter", text);
+    };
     auto number = [&](const char* name, double value) -> QString {
         if (std::isfinite(value) && std::fabs(value) <= kMaxCommandReal) return {};
-        return tr("%1 holds %2, which cannot be sent to the printer")
+        return translated(QT_TRANSLATE_NOOP("ConfigurationWriter",
+                                            "%1 holds %2, which cannot be sent to the printer"))
             .arg(QLatin1String(name), QString::number(value));
     };
     auto unusable = [&](const char* name, const char* resolution) {
-        return tr("%1 cannot be converted for the printer: the resolution %2 is not usable")
+        return translated(QT_TRANSLATE_NOOP(
+                              "ConfigurationWriter",
+                              "%1 cannot be converted for the printer: the resolution %2 is not usable"))
             .arg(QLatin1String(name), QLatin1String(resolution));
     };
     QString problem;

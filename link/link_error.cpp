@@ -8,36 +8,31 @@
 namespace lb {
 namespace {
 
-// The messages of LinkError 1..6. "Data Transmission Error", "File Open Error" and "Unknown
-// Error" stay English in every language, so they are not offered for translation.
-struct ErrorText {
-    const char* text;
-    bool translated;
-};
-constexpr ErrorText kErrorTexts[] = {
-    {QT_TRANSLATE_NOOP("LinkError", "Port Open Error"), true},
-    {"Data Transmission Error", false},
-    {QT_TRANSLATE_NOOP("LinkError", "Data Receiving Error"), true},
-    {"File Open Error", false},
-    {"Unknown Error", false},
-    {QT_TRANSLATE_NOOP("LinkError", "Please Read Printer Config First"), true},
+// The messages of LinkError 1..6: English in every language but Portuguese, which has its own
+// set (the translation files hold the English text as the other languages' translation).
+constexpr const char* kErrorTexts[] = {
+    QT_TRANSLATE_NOOP("LinkError", "Port Open Error"),
+    QT_TRANSLATE_NOOP("LinkError", "Data Transmission Error"),
+    QT_TRANSLATE_NOOP("LinkError", "Data Receiving Error"),
+    QT_TRANSLATE_NOOP("LinkError", "File Open Error"),
+    QT_TRANSLATE_NOOP("LinkError", "Unknown Error"),
+    QT_TRANSLATE_NOOP("LinkError", "Please Read Printer Config First"),
 };
 
-const ErrorText* Entry(int code) {
-    return code >= 1 && code <= 6 ? &kErrorTexts[code - 1] : nullptr;
+const char* Entry(int code) {
+    return code >= 1 && code <= 6 ? kErrorTexts[code - 1] : nullptr;
 }
 
 }   // namespace
 
 QString LinkErrorText(int code) {
-    const ErrorText* e = Entry(code);
-    if (!e) return {};
-    return e->translated ? QCoreApplication::translate("LinkError", e->text) : QString::fromLatin1(e->text);
+    const char* e = Entry(code);
+    return e ? QCoreApplication::translate("LinkError", e) : QString();
 }
 
 QString LinkErrorTextEnglish(int code) {
-    const ErrorText* e = Entry(code);
-    return e ? QString::fromLatin1(e->text) : QString();
+    const char* e = Entry(code);
+    return e ? QString::fromLatin1(e) : QString();
 }
 
 QString LinkErrorDetail(int code) {

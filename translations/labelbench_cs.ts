@@ -5,1574 +5,1849 @@
     <name>BitmapFontManagerPage</name>
     <message>
         <source>Font Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr fontu</translation>
     </message>
     <message>
         <source>Font Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódování fontu</translation>
     </message>
     <message>
         <source>Standard Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardní kódování</translation>
     </message>
     <message>
         <source>Asian Font Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódování asijských fontů</translation>
     </message>
     <message>
         <source>Encode by Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódování podle tabulky</translation>
     </message>
     <message>
         <source>Encode by Table (Asian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódování podle tabulky (asijské)</translation>
     </message>
     <message>
         <source>Font Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozteč fontu</translation>
     </message>
     <message>
         <source>Fixed Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pevná rozteč</translation>
     </message>
     <message>
         <source>Variable Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Proměnná rozteč</translation>
     </message>
     <message>
         <source>Windows Font Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název fontu Windows</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost fontu</translation>
     </message>
     <message>
         <source>Printer Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť tiskárny</translation>
     </message>
     <message>
         <source>Character Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaková sada</translation>
     </message>
     <message>
         <source>The code page in which the font&apos;s codes are read: the script its characters come from</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódová stránka, ve které se čtou kódy fontu: písmo, z něhož pocházejí jeho znaky</translation>
     </message>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat font</translation>
     </message>
     <message>
         <source>Printer Font Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název fontu v tiskárně</translation>
     </message>
     <message>
         <source>Italic Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka kurzívy</translation>
     </message>
     <message>
         <source>Preview Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled fontu</translation>
     </message>
     <message>
         <source>Font Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka fontu</translation>
     </message>
     <message>
         <source>Font Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška fontu</translation>
     </message>
     <message>
         <source>Font Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapování fontu</translation>
     </message>
     <message>
         <source>Standard Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardní mapování</translation>
     </message>
     <message>
         <source>Full ASCII Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Úplné mapování ASCII</translation>
     </message>
     <message>
         <source>Custom Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní mapování</translation>
     </message>
     <message>
         <source>Character Start ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>Počáteční znak ASCII</translation>
     </message>
     <message>
         <source>Character End ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>Koncový znak ASCII</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínština (tradiční)</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínština (zjednodušená)</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Korejština</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonština</translation>
     </message>
     <message>
         <source>By File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze souboru</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Save Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit font</translation>
     </message>
     <message>
         <source>Download Font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Build the font all the same?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file could not be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table&apos;s character %1 has no code in %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must lie between 0 and 255.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No code page is chosen in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table holds no double-byte character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrát font</translation>
     </message>
 </context>
 <context>
     <name>CommandToolPage</name>
     <message>
         <source>Text encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódování textu</translation>
     </message>
     <message>
         <source>Show replies</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit odpovědi</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Send File</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat soubor</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Odeslat</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationWriter</name>
+    <message>
+        <source>%1 holds %2, which cannot be sent to the printer</source>
+        <translation>%1 obsahuje %2, což nelze odeslat do tiskárny</translation>
     </message>
     <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some bytes of the file are no %1 text: they show as �.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
+        <translation>%1 nelze převést pro tiskárnu: rozlišení %2 nelze použít</translation>
     </message>
 </context>
 <context>
     <name>FileManagerPage</name>
     <message>
         <source>File Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrání souboru</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ souboru</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Velikost souboru</translation>
     </message>
     <message>
         <source>Memory Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Paměť</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Procházet</translation>
     </message>
     <message>
         <source>Font View</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit font</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrát</translation>
     </message>
     <message>
         <source>File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o souborech</translation>
     </message>
     <message>
         <source>Physical Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Celková kapacita</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečíst</translation>
     </message>
     <message>
         <source>File Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formátování</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formátovat</translation>
     </message>
 </context>
 <context>
     <name>LinkError</name>
     <message>
         <source>Port Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Port Open Error</translation>
     </message>
     <message>
         <source>Data Receiving Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Receiving Error</translation>
     </message>
     <message>
         <source>Please Read Printer Config First</source>
-        <translation type="unfinished"></translation>
+        <translation>Please Read Printer Config First</translation>
+    </message>
+    <message>
+        <source>Data Transmission Error</source>
+        <translation>Data Transmission Error</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>File Open Error</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unknown Error</translation>
     </message>
 </context>
 <context>
     <name>PrinterConfigurationPage</name>
     <message>
         <source>Printer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace tiskárny</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Sytost</translation>
     </message>
     <message>
         <source>Paper Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka papíru</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>palce</translation>
     </message>
     <message>
         <source>Paper Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška papíru</translation>
     </message>
     <message>
         <source>Media Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor média</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezera</translation>
     </message>
     <message>
         <source>Gap Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset mezery</translation>
     </message>
     <message>
         <source>Post-Print Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Akce po tisku</translation>
     </message>
     <message>
         <source>Cut Piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Kusů na řez</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Směr</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Shift X</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun X</translation>
     </message>
     <message>
         <source>Shift Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun Y</translation>
     </message>
     <message>
         <source>Ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Páska</translation>
     </message>
     <message>
         <source>Ribbon Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor pásky</translation>
     </message>
     <message>
         <source>Ribbon Encoder Err.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba enkodéru pásky</translation>
     </message>
     <message>
         <source>Code Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Kódová stránka</translation>
     </message>
     <message>
         <source>Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kód země</translation>
     </message>
     <message>
         <source>Head-up Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor hlavy</translation>
     </message>
     <message>
         <source>Reprint After Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Opakovat tisk po chybě</translation>
     </message>
     <message>
         <source>Maximum Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximální délka</translation>
     </message>
     <message>
         <source>Gap Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenz. mezery</translation>
     </message>
     <message>
         <source>Bline Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenz. č. značky</translation>
     </message>
     <message>
         <source>Continuous Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenz. nekonečného</translation>
     </message>
     <message>
         <source>Threshold Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Detekce prahu</translation>
     </message>
     <message>
         <source>Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmavost</translation>
     </message>
     <message>
         <source>0 to 30</source>
-        <translation type="unfinished"></translation>
+        <translation>0 až 30</translation>
     </message>
     <message>
         <source>Print Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost tisku</translation>
     </message>
     <message>
         <source>Tear Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Odtržení</translation>
     </message>
     <message>
         <source>-120 to 120</source>
-        <translation type="unfinished"></translation>
+        <translation>-120 až 120</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim tisku</translation>
     </message>
     <message>
         <source>Print Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka tisku</translation>
     </message>
     <message>
         <source>Control Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Řídicí prefix</translation>
     </message>
     <message>
         <source>Format Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Formátovací prefix</translation>
     </message>
     <message>
         <source>Delimiter Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Oddělovač</translation>
     </message>
     <message>
         <source>Media Power Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Akce po zapnutí</translation>
     </message>
     <message>
         <source>Head Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavření hlavy</translation>
     </message>
     <message>
         <source>Label Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Začátek etikety</translation>
     </message>
     <message>
         <source>Left Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Levá pozice</translation>
     </message>
     <message>
         <source>-9999 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>-9999 až 9999</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohřev</translation>
     </message>
     <message>
         <source>Label Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Šířka etikety</translation>
     </message>
     <message>
         <source>Present Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzor přítomnosti</translation>
     </message>
     <message>
         <source>Cutter Equipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Řezačka osazena</translation>
     </message>
     <message>
         <source>Control Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Řídicí kódy</translation>
     </message>
     <message>
         <source>Column Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset sloupce</translation>
     </message>
     <message>
         <source>Row Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset řádku</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozhraní</translation>
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost (Bd)</translation>
     </message>
     <message>
         <source>Data Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové bity</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parita</translation>
     </message>
     <message>
         <source>Stop Bit(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop bity</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečíst</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst</translation>
     </message>
     <message>
         <source>Printer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o tiskárně</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze:</translation>
     </message>
     <message>
         <source>Serial No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sériové č.:</translation>
     </message>
     <message>
         <source>Check Sum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolní součet:</translation>
     </message>
     <message>
         <source>Cutting Counter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítadlo řezů:</translation>
     </message>
     <message>
         <source>Mileage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Najeto:</translation>
     </message>
     <message>
         <source>Km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>Printer Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav tiskárny</translation>
     </message>
     <message>
         <source>Get Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečíst stav</translation>
     </message>
 </context>
 <context>
     <name>PrinterFunctionBox</name>
     <message>
         <source>Printer Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce tiskárny</translation>
     </message>
     <message>
         <source>Calibrate Sensor </source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrovat senzor </translation>
     </message>
     <message>
         <source>Ethernet Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení Ethernetu</translation>
     </message>
     <message>
         <source>RTC Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení RTC</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovární nastavení</translation>
     </message>
     <message>
         <source>Reset Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset tiskárny</translation>
     </message>
     <message>
         <source>Print Test Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk testovací stránky</translation>
     </message>
     <message>
         <source>Configuration Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurační stránka</translation>
     </message>
     <message>
         <source>Dump Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Výpis textu</translation>
     </message>
     <message>
         <source>Ignore AUTO.BAS</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorovat AUTO.BAS</translation>
     </message>
     <message>
         <source>Out of Line Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit řádkový režim</translation>
     </message>
     <message>
         <source>Password Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SensorChart</name>
-    <message>
-        <source>Label</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Live %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Threshold %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No readings yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení hesla</translation>
     </message>
 </context>
 <context>
     <name>TFormDumpTextSetup</name>
     <message>
         <source>Dump Text Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení výpisu textu</translation>
     </message>
     <message>
         <source>Print Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisk na etiketu</translation>
     </message>
     <message>
         <source>Save to SD Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit na SD kartu</translation>
     </message>
     <message>
         <source>Save to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit do souboru</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormEthernetSetup</name>
     <message>
         <source>Ethernet Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení Ethernetu</translation>
     </message>
     <message>
         <source>IP Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení IP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Statická IP</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podsítě:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brána:</translation>
     </message>
     <message>
         <source>Printer Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Název tiskárny:</translation>
     </message>
     <message>
         <source>MAC Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa MAC:</translation>
     </message>
     <message>
         <source>Set Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit název tiskárny</translation>
     </message>
     <message>
         <source>Set IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit IP</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormLPTSetup</name>
     <message>
         <source>LPT Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení LPT</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednotka</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>palce</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozhraní</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Printer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurace tiskárny</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Správce souborů</translation>
     </message>
     <message>
         <source>Bitmap Font Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Správce bitmapových fontů</translation>
     </message>
     <message>
         <source>Command Tool</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Looking for the printer on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nástroj příkazů</translation>
     </message>
 </context>
 <context>
     <name>TFormNetSetup</name>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Název tiskárny</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa IP</translation>
     </message>
     <message>
         <source>Model Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Discover Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyhledat zařízení</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovární nastavení</translation>
     </message>
     <message>
         <source>Change IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit adresu IP</translation>
     </message>
     <message>
         <source>Web Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Webové nastavení</translation>
     </message>
     <message>
         <source>IP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení IP</translation>
     </message>
     <message>
         <source>IP Address/Printer Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa IP/název tiskárny:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>TFormPassword</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo</translation>
     </message>
     <message>
         <source>Please enter your password</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte heslo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormPasswordSetup</name>
     <message>
         <source>Password Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení hesla</translation>
     </message>
     <message>
         <source>Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Staré heslo</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nové heslo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormPreviewFont</name>
     <message>
         <source>Character Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulka znaků</translation>
     </message>
     <message>
         <source>Built Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořený font</translation>
     </message>
     <message>
         <source>Build from Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit ze stránky</translation>
     </message>
     <message>
         <source>Open Font File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít soubor fontu</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This is no font file the printer can use: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>variable pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>fixed pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>double-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>single-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Its glyphs are too many and too large to be drawn here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>TFormProcess</name>
     <message>
         <source>Communicating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicating...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormRTCSetup</name>
     <message>
         <source>RTC Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení RTC</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok:</translation>
     </message>
     <message>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Den:</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodina:</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuta:</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunda:</translation>
     </message>
     <message>
         <source>Get System Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Převzít systémový čas</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock agrees with this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 behind this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 ahead of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormRs232Setup</name>
     <message>
         <source>RS232 Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení RS232</translation>
     </message>
     <message>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM:</translation>
     </message>
     <message>
         <source>Baud Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost (Bd):</translation>
     </message>
     <message>
         <source>Data Bits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datové bity:</translation>
     </message>
     <message>
         <source>Parity Check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parita:</translation>
     </message>
     <message>
         <source>Stop Bit(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop bity:</translation>
     </message>
     <message>
         <source>Hardware Handshaking:</source>
-        <translation type="unfinished"></translation>
+        <translation>HW řízení toku:</translation>
     </message>
     <message>
         <source>Software Handshaking:</source>
-        <translation type="unfinished"></translation>
+        <translation>SW řízení toku:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Odd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>TFormSensorCalibrate</name>
     <message>
         <source>Sensor Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrace senzoru</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatická kalibrace</translation>
     </message>
     <message>
         <source>Paper Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška papíru</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>palce</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezera</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrovat</translation>
     </message>
     <message>
         <source>Media Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ média</translation>
     </message>
     <message>
         <source>GAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MEZERA</translation>
     </message>
     <message>
         <source>Black Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Černá značka</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished"></translation>
+        <translation>Nekonečné</translation>
     </message>
     <message>
         <source>Auto Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatický výběr</translation>
     </message>
     <message>
         <source>Manual Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruční nastavení</translation>
     </message>
     <message>
         <source>Sensor Intension</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenzita senzoru</translation>
     </message>
     <message>
         <source>Threshold Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Prahová hodnota</translation>
     </message>
     <message>
         <source>Reading Intension</source>
-        <translation type="unfinished"></translation>
+        <translation>Intenzita čtení</translation>
     </message>
     <message>
         <source>Current Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální hodnota</translation>
     </message>
     <message>
         <source>Label Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota etikety</translation>
     </message>
     <message>
         <source>Gap Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnota mezery</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavit</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrace</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Media</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can&apos;t calibration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put linner please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put black mark please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put label please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label and %1 lie closer than %2 at every level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calibration is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
-    <name>lb</name>
+    <name>lb::BitmapFontManagerPage</name>
     <message>
-        <source>%1 holds %2, which cannot be sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
+        <translation>%1 neobsahuje žádné znaky znakové sady %2: buňky fontu by zůstaly prázdné nebo by se vykreslily jiným fontem.</translation>
     </message>
     <message>
-        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
-        <translation type="unfinished"></translation>
+        <source>Build the font all the same?</source>
+        <translation>Přesto font vytvořit?</translation>
+    </message>
+    <message>
+        <source>The table file could not be opened.</source>
+        <translation>Soubor tabulky nelze otevřít.</translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation>Znak %1 nelze uložit v kódování %2. Nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Soubor nelze uložit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
+        <translation>&quot;%1&quot; je zaškrtnuto, ale nebyl načten žádný soubor tabulky.</translation>
+    </message>
+    <message>
+        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
+        <translation>Soubor tabulky %1 nelze přečíst, je větší než %2 bajtů nebo neobsahuje žádný znak.</translation>
+    </message>
+    <message>
+        <source>The encode table&apos;s character %1 has no code in %2.</source>
+        <translation>Znak %1 kódovací tabulky nemá v kódování %2 žádný kód.</translation>
+    </message>
+    <message>
+        <source>The encode table is larger than %1 bytes.</source>
+        <translation>Kódovací tabulka je větší než %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>The encode table is empty.</source>
+        <translation>Kódovací tabulka je prázdná.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>Pole &quot;%1&quot; je prázdné.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and 255.</source>
+        <translation>&quot;%1&quot; musí být v rozsahu 0 až 255.</translation>
+    </message>
+    <message>
+        <source>No code page is chosen in &quot;%1&quot;.</source>
+        <translation>V &quot;%1&quot; není vybrána žádná kódová stránka.</translation>
+    </message>
+    <message>
+        <source>The encode table holds no double-byte character.</source>
+        <translation>Kódovací tabulka neobsahuje žádný dvoubajtový znak.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not be negative.</source>
+        <translation>Hodnota &quot;%1&quot; nesmí být záporná.</translation>
     </message>
 </context>
 <context>
     <name>lb::CommandText</name>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Západoevropské</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínština (tradiční)</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Čínština (zjednodušená)</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonština</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Korejština</translation>
+    </message>
+</context>
+<context>
+    <name>lb::CommandToolPage</name>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation>Znak %1 nelze uložit v kódování %2. Nic nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
+        <translation>Znak %1 nelze odeslat v kódování %2. Nic nebylo odesláno.</translation>
+    </message>
+    <message>
+        <source>No answer.</source>
+        <translation>Žádná odpověď.</translation>
+    </message>
+    <message>
+        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
+        <translation>Soubor se nevejde do editoru, který pojme nejvýše %1 znaků. Nic nebylo přidáno.</translation>
+    </message>
+    <message>
+        <source>Some bytes of the file are no %1 text: they show as �.</source>
+        <translation>Některé bajty souboru nejsou text v kódování %1: zobrazují se jako �.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Soubor nelze uložit.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::FileManagerPage</name>
+    <message>
+        <source>%1 downloaded to %2 (%3 bytes)</source>
+        <translation>Soubor %1 nahrán do paměti %2 (%3 B)</translation>
+    </message>
+    <message>
+        <source>%1 sent (%2 bytes)</source>
+        <translation>Soubor %1 odeslán (%2 B)</translation>
+    </message>
+    <message>
+        <source>Memory information read</source>
+        <translation>Informace o paměti přečteny</translation>
+    </message>
+    <message>
+        <source>Every file in %1 will be deleted.</source>
+        <translation>Všechny soubory v paměti %1 budou smazány.</translation>
+    </message>
+    <message>
+        <source>%1 formatted</source>
+        <translation>Paměť %1 naformátována</translation>
     </message>
 </context>
 <context>
     <name>lb::FontCharset</name>
     <message>
         <source>ANSI</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSI</translation>
     </message>
     <message>
         <source>Big5</source>
-        <translation type="unfinished"></translation>
+        <translation>Big5</translation>
     </message>
     <message>
         <source>GB2312</source>
-        <translation type="unfinished"></translation>
+        <translation>GB2312</translation>
     </message>
     <message>
         <source>Hangul</source>
-        <translation type="unfinished"></translation>
+        <translation>Hangul</translation>
     </message>
     <message>
         <source>Shift-JIS</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift-JIS</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Středoevropské</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrilice</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Řecké</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turecké</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebrejské</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabské</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltské</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamské</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thajské</translation>
     </message>
 </context>
 <context>
     <name>lb::FontRules</name>
     <message>
         <source>Type the printer font name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte název fontu v tiskárně.</translation>
     </message>
     <message>
         <source>The printer font name has %1 characters; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název fontu v tiskárně má %1 znaků; povoleno je nejvýše %2.</translation>
     </message>
     <message>
         <source>The printer font name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název fontu v tiskárně nesmí obsahovat dvojitou uvozovku, konec řádku ani jiný řídicí znak, ani znak mimo Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Language</name>
+    <message>
+        <source>English</source>
+        <translation>Angličtina</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Tradiční čínština</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Zjednodušená čínština</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonština</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Španělština</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugalština</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Němčina</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francouzština</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italština</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruština</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polština</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Litevština</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Čeština</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukrajinština</translation>
     </message>
 </context>
 <context>
     <name>lb::Link</name>
     <message>
         <source>LPT: the parallel port cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>LPT: paralelní port neumí číst.</translation>
     </message>
     <message>
         <source>not a parallel port (LPT1 to LPT4, or a device path)</source>
-        <translation type="unfinished"></translation>
+        <translation>není paralelní port (LPT1 až LPT4 nebo cesta k zařízení)</translation>
     </message>
     <message>
         <source>permission denied: the user needs to be in group lp (then log in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>přístup odepřen: uživatel musí být ve skupině lp (pak se znovu přihlaste)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>používá jiný program</translation>
     </message>
     <message>
         <source>the printer took no data for %1 ms (out of paper, or off line?)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiskárna nepřijala data po dobu %1 ms (došel papír, nebo je offline?)</translation>
     </message>
     <message>
         <source>the device is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>zařízení již není připojeno</translation>
     </message>
     <message>
         <source>The reply is not a valid frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď není platný rámec.</translation>
     </message>
     <message>
         <source>More than %1 bytes arrived without a reply frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Přišlo více než %1 bajtů bez rámce odpovědi.</translation>
     </message>
     <message>
         <source>The reply is longer than the %1 bytes it may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď je delší než povolených %1 bajtů.</translation>
     </message>
     <message>
         <source>The reply line carries more than %1 CRs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek odpovědi obsahuje více než %1 znaků CR.</translation>
     </message>
     <message>
         <source>The reply line is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Řádek odpovědi je delší než %1 znaků.</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>zařízení neexistuje</translation>
     </message>
     <message>
         <source>permission denied: the user needs to be in group dialout (then log in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>přístup odepřen: uživatel musí být ve skupině dialout (pak se znovu přihlaste)</translation>
     </message>
     <message>
         <source>not a serial port (COM1 to COM30, or a device path)</source>
-        <translation type="unfinished"></translation>
+        <translation>není sériový port (COM1 až COM30 nebo cesta k zařízení)</translation>
     </message>
     <message>
         <source>the port did not send the data within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>port neodeslal data do %1 ms</translation>
     </message>
     <message>
         <source>no reply within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná odpověď do %1 ms</translation>
     </message>
     <message>
         <source>connection refused (is the printer on and is the port right?)</source>
-        <translation type="unfinished"></translation>
+        <translation>spojení odmítnuto (je tiskárna zapnutá a port správný?)</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>hostitel nenalezen</translation>
     </message>
     <message>
         <source>timed out: no answer within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>vypršel časový limit: žádná odpověď do %1 ms</translation>
     </message>
     <message>
         <source>the printer closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>tiskárna ukončila spojení</translation>
     </message>
     <message>
         <source>no printer address is set</source>
-        <translation type="unfinished"></translation>
+        <translation>není nastavena adresa tiskárny</translation>
     </message>
     <message>
         <source>%1 is not a TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 není port TCP</translation>
     </message>
     <message>
         <source>the printer took no data for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>tiskárna nepřijala data po dobu %1 ms</translation>
     </message>
     <message>
         <source>permission denied: install the udev rule 60-labelbench-printers.rules from packaging/ (see the README), then replug the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>přístup odepřen: nainstalujte pravidlo udev 60-labelbench-printers.rules z packaging/ (viz README) a tiskárnu znovu připojte</translation>
     </message>
     <message>
         <source>USB cannot be used on this system</source>
-        <translation type="unfinished"></translation>
+        <translation>USB nelze v tomto systému použít</translation>
     </message>
     <message>
         <source>the device has no printer interface</source>
-        <translation type="unfinished"></translation>
+        <translation>zařízení nemá rozhraní tiskárny</translation>
     </message>
     <message>
         <source>no device with an accepted vendor identifier (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>žádné zařízení s povoleným identifikátorem výrobce (%1)</translation>
     </message>
     <message>
         <source>the device cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>zařízení nelze otevřít</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>zrušeno</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Outcome</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Zrušeno</translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterConfigurationPage</name>
+    <message>
+        <source>Configuration read (edition %1)</source>
+        <translation>Konfigurace přečtena (edice %1)</translation>
+    </message>
+    <message>
+        <source>Configuration cleared</source>
+        <translation>Konfigurace vymazána</translation>
+    </message>
+    <message>
+        <source>Page %1 not written</source>
+        <translation>Stránka %1 nebyla zapsána</translation>
+    </message>
+    <message>
+        <source>Page %1 written: %2 settings</source>
+        <translation>Stránka %1 zapsána: %2 nastavení</translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation>Konfigurace uložena do %1</translation>
+    </message>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation>Konfigurace načtena z %1</translation>
+    </message>
+    <message>
+        <source>Printer status: %1</source>
+        <translation>Stav tiskárny: %1</translation>
     </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>
     <message>
         <source>Type the printer file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte název souboru v tiskárně.</translation>
     </message>
     <message>
         <source>The printer file name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru v tiskárně nesmí obsahovat dvojitou uvozovku, konec řádku ani jiný řídicí znak, ani znak mimo Latin-1.</translation>
     </message>
     <message>
         <source>larger than %1 bytes, which is the most that can be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>větší než %1 bajtů, což je nejvíce, co lze odeslat</translation>
     </message>
     <message>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor se během čtení změnil</translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterFunctionBox</name>
+    <message>
+        <source>Sensor calibration sent</source>
+        <translation>Kalibrace senzoru odeslána</translation>
+    </message>
+    <message>
+        <source>Network address settings sent</source>
+        <translation>Nastavení síťové adresy odesláno</translation>
+    </message>
+    <message>
+        <source>Printer name sent</source>
+        <translation>Název tiskárny odeslán</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Hodiny nastaveny</translation>
+    </message>
+    <message>
+        <source>Dump mode started</source>
+        <translation>Výpis textu spuštěn</translation>
+    </message>
+    <message>
+        <source>Send the text to be captured to the printer now, from the label program or the Command Tool, then press OK.</source>
+        <translation>Nyní odešlete do tiskárny text, který se má zachytit, z programu pro tisk etiket nebo z Nástroje příkazů, a pak stiskněte OK.</translation>
+    </message>
+    <message>
+        <source>The dump is empty: the printer captured no text.</source>
+        <translation>Výpis je prázdný: tiskárna nezachytila žádný text.</translation>
+    </message>
+    <message>
+        <source>The dump is empty</source>
+        <translation>Výpis je prázdný</translation>
+    </message>
+    <message>
+        <source>Dump saved to %1 (%2 bytes)</source>
+        <translation>Výpis uložen do %1 (%2 B)</translation>
+    </message>
+    <message>
+        <source>Factory default sent</source>
+        <translation>Tovární nastavení odesláno</translation>
+    </message>
+    <message>
+        <source>Printer reset</source>
+        <translation>Tiskárna resetována</translation>
+    </message>
+    <message>
+        <source>Test page sent</source>
+        <translation>Testovací stránka odeslána</translation>
+    </message>
+    <message>
+        <source>Configuration page sent</source>
+        <translation>Konfigurační stránka odeslána</translation>
+    </message>
+    <message>
+        <source>Ignore AUTO.BAS sent</source>
+        <translation>Příkaz „Ignorovat AUTO.BAS“ odeslán</translation>
+    </message>
+    <message>
+        <source>Line mode left</source>
+        <translation>Řádkový režim ukončen</translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation>Heslo změněno</translation>
     </message>
 </context>
 <context>
     <name>lb::PrinterStatus</name>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiskne</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Paper Jam</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaseknutý papír</translation>
     </message>
     <message>
         <source>Out of Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Došel papír</translation>
     </message>
     <message>
         <source>Ribbon Encoder Err.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba enkodéru pásky</translation>
     </message>
     <message>
         <source>Out of Ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Došla páska</translation>
     </message>
     <message>
         <source>Other Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiná chyba</translation>
     </message>
     <message>
         <source>Head Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřená hlava</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Připraveno</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Refusal</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation>%1: &apos;%2&apos; není číslo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; není číslo</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is out of range</source>
+        <translation>%1: &apos;%2&apos; je mimo rozsah</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range</source>
+        <translation>&apos;%1&apos; je mimo rozsah</translation>
+    </message>
+</context>
+<context>
+    <name>lb::SensorChart</name>
+    <message>
+        <source>Label</source>
+        <translation>Etiketa</translation>
+    </message>
+    <message>
+        <source>Live %1</source>
+        <translation>Aktuální %1</translation>
+    </message>
+    <message>
+        <source>Intensity %1</source>
+        <translation>Intenzita %1</translation>
+    </message>
+    <message>
+        <source>Threshold %1</source>
+        <translation>Práh %1</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intenzita</translation>
+    </message>
+    <message>
+        <source>No readings yet</source>
+        <translation>Zatím žádné hodnoty</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormEthernetSetup</name>
+    <message>
+        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
+        <translation>Název tiskárny &quot;%1&quot; nelze odeslat: tiskárna zná pouze znaky Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormMain</name>
+    <message>
+        <source>Looking for the printer on %1…</source>
+        <translation>Hledání tiskárny na %1…</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Zrušeno</translation>
+    </message>
+    <message>
+        <source>No printer answered on %1 — choose the interface and press Get, or start with --demo to try LabelBench</source>
+        <translation>Na %1 neodpověděla žádná tiskárna — zvolte rozhraní a stiskněte Přečíst, nebo spusťte s --demo a vyzkoušejte LabelBench</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormNetSetup</name>
+    <message>
+        <source>The printer %1 returns to its factory settings.</source>
+        <translation>Tiskárna %1 se vrátí do továrního nastavení.</translation>
+    </message>
+    <message>
+        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
+        <translation>Požadavek nelze odeslat v síti tohoto počítače; tiskárna nebyla změněna.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPassword</name>
+    <message>
+        <source>Incorrect</source>
+        <translation>Nesprávné heslo</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPasswordSetup</name>
+    <message>
+        <source>Incorrect</source>
+        <translation>Nesprávné heslo</translation>
+    </message>
+    <message>
+        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
+        <translation>Nové heslo může mít nejvýše %1 znaků a žádný z nich nesmí být dvojitá uvozovka ani řídicí znak (například konec řádku, tabulátor nebo ESC).</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPreviewFont</name>
+    <message>
+        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
+        <translation>Vytvořte font stránky, abyste viděli bitmapy, které tiskárna obdrží.</translation>
+    </message>
+    <message>
+        <source>This is no font file the printer can use: %1</source>
+        <translation>Toto není soubor fontu, který může tiskárna použít: %1</translation>
+    </message>
+    <message>
+        <source>variable pitch</source>
+        <translation>proměnná rozteč</translation>
+    </message>
+    <message>
+        <source>fixed pitch</source>
+        <translation>pevná rozteč</translation>
+    </message>
+    <message>
+        <source>double-byte codes</source>
+        <translation>dvoubajtové kódy</translation>
+    </message>
+    <message>
+        <source>single-byte codes</source>
+        <translation>jednobajtové kódy</translation>
+    </message>
+    <message>
+        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
+        <translation>Počet znaků: %1, buňka %2 x %3 px, %4, %5</translation>
+    </message>
+    <message>
+        <source>Its glyphs are too many and too large to be drawn here.</source>
+        <translation>Glyfů je příliš mnoho a jsou příliš velké na to, aby se zde daly vykreslit.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRTCSetup</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 d</translation>
+    </message>
+    <message>
+        <source>printer clock agrees with this computer</source>
+        <translation>hodiny tiskárny souhlasí s tímto počítačem</translation>
+    </message>
+    <message>
+        <source>printer clock %1 behind this computer</source>
+        <translation>hodiny tiskárny jdou o %1 pozadu oproti tomuto počítači</translation>
+    </message>
+    <message>
+        <source>printer clock %1 ahead of this computer</source>
+        <translation>hodiny tiskárny jdou o %1 napřed oproti tomuto počítači</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRs232Setup</name>
+    <message>
+        <source>None</source>
+        <translation>Žádná</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Lichá</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Sudá</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormSensorCalibrate</name>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibrovat</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Další</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>palce</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Black mark</source>
+        <translation>Černá značka</translation>
+    </message>
+    <message>
+        <source>Liner</source>
+        <translation>Podklad</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Médium</translation>
+    </message>
+    <message>
+        <source>Can&apos;t calibration</source>
+        <translation>Kalibrace se nezdařila</translation>
+    </message>
+    <message>
+        <source>Put linner please</source>
+        <translation>Vložte prosím podklad</translation>
+    </message>
+    <message>
+        <source>Put black mark please</source>
+        <translation>Vložte prosím černou značku</translation>
+    </message>
+    <message>
+        <source>Put label please</source>
+        <translation>Vložte prosím etiketu</translation>
+    </message>
+    <message>
+        <source>Label and %1 lie closer than %2 at every level</source>
+        <translation>Etiketa a %1 se na všech úrovních liší méně než o %2</translation>
+    </message>
+    <message>
+        <source>black mark</source>
+        <translation>černá značka</translation>
+    </message>
+    <message>
+        <source>liner</source>
+        <translation>podklad</translation>
+    </message>
+    <message>
+        <source>Calibration is complete</source>
+        <translation>Kalibrace je dokončena</translation>
     </message>
 </context>
 </TS>

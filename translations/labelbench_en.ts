@@ -143,66 +143,6 @@
         <source>Download Font</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Build the font all the same?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file could not be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table&apos;s character %1 has no code in %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must lie between 0 and 255.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No code page is chosen in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table holds no double-byte character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must not be negative.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>CommandToolPage</name>
@@ -230,28 +170,15 @@
         <source>Send</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>ConfigurationWriter</name>
     <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <source>%1 holds %2, which cannot be sent to the printer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some bytes of the file are no %1 text: they show as �.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
+        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -326,6 +253,18 @@
     </message>
     <message>
         <source>Please Read Printer Config First</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Transmission Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -672,33 +611,6 @@
     </message>
 </context>
 <context>
-    <name>SensorChart</name>
-    <message>
-        <source>Label</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Live %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Threshold %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No readings yet</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>TFormDumpTextSetup</name>
     <message>
         <source>Dump Text Setup</source>
@@ -779,10 +691,6 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormLPTSetup</name>
@@ -841,10 +749,6 @@
         <source>Command Tool</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Looking for the printer on %1…</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormNetSetup</name>
@@ -900,10 +804,6 @@
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormPassword</name>
@@ -921,10 +821,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -950,14 +846,6 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormPreviewFont</name>
@@ -981,43 +869,15 @@
         <source>Exit</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This is no font file the printer can use: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>variable pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>fixed pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>double-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>single-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Its glyphs are too many and too large to be drawn here.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormProcess</name>
     <message>
         <source>Communicating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1063,34 +923,6 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock agrees with this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 behind this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 ahead of this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>TFormRs232Setup</name>
@@ -1132,18 +964,6 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Odd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Even</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1233,71 +1053,67 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>&apos;%1&apos; is out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Media</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can&apos;t calibration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put linner please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put black mark please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put label please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label and %1 lie closer than %2 at every level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calibration is complete</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
-    <name>lb</name>
+    <name>lb::BitmapFontManagerPage</name>
     <message>
-        <source>%1 holds %2, which cannot be sent to the printer</source>
+        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
+        <source>Build the font all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table file could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table&apos;s character %1 has no code in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table is larger than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No code page is chosen in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The encode table holds no double-byte character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not be negative.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1325,6 +1141,56 @@
     </message>
     <message>
         <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::CommandToolPage</name>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some bytes of the file are no %1 text: they show as �.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::FileManagerPage</name>
+    <message>
+        <source>%1 downloaded to %2 (%3 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory information read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every file in %1 will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 formatted</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1399,6 +1265,65 @@
     </message>
     <message>
         <source>The printer font name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::Language</name>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1516,6 +1441,48 @@
         <source>the device cannot be opened</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::Outcome</name>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterConfigurationPage</name>
+    <message>
+        <source>Configuration read (edition %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 not written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 written: %2 settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer status: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>
@@ -1533,6 +1500,73 @@
     </message>
     <message>
         <source>the file changed while it was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterFunctionBox</name>
+    <message>
+        <source>Sensor calibration sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network address settings sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer name sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dump mode started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the text to be captured to the printer now, from the label program or the Command Tool, then press OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dump is empty: the printer captured no text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dump is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dump saved to %1 (%2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory default sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test page sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration page sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore AUTO.BAS sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line mode left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1572,6 +1606,247 @@
     </message>
     <message>
         <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::Refusal</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::SensorChart</name>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intensity %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readings yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormEthernetSetup</name>
+    <message>
+        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormMain</name>
+    <message>
+        <source>Looking for the printer on %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer answered on %1 — choose the interface and press Get, or start with --demo to try LabelBench</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormNetSetup</name>
+    <message>
+        <source>The printer %1 returns to its factory settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPassword</name>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPasswordSetup</name>
+    <message>
+        <source>Incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPreviewFont</name>
+    <message>
+        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is no font file the printer can use: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>variable pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fixed pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>double-byte codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>single-byte codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its glyphs are too many and too large to be drawn here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRTCSetup</name>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock agrees with this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock %1 behind this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printer clock %1 ahead of this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRs232Setup</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormSensorCalibrate</name>
+    <message>
+        <source>Calibrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put linner please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put black mark please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put label please</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label and %1 lie closer than %2 at every level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>liner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration is complete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

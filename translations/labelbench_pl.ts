@@ -5,1574 +5,1849 @@
     <name>BitmapFontManagerPage</name>
     <message>
         <source>Font Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór czcionki</translation>
     </message>
     <message>
         <source>Font Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie</translation>
     </message>
     <message>
         <source>Standard Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie standardowe</translation>
     </message>
     <message>
         <source>Asian Font Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie azjatyckie</translation>
     </message>
     <message>
         <source>Encode by Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie wg tabeli</translation>
     </message>
     <message>
         <source>Encode by Table (Asian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie wg tabeli (azjatyckie)</translation>
     </message>
     <message>
         <source>Font Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozstaw znaków</translation>
     </message>
     <message>
         <source>Fixed Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stały rozstaw</translation>
     </message>
     <message>
         <source>Variable Pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienny rozstaw</translation>
     </message>
     <message>
         <source>Windows Font Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka Windows</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>Printer Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć drukarki</translation>
     </message>
     <message>
         <source>Character Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestaw znaków</translation>
     </message>
     <message>
         <source>The code page in which the font&apos;s codes are read: the script its characters come from</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona kodowa, w której odczytywane są kody czcionki: pismo, z którego pochodzą jej znaki</translation>
     </message>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz czcionkę</translation>
     </message>
     <message>
         <source>Printer Font Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa w drukarce</translation>
     </message>
     <message>
         <source>Italic Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość kursywy</translation>
     </message>
     <message>
         <source>Preview Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd czcionki</translation>
     </message>
     <message>
         <source>Font Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość znaku</translation>
     </message>
     <message>
         <source>Font Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość znaku</translation>
     </message>
     <message>
         <source>Font Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapowanie znaków</translation>
     </message>
     <message>
         <source>Standard Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapowanie standardowe</translation>
     </message>
     <message>
         <source>Full ASCII Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Pełne mapowanie ASCII</translation>
     </message>
     <message>
         <source>Custom Mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapowanie własne</translation>
     </message>
     <message>
         <source>Character Start ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy znak ASCII</translation>
     </message>
     <message>
         <source>Character End ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni znak ASCII</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński tradycyjny</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński uproszczony</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreański</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japoński</translation>
     </message>
     <message>
         <source>By File</source>
-        <translation type="unfinished"></translation>
+        <translation>Z pliku</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Save Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz czcionkę</translation>
     </message>
     <message>
         <source>Download Font</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Build the font all the same?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file could not be opened.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table&apos;s character %1 has no code in %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is larger than %1 bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must lie between 0 and 255.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No code page is chosen in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The encode table holds no double-byte character.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; must not be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgraj czcionkę</translation>
     </message>
 </context>
 <context>
     <name>CommandToolPage</name>
     <message>
         <source>Text encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie tekstu</translation>
     </message>
     <message>
         <source>Show replies</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż odpowiedzi</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Send File</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij plik</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationWriter</name>
+    <message>
+        <source>%1 holds %2, which cannot be sent to the printer</source>
+        <translation>%1 zawiera wartość %2, której nie można wysłać do drukarki</translation>
     </message>
     <message>
-        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Some bytes of the file are no %1 text: they show as �.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
+        <translation>Nie można przeliczyć %1 dla drukarki: rozdzielczości %2 nie da się użyć</translation>
     </message>
 </context>
 <context>
     <name>FileManagerPage</name>
     <message>
         <source>File Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie pliku</translation>
     </message>
     <message>
         <source>File Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ pliku</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar pliku</translation>
     </message>
     <message>
         <source>Memory Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Pamięć</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądaj</translation>
     </message>
     <message>
         <source>Font View</source>
-        <translation type="unfinished"></translation>
+        <translation>Przegląd czcionek</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgraj</translation>
     </message>
     <message>
         <source>File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o plikach</translation>
     </message>
     <message>
         <source>Physical Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojemność</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolne miejsce</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj</translation>
     </message>
     <message>
         <source>File Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatowanie</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatuj</translation>
     </message>
 </context>
 <context>
     <name>LinkError</name>
     <message>
         <source>Port Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Port Open Error</translation>
     </message>
     <message>
         <source>Data Receiving Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Receiving Error</translation>
     </message>
     <message>
         <source>Please Read Printer Config First</source>
-        <translation type="unfinished"></translation>
+        <translation>Please Read Printer Config First</translation>
+    </message>
+    <message>
+        <source>Data Transmission Error</source>
+        <translation>Data Transmission Error</translation>
+    </message>
+    <message>
+        <source>File Open Error</source>
+        <translation>File Open Error</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unknown Error</translation>
     </message>
 </context>
 <context>
     <name>PrinterConfigurationPage</name>
     <message>
         <source>Printer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja drukarki</translation>
     </message>
     <message>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość</translation>
     </message>
     <message>
         <source>Paper Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość papieru</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>cal</translation>
     </message>
     <message>
         <source>Paper Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość papieru</translation>
     </message>
     <message>
         <source>Media Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Czujnik nośnika</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa</translation>
     </message>
     <message>
         <source>Gap Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesun. przerwy</translation>
     </message>
     <message>
         <source>Post-Print Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja po wydruku</translation>
     </message>
     <message>
         <source>Cut Piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Cięcie co</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Odniesienie</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierunek</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie</translation>
     </message>
     <message>
         <source>Shift X</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuw X</translation>
     </message>
     <message>
         <source>Shift Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuw Y</translation>
     </message>
     <message>
         <source>Ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Taśma</translation>
     </message>
     <message>
         <source>Ribbon Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Czujnik taśmy</translation>
     </message>
     <message>
         <source>Ribbon Encoder Err.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd enkodera taśmy</translation>
     </message>
     <message>
         <source>Code Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona kodowa</translation>
     </message>
     <message>
         <source>Country Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod kraju</translation>
     </message>
     <message>
         <source>Head-up Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Czujnik głowicy</translation>
     </message>
     <message>
         <source>Reprint After Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów po błędzie</translation>
     </message>
     <message>
         <source>Maximum Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksymalna długość</translation>
     </message>
     <message>
         <source>Gap Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa – intens.</translation>
     </message>
     <message>
         <source>Bline Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znacznik – intens.</translation>
     </message>
     <message>
         <source>Continuous Inten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciągły – intens.</translation>
     </message>
     <message>
         <source>Threshold Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykrywanie progu</translation>
     </message>
     <message>
         <source>Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaczernienie</translation>
     </message>
     <message>
         <source>0 to 30</source>
-        <translation type="unfinished"></translation>
+        <translation>od 0 do 30</translation>
     </message>
     <message>
         <source>Print Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość druku</translation>
     </message>
     <message>
         <source>Tear Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrywanie</translation>
     </message>
     <message>
         <source>-120 to 120</source>
-        <translation type="unfinished"></translation>
+        <translation>od -120 do 120</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb druku</translation>
     </message>
     <message>
         <source>Print Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość druku</translation>
     </message>
     <message>
         <source>Control Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefiks sterujący</translation>
     </message>
     <message>
         <source>Format Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefiks formatu</translation>
     </message>
     <message>
         <source>Delimiter Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak separatora</translation>
     </message>
     <message>
         <source>Media Power Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Po włączeniu</translation>
     </message>
     <message>
         <source>Head Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Po zamkn. głowicy</translation>
     </message>
     <message>
         <source>Label Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Góra etykiety</translation>
     </message>
     <message>
         <source>Left Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja od lewej</translation>
     </message>
     <message>
         <source>-9999 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>od -9999 do 9999</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagrzewanie</translation>
     </message>
     <message>
         <source>Label Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość etykiety</translation>
     </message>
     <message>
         <source>Present Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Czujnik obecności</translation>
     </message>
     <message>
         <source>Cutter Equipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Z obcinaczem</translation>
     </message>
     <message>
         <source>Control Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kody sterujące</translation>
     </message>
     <message>
         <source>Column Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesun. kolumn</translation>
     </message>
     <message>
         <source>Row Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesun. wierszy</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfejs</translation>
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość transmisji</translation>
     </message>
     <message>
         <source>Data Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity danych</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parzystość</translation>
     </message>
     <message>
         <source>Stop Bit(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity stopu</translation>
     </message>
     <message>
         <source>Get</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj</translation>
     </message>
     <message>
         <source>Printer Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacje o drukarce</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja:</translation>
     </message>
     <message>
         <source>Serial No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr seryjny:</translation>
     </message>
     <message>
         <source>Check Sum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma kontrolna:</translation>
     </message>
     <message>
         <source>Cutting Counter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licznik cięć:</translation>
     </message>
     <message>
         <source>Mileage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg:</translation>
     </message>
     <message>
         <source>Km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>Printer Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan drukarki</translation>
     </message>
     <message>
         <source>Get Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj stan</translation>
     </message>
 </context>
 <context>
     <name>PrinterFunctionBox</name>
     <message>
         <source>Printer Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkcje drukarki</translation>
     </message>
     <message>
         <source>Calibrate Sensor </source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibruj czujnik </translation>
     </message>
     <message>
         <source>Ethernet Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia Ethernet</translation>
     </message>
     <message>
         <source>RTC Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia RTC</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia fabryczne</translation>
     </message>
     <message>
         <source>Reset Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj drukarkę</translation>
     </message>
     <message>
         <source>Print Test Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj stronę testową</translation>
     </message>
     <message>
         <source>Configuration Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona konfiguracji</translation>
     </message>
     <message>
         <source>Dump Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb zrzutu</translation>
     </message>
     <message>
         <source>Ignore AUTO.BAS</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomiń AUTO.BAS</translation>
     </message>
     <message>
         <source>Out of Line Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz tryb liniowy</translation>
     </message>
     <message>
         <source>Password Setup</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SensorChart</name>
-    <message>
-        <source>Label</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Live %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Threshold %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Intensity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No readings yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie hasła</translation>
     </message>
 </context>
 <context>
     <name>TFormDumpTextSetup</name>
     <message>
         <source>Dump Text Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia trybu zrzutu</translation>
     </message>
     <message>
         <source>Print Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj etykiety</translation>
     </message>
     <message>
         <source>Save to SD Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz na karcie SD</translation>
     </message>
     <message>
         <source>Save to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz do pliku</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormEthernetSetup</name>
     <message>
         <source>Ethernet Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia Ethernet</translation>
     </message>
     <message>
         <source>IP Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia IP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Static IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Stały IP</translation>
     </message>
     <message>
         <source>IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podsieci:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brama:</translation>
     </message>
     <message>
         <source>Printer Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa drukarki:</translation>
     </message>
     <message>
         <source>MAC Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres MAC:</translation>
     </message>
     <message>
         <source>Set Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw nazwę drukarki</translation>
     </message>
     <message>
         <source>Set IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw IP</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormLPTSetup</name>
     <message>
         <source>LPT Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia LPT</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormMain</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednostka</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>cal</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfejs</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Printer Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja drukarki</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Menedżer plików</translation>
     </message>
     <message>
         <source>Bitmap Font Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionki bitmapowe</translation>
     </message>
     <message>
         <source>Command Tool</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Looking for the printer on %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Narzędzie poleceń</translation>
     </message>
 </context>
 <context>
     <name>TFormNetSetup</name>
     <message>
         <source>Printer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa drukarki</translation>
     </message>
     <message>
         <source>MAC</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP</translation>
     </message>
     <message>
         <source>Model Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <source>Discover Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyszukaj urządzenia</translation>
     </message>
     <message>
         <source>Factory Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia fabryczne</translation>
     </message>
     <message>
         <source>Change IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień adres IP</translation>
     </message>
     <message>
         <source>Web Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja WWW</translation>
     </message>
     <message>
         <source>IP Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia IP</translation>
     </message>
     <message>
         <source>IP Address/Printer Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres IP/nazwa drukarki:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>TFormPassword</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <source>Please enter your password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprowadź hasło</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormPasswordSetup</name>
     <message>
         <source>Password Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie hasła</translation>
     </message>
     <message>
         <source>Old Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Stare hasło</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe hasło</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormPreviewFont</name>
     <message>
         <source>Character Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablica znaków</translation>
     </message>
     <message>
         <source>Built Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbudowana czcionka</translation>
     </message>
     <message>
         <source>Build from Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbuduj ze strony</translation>
     </message>
     <message>
         <source>Open Font File</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz plik czcionki</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This is no font file the printer can use: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>variable pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>fixed pitch</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>double-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>single-byte codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Its glyphs are too many and too large to be drawn here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>TFormProcess</name>
     <message>
         <source>Communicating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicating...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormRTCSetup</name>
     <message>
         <source>RTC Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia RTC</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok:</translation>
     </message>
     <message>
         <source>Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miesiąc:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzień:</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina:</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuta:</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunda:</translation>
     </message>
     <message>
         <source>Get System Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz czas systemowy</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock agrees with this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 behind this computer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printer clock %1 ahead of this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormRs232Setup</name>
     <message>
         <source>RS232 Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia RS232</translation>
     </message>
     <message>
         <source>COM Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM:</translation>
     </message>
     <message>
         <source>Baud Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prędkość transmisji:</translation>
     </message>
     <message>
         <source>Data Bits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity danych:</translation>
     </message>
     <message>
         <source>Parity Check:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola parzystości:</translation>
     </message>
     <message>
         <source>Stop Bit(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bity stopu:</translation>
     </message>
     <message>
         <source>Hardware Handshaking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprzętowa kontrola przepływu:</translation>
     </message>
     <message>
         <source>Software Handshaking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programowa kontrola przepływu:</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Odd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
     <name>TFormSensorCalibrate</name>
     <message>
         <source>Sensor Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja czujnika</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Autokalibracja</translation>
     </message>
     <message>
         <source>Paper Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość papieru</translation>
     </message>
     <message>
         <source>inch</source>
-        <translation type="unfinished"></translation>
+        <translation>cal</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Przerwa</translation>
     </message>
     <message>
         <source>Calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibruj</translation>
     </message>
     <message>
         <source>Media Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ nośnika</translation>
     </message>
     <message>
         <source>GAP</source>
-        <translation type="unfinished"></translation>
+        <translation>PRZERWA</translation>
     </message>
     <message>
         <source>Black Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Czarny znacznik</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciągły</translation>
     </message>
     <message>
         <source>Auto Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybór automatyczny</translation>
     </message>
     <message>
         <source>Manual Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia ręczne</translation>
     </message>
     <message>
         <source>Sensor Intension</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensywność czujnika</translation>
     </message>
     <message>
         <source>Threshold Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość progowa</translation>
     </message>
     <message>
         <source>Reading Intension</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensywność odczytu</translation>
     </message>
     <message>
         <source>Current Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżący odczyt</translation>
     </message>
     <message>
         <source>Label Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt etykiety</translation>
     </message>
     <message>
         <source>Gap Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt przerwy</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibracja</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is out of range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Media</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Can&apos;t calibration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put linner please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put black mark please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put label please</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Label and %1 lie closer than %2 at every level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>black mark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>liner</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calibration is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
-    <name>lb</name>
+    <name>lb::BitmapFontManagerPage</name>
     <message>
-        <source>%1 holds %2, which cannot be sent to the printer</source>
-        <translation type="unfinished"></translation>
+        <source>%1 has no characters of the character set %2: the font&apos;s cells would come out empty or drawn in another font.</source>
+        <translation>Czcionka %1 nie zawiera znaków z zestawu %2: komórki czcionki byłyby puste lub narysowane inną czcionką.</translation>
     </message>
     <message>
-        <source>%1 cannot be converted for the printer: the resolution %2 is not usable</source>
-        <translation type="unfinished"></translation>
+        <source>Build the font all the same?</source>
+        <translation>Czy mimo to zbudować czcionkę?</translation>
+    </message>
+    <message>
+        <source>The table file could not be opened.</source>
+        <translation>Nie można otworzyć pliku tabeli.</translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation>Znaku %1 nie można zapisać w kodowaniu %2. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Nie można zapisać pliku.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is ticked, but no table file has been loaded.</source>
+        <translation>Opcja &quot;%1&quot; jest zaznaczona, ale nie wczytano pliku tabeli.</translation>
+    </message>
+    <message>
+        <source>The table file %1 cannot be read, is larger than %2 bytes or holds no character.</source>
+        <translation>Nie można odczytać pliku tabeli %1, jest on większy niż %2 B lub nie zawiera żadnego znaku.</translation>
+    </message>
+    <message>
+        <source>The encode table&apos;s character %1 has no code in %2.</source>
+        <translation>Znak %1 z tabeli kodowania nie ma kodu w zestawie %2.</translation>
+    </message>
+    <message>
+        <source>The encode table is larger than %1 bytes.</source>
+        <translation>Tabela kodowania jest większa niż %1 B.</translation>
+    </message>
+    <message>
+        <source>The encode table is empty.</source>
+        <translation>Tabela kodowania jest pusta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty.</source>
+        <translation>Pole &quot;%1&quot; jest puste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must lie between 0 and 255.</source>
+        <translation>Wartość &quot;%1&quot; musi mieścić się w zakresie od 0 do 255.</translation>
+    </message>
+    <message>
+        <source>No code page is chosen in &quot;%1&quot;.</source>
+        <translation>Nie wybrano strony kodowej w polu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The encode table holds no double-byte character.</source>
+        <translation>Tabela kodowania nie zawiera żadnego znaku dwubajtowego.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must not be negative.</source>
+        <translation>Wartość &quot;%1&quot; nie może być ujemna.</translation>
     </message>
 </context>
 <context>
     <name>lb::CommandText</name>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachodnioeuropejski</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński tradycyjny</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiński uproszczony</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japoński</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreański</translation>
+    </message>
+</context>
+<context>
+    <name>lb::CommandToolPage</name>
+    <message>
+        <source>The character %1 cannot be saved in %2. Nothing was saved.</source>
+        <translation>Znaku %1 nie można zapisać w kodowaniu %2. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The character %1 cannot be sent in %2. Nothing was sent.</source>
+        <translation>Znaku %1 nie można wysłać w kodowaniu %2. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>No answer.</source>
+        <translation>Brak odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>The file does not fit in the editor, which holds at most %1 characters. Nothing was added.</source>
+        <translation>Plik nie mieści się w edytorze (limit znaków: %1). Nic nie dodano.</translation>
+    </message>
+    <message>
+        <source>Some bytes of the file are no %1 text: they show as �.</source>
+        <translation>Niektóre bajty pliku nie są tekstem %1: są wyświetlane jako �.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>Nie można zapisać pliku.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::FileManagerPage</name>
+    <message>
+        <source>%1 downloaded to %2 (%3 bytes)</source>
+        <translation>Wgrano %1 do pamięci %2 (%3 B)</translation>
+    </message>
+    <message>
+        <source>%1 sent (%2 bytes)</source>
+        <translation>Wysłano %1 (%2 B)</translation>
+    </message>
+    <message>
+        <source>Memory information read</source>
+        <translation>Odczytano informacje o pamięci</translation>
+    </message>
+    <message>
+        <source>Every file in %1 will be deleted.</source>
+        <translation>Wszystkie pliki w pamięci %1 zostaną usunięte.</translation>
+    </message>
+    <message>
+        <source>%1 formatted</source>
+        <translation>Sformatowano pamięć %1</translation>
     </message>
 </context>
 <context>
     <name>lb::FontCharset</name>
     <message>
         <source>ANSI</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSI</translation>
     </message>
     <message>
         <source>Big5</source>
-        <translation type="unfinished"></translation>
+        <translation>Big5</translation>
     </message>
     <message>
         <source>GB2312</source>
-        <translation type="unfinished"></translation>
+        <translation>GB2312</translation>
     </message>
     <message>
         <source>Hangul</source>
-        <translation type="unfinished"></translation>
+        <translation>Hangul</translation>
     </message>
     <message>
         <source>Shift-JIS</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift-JIS</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Środkowoeuropejski</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrylica</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecki</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turecki</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebrajski</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabski</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Bałtycki</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Wietnamski</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tajski</translation>
     </message>
 </context>
 <context>
     <name>lb::FontRules</name>
     <message>
         <source>Type the printer font name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nazwę czcionki w drukarce.</translation>
     </message>
     <message>
         <source>The printer font name has %1 characters; at most %2 fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa czcionki w drukarce ma %1 zn.; mieści się najwyżej %2.</translation>
     </message>
     <message>
         <source>The printer font name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa czcionki w drukarce nie może zawierać cudzysłowu, znaku końca wiersza ani innego znaku sterującego, ani znaku spoza Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Language</name>
+    <message>
+        <source>English</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Chiński tradycyjny</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Chiński uproszczony</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japoński</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Hiszpański</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugalski</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Niemiecki</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francuski</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Włoski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rosyjski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Lithuanian</source>
+        <translation>Litewski</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Czeski</translation>
+    </message>
+    <message>
+        <source>Ukrainian</source>
+        <translation>Ukraiński</translation>
     </message>
 </context>
 <context>
     <name>lb::Link</name>
     <message>
         <source>LPT: the parallel port cannot read.</source>
-        <translation type="unfinished"></translation>
+        <translation>LPT: port równoległy nie obsługuje odczytu.</translation>
     </message>
     <message>
         <source>not a parallel port (LPT1 to LPT4, or a device path)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest port równoległy (od LPT1 do LPT4 lub ścieżka urządzenia)</translation>
     </message>
     <message>
         <source>permission denied: the user needs to be in group lp (then log in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień: użytkownik musi należeć do grupy lp (potem należy zalogować się ponownie)</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>używany przez inny program</translation>
     </message>
     <message>
         <source>the printer took no data for %1 ms (out of paper, or off line?)</source>
-        <translation type="unfinished"></translation>
+        <translation>drukarka nie przyjmowała danych przez %1 ms (brak papieru lub tryb offline?)</translation>
     </message>
     <message>
         <source>the device is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>urządzenie zostało odłączone</translation>
     </message>
     <message>
         <source>The reply is not a valid frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź nie jest prawidłową ramką.</translation>
     </message>
     <message>
         <source>More than %1 bytes arrived without a reply frame.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odebrano więcej bajtów niż %1 bez ramki odpowiedzi.</translation>
     </message>
     <message>
         <source>The reply is longer than the %1 bytes it may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź jest dłuższa niż dopuszczalne %1 B.</translation>
     </message>
     <message>
         <source>The reply line carries more than %1 CRs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz odpowiedzi zawiera więcej znaków CR niż %1.</translation>
     </message>
     <message>
         <source>The reply line is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz odpowiedzi ma więcej znaków niż %1.</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma takiego urządzenia</translation>
     </message>
     <message>
         <source>permission denied: the user needs to be in group dialout (then log in again)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień: użytkownik musi należeć do grupy dialout (potem należy zalogować się ponownie)</translation>
     </message>
     <message>
         <source>not a serial port (COM1 to COM30, or a device path)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest port szeregowy (od COM1 do COM30 lub ścieżka urządzenia)</translation>
     </message>
     <message>
         <source>the port did not send the data within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>port nie wysłał danych w ciągu %1 ms</translation>
     </message>
     <message>
         <source>no reply within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi w ciągu %1 ms</translation>
     </message>
     <message>
         <source>connection refused (is the printer on and is the port right?)</source>
-        <translation type="unfinished"></translation>
+        <translation>połączenie odrzucone (czy drukarka jest włączona, a port prawidłowy?)</translation>
     </message>
     <message>
         <source>host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>nie znaleziono hosta</translation>
     </message>
     <message>
         <source>timed out: no answer within %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>przekroczono limit czasu: brak odpowiedzi w ciągu %1 ms</translation>
     </message>
     <message>
         <source>the printer closed the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>drukarka zamknęła połączenie</translation>
     </message>
     <message>
         <source>no printer address is set</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ustawiono adresu drukarki</translation>
     </message>
     <message>
         <source>%1 is not a TCP port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest portem TCP</translation>
     </message>
     <message>
         <source>the printer took no data for %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>drukarka nie przyjmowała danych przez %1 ms</translation>
     </message>
     <message>
         <source>permission denied: install the udev rule 60-labelbench-printers.rules from packaging/ (see the README), then replug the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień: zainstaluj regułę udev 60-labelbench-printers.rules z katalogu packaging/ (zob. README), a następnie ponownie podłącz drukarkę</translation>
     </message>
     <message>
         <source>USB cannot be used on this system</source>
-        <translation type="unfinished"></translation>
+        <translation>w tym systemie nie można używać USB</translation>
     </message>
     <message>
         <source>the device has no printer interface</source>
-        <translation type="unfinished"></translation>
+        <translation>urządzenie nie ma interfejsu drukarki</translation>
     </message>
     <message>
         <source>no device with an accepted vendor identifier (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak urządzenia z akceptowanym identyfikatorem producenta (%1)</translation>
     </message>
     <message>
         <source>the device cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć urządzenia</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>anulowano</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Outcome</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterConfigurationPage</name>
+    <message>
+        <source>Configuration read (edition %1)</source>
+        <translation>Odczytano konfigurację (edycja %1)</translation>
+    </message>
+    <message>
+        <source>Configuration cleared</source>
+        <translation>Wyczyszczono konfigurację</translation>
+    </message>
+    <message>
+        <source>Page %1 not written</source>
+        <translation>Nie zapisano strony %1</translation>
+    </message>
+    <message>
+        <source>Page %1 written: %2 settings</source>
+        <translation>Zapisano stronę %1, ustawień: %2</translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation>Zapisano konfigurację w pliku %1</translation>
+    </message>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation>Wczytano konfigurację z pliku %1</translation>
+    </message>
+    <message>
+        <source>Printer status: %1</source>
+        <translation>Stan drukarki: %1</translation>
     </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>
     <message>
         <source>Type the printer file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz nazwę pliku w drukarce.</translation>
     </message>
     <message>
         <source>The printer file name cannot contain a double quote, a line break or another control character, nor a character beyond Latin-1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku w drukarce nie może zawierać cudzysłowu, znaku końca wiersza ani innego znaku sterującego, ani znaku spoza Latin-1.</translation>
     </message>
     <message>
         <source>larger than %1 bytes, which is the most that can be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>większy niż %1 B – tyle najwyżej można wysłać</translation>
     </message>
     <message>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>plik zmienił się podczas odczytu</translation>
+    </message>
+</context>
+<context>
+    <name>lb::PrinterFunctionBox</name>
+    <message>
+        <source>Sensor calibration sent</source>
+        <translation>Wysłano kalibrację czujnika</translation>
+    </message>
+    <message>
+        <source>Network address settings sent</source>
+        <translation>Wysłano ustawienia adresu sieciowego</translation>
+    </message>
+    <message>
+        <source>Printer name sent</source>
+        <translation>Wysłano nazwę drukarki</translation>
+    </message>
+    <message>
+        <source>Clock set</source>
+        <translation>Ustawiono zegar</translation>
+    </message>
+    <message>
+        <source>Dump mode started</source>
+        <translation>Włączono tryb zrzutu</translation>
+    </message>
+    <message>
+        <source>Send the text to be captured to the printer now, from the label program or the Command Tool, then press OK.</source>
+        <translation>Wyślij teraz do drukarki tekst do przechwycenia, z programu do etykiet lub z Narzędzia poleceń, a następnie naciśnij OK.</translation>
+    </message>
+    <message>
+        <source>The dump is empty: the printer captured no text.</source>
+        <translation>Zrzut jest pusty: drukarka nie przechwyciła żadnego tekstu.</translation>
+    </message>
+    <message>
+        <source>The dump is empty</source>
+        <translation>Zrzut jest pusty</translation>
+    </message>
+    <message>
+        <source>Dump saved to %1 (%2 bytes)</source>
+        <translation>Zapisano zrzut w pliku %1 (%2 B)</translation>
+    </message>
+    <message>
+        <source>Factory default sent</source>
+        <translation>Wysłano ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Printer reset</source>
+        <translation>Zresetowano drukarkę</translation>
+    </message>
+    <message>
+        <source>Test page sent</source>
+        <translation>Wysłano stronę testową</translation>
+    </message>
+    <message>
+        <source>Configuration page sent</source>
+        <translation>Wysłano stronę konfiguracji</translation>
+    </message>
+    <message>
+        <source>Ignore AUTO.BAS sent</source>
+        <translation>Wysłano polecenie „Pomiń AUTO.BAS”</translation>
+    </message>
+    <message>
+        <source>Line mode left</source>
+        <translation>Wyłączono tryb liniowy</translation>
+    </message>
+    <message>
+        <source>Password changed</source>
+        <translation>Zmieniono hasło</translation>
     </message>
 </context>
 <context>
     <name>lb::PrinterStatus</name>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Paper Jam</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacięcie papieru</translation>
     </message>
     <message>
         <source>Out of Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak papieru</translation>
     </message>
     <message>
         <source>Ribbon Encoder Err.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd enkodera taśmy</translation>
     </message>
     <message>
         <source>Out of Ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak taśmy</translation>
     </message>
     <message>
         <source>Other Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny błąd</translation>
     </message>
     <message>
         <source>Head Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Głowica otwarta</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowa</translation>
+    </message>
+</context>
+<context>
+    <name>lb::Refusal</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation>%1: &apos;%2&apos; nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is out of range</source>
+        <translation>%1: &apos;%2&apos; jest poza zakresem</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range</source>
+        <translation>&apos;%1&apos; jest poza zakresem</translation>
+    </message>
+</context>
+<context>
+    <name>lb::SensorChart</name>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>Live %1</source>
+        <translation>Bieżący %1</translation>
+    </message>
+    <message>
+        <source>Intensity %1</source>
+        <translation>Intensywność %1</translation>
+    </message>
+    <message>
+        <source>Threshold %1</source>
+        <translation>Próg %1</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensywność</translation>
+    </message>
+    <message>
+        <source>No readings yet</source>
+        <translation>Brak odczytów</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormEthernetSetup</name>
+    <message>
+        <source>The printer name &quot;%1&quot; cannot be sent: the printer knows only Latin-1 characters.</source>
+        <translation>Nie można wysłać nazwy drukarki &quot;%1&quot;: drukarka obsługuje tylko znaki Latin-1.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormMain</name>
+    <message>
+        <source>Looking for the printer on %1…</source>
+        <translation>Wyszukiwanie drukarki przez %1…</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Anulowano</translation>
+    </message>
+    <message>
+        <source>No printer answered on %1 — choose the interface and press Get, or start with --demo to try LabelBench</source>
+        <translation>Żadna drukarka nie odpowiedziała przez %1 — wybierz interfejs i naciśnij Odczytaj albo uruchom z opcją --demo, aby wypróbować LabelBench</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormNetSetup</name>
+    <message>
+        <source>The printer %1 returns to its factory settings.</source>
+        <translation>Drukarka %1 powróci do ustawień fabrycznych.</translation>
+    </message>
+    <message>
+        <source>The request could not be sent on this computer&apos;s network; the printer has not been changed.</source>
+        <translation>Nie można wysłać żądania w sieci tego komputera; drukarka nie została zmieniona.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPassword</name>
+    <message>
+        <source>Incorrect</source>
+        <translation>Nieprawidłowe hasło</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPasswordSetup</name>
+    <message>
+        <source>Incorrect</source>
+        <translation>Nieprawidłowe hasło</translation>
+    </message>
+    <message>
+        <source>The new password can have at most %1 characters, none of them a double quote or a control character (such as a line break, a tab or ESC).</source>
+        <translation>Nowe hasło może mieć najwyżej %1 zn. i nie może zawierać cudzysłowu ani znaku sterującego (np. końca wiersza, tabulatora lub ESC).</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormPreviewFont</name>
+    <message>
+        <source>Build the page&apos;s font to see the bitmaps the printer will receive.</source>
+        <translation>Zbuduj czcionkę ze strony, aby zobaczyć mapy bitowe, które otrzyma drukarka.</translation>
+    </message>
+    <message>
+        <source>This is no font file the printer can use: %1</source>
+        <translation>To nie jest plik czcionki, którego drukarka może użyć: %1</translation>
+    </message>
+    <message>
+        <source>variable pitch</source>
+        <translation>zmienny rozstaw</translation>
+    </message>
+    <message>
+        <source>fixed pitch</source>
+        <translation>stały rozstaw</translation>
+    </message>
+    <message>
+        <source>double-byte codes</source>
+        <translation>kody dwubajtowe</translation>
+    </message>
+    <message>
+        <source>single-byte codes</source>
+        <translation>kody jednobajtowe</translation>
+    </message>
+    <message>
+        <source>%1 characters, cell %2 x %3 pixels, %4, %5</source>
+        <translation>Znaków: %1, komórka %2 x %3 px, %4, %5</translation>
+    </message>
+    <message>
+        <source>Its glyphs are too many and too large to be drawn here.</source>
+        <translation>Glifów jest zbyt wiele i są zbyt duże, by je tu narysować.</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRTCSetup</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 dni</translation>
+    </message>
+    <message>
+        <source>printer clock agrees with this computer</source>
+        <translation>zegar drukarki jest zgodny z tym komputerem</translation>
+    </message>
+    <message>
+        <source>printer clock %1 behind this computer</source>
+        <translation>zegar drukarki późni się o %1 względem tego komputera</translation>
+    </message>
+    <message>
+        <source>printer clock %1 ahead of this computer</source>
+        <translation>zegar drukarki spieszy się o %1 względem tego komputera</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormRs232Setup</name>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Nieparzysta</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Parzysta</translation>
+    </message>
+</context>
+<context>
+    <name>lb::TFormSensorCalibrate</name>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibruj</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>cal</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Black mark</source>
+        <translation>Czarny znacznik</translation>
+    </message>
+    <message>
+        <source>Liner</source>
+        <translation>Podkład</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Nośnik</translation>
+    </message>
+    <message>
+        <source>Can&apos;t calibration</source>
+        <translation>Kalibracja nie powiodła się</translation>
+    </message>
+    <message>
+        <source>Put linner please</source>
+        <translation>Umieść podkład w czujniku</translation>
+    </message>
+    <message>
+        <source>Put black mark please</source>
+        <translation>Umieść czarny znacznik w czujniku</translation>
+    </message>
+    <message>
+        <source>Put label please</source>
+        <translation>Umieść etykietę w czujniku</translation>
+    </message>
+    <message>
+        <source>Label and %1 lie closer than %2 at every level</source>
+        <translation>Odczyty etykiety i %1 różnią się o mniej niż %2 na każdym poziomie</translation>
+    </message>
+    <message>
+        <source>black mark</source>
+        <translation>czarnego znacznika</translation>
+    </message>
+    <message>
+        <source>liner</source>
+        <translation>podkładu</translation>
+    </message>
+    <message>
+        <source>Calibration is complete</source>
+        <translation>Kalibracja zakończona</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,7 @@
 #include "ui_common/wheel_guard.h"
 #include "ui_form_main.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TFormMain>()), m_serialSettings(DefaultSerialSettings()),
       m_parallelPortName(DefaultParallelPortName()), m_networkTarget(DefaultNetworkTarget()),
       m_clock([] { return QDateTime::currentDateTime(); }) {
+    if (options.language >= 0) SetLanguageIndex(options.language);
     m_ui->setupUi(this);
     setWindowTitle(MainWindowTitle());
     // A fixed window with a system menu and a minimise button, no maximise.
@@ -171,10 +173,8 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_ui->ComboBoxInterFace->setCurrentIndex(IsValidInterfaceKind(options.kind) ? kind : 0);
     ComboBoxInterFaceChange(m_ui->ComboBoxInterFace->currentIndex());
 
-    for (const char* name :
-         {"English", "Traditional Chinese", "Simplified Chinese", "Japanese", "Spanish", "Portuguese",
-          "German", "French", "Italian", "Russian", "Polish", "Lithuanian", "Czech", "Ukrainian"})
-        m_ui->ComboBoxLanguage->addItem(QString::fromLatin1(name));
+    for (int i = 0; i < kLanguageCount; ++i)
+        m_ui->ComboBoxLanguage->addItem(QString());
     m_ui->ComboBoxLanguage->setCurrentIndex(LanguageIndex());
     ApplyLanguage();
 
@@ -435,6 +435,11 @@ void TFormMain::ComboBoxLanguageChange(int index) {
 void TFormMain::ApplyLanguage() {
     // The captions of the other languages come with the translations; the parts that
     // depend on state are refreshed here (the pages refresh their own).
+    QComboBox* languages = m_ui->ComboBoxLanguage;
+    for (int i = 0; i < languages->count(); ++i)
+        languages->setItemText(i, LanguageListName(i));
+    // The list may be wider than the box: "German (Deutsch)" stays whole.
+    languages->view()->setMinimumWidth(languages->view()->sizeHintForColumn(0) + 8);
     RadioGroupUnitClick();
 }
 

@@ -48,6 +48,9 @@ struct StartOptions {
     int port = 9100;   // TCP port of the target
     // The screen the window is fitted to; the primary screen when not given.
     std::optional<QSize> screenSize;
+    // The language the window starts in (an index of the language list); -1 keeps the
+    // current one. The program passes the desktop's (ChooseInitialLanguage) or --language.
+    int language = -1;
 };
 
 // How the window fits a screen: on a screen less than 768 pixels high it is 100 pixels

@@ -86,6 +86,7 @@ void PrinterConfigurationPage::setReadable(bool readable) {
 
 void PrinterConfigurationPage::setUnitCaption(const QString& caption) {
     // Only the labels change: the numbers in the edits are taken in the new unit next time.
+    m_unitCaption = caption;
     for (int i = 1; i <= kUnitLabelCount; ++i)
         if (auto* label = findChild<QLabel*>(QStringLiteral("LabelUnit%1").arg(i))) label->setText(caption);
 }
@@ -93,6 +94,8 @@ void PrinterConfigurationPage::setUnitCaption(const QString& caption) {
 void PrinterConfigurationPage::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        // The window gave the unit in the new language before its pages heard of the change.
+        if (!m_unitCaption.isEmpty()) setUnitCaption(m_unitCaption);
         // The status word was shown in the old language; the next Get Status fills it again.
         m_ui->EditPrinterStatus->clear();
     }

@@ -56,6 +56,7 @@ private:
     std::unique_ptr<Ui::PrinterConfigurationPage> m_ui;
     PageContext m_context;
     // Each dialog starts where it was last left, as the dialogs of the window did.
+    QString m_unitCaption;   // under the lengths, in the current language
     QString m_saveDirectory;
     QString m_openDirectory;
 };

@@ -76,7 +76,8 @@ private slots:
     void codeAboveTheLast() {
         TransportScript script;
         ScopedScriptedTransport t(InterfaceKind::Usb, &script);
-        QCOMPARE(RunPrinterOperation(kLastOperationCode + 1, InterfaceKind::Usb, nullptr, 0), int(kUnknownError));
+        QCOMPARE(RunPrinterOperation(kLastOperationCode + 1, InterfaceKind::Usb, nullptr, 0),
+                 int(kUnknownError));
         QCOMPARE(RunPrinterOperation(0xFFFFFFFFu, InterfaceKind::Usb, nullptr, 0), int(kUnknownError));
         QCOMPARE(script.opens, 0);
     }
@@ -214,7 +215,8 @@ private slots:
         QTest::newRow("5 en") << 5 << 0 << "Unknown Error";
         QTest::newRow("6 en") << 6 << 0 << "Please Read Printer Config First";
         QTest::newRow("1 pt") << 1 << 5 << "Erro de Abertura de Porta";
-        QTest::newRow("2 pt") << 2 << 5 << "Data Transmission Error";
+        QTest::newRow("2 pt") << 2 << 5 << QString::fromUtf8("Erro de Transmissão de Dados");
+        QTest::newRow("5 ru") << 5 << 9 << "Unknown Error";
         QTest::newRow("3 pt") << 3 << 5 << QString::fromUtf8("Erro de Recepção de Dados");
         QTest::newRow("6 pt") << 6 << 5
                               << QString::fromUtf8(

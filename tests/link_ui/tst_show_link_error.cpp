@@ -30,7 +30,8 @@ private slots:
         QTest::newRow("en 5") << en << 5 << "Unknown Error";
         QTest::newRow("en 6") << en << 6 << "Please Read Printer Config First";
         QTest::newRow("pt 1") << pt << 1 << "Erro de Abertura de Porta";
-        QTest::newRow("pt 2 stays English") << pt << 2 << "Data Transmission Error";
+        QTest::newRow("pt 2") << pt << 2 << QString::fromUtf8("Erro de Transmissão de Dados");
+        QTest::newRow("pt 4") << pt << 4 << "Erro de Abertura de Arquivo";
         QTest::newRow("pt 3") << pt << 3 << QString::fromUtf8("Erro de Recepção de Dados");
         QTest::newRow("pt 6") << pt << 6
                               << QString::fromUtf8(
