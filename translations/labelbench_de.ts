@@ -1175,7 +1175,7 @@
     <name>lb::FileManagerPage</name>
     <message>
         <source>%1 downloaded to %2 (%3 bytes)</source>
-        <translation>%1 nach %2 übertragen (%3 Byte)</translation>
+        <translation>%1 in %2 übertragen (%3 Byte)</translation>
     </message>
     <message>
         <source>%1 sent (%2 bytes)</source>
@@ -1563,7 +1563,7 @@
     </message>
     <message>
         <source>Line mode left</source>
-        <translation>Zeilenmodus verlassen</translation>
+        <translation>Zeilenmodus beendet</translation>
     </message>
     <message>
         <source>Password changed</source>

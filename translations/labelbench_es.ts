@@ -1527,7 +1527,7 @@
     </message>
     <message>
         <source>Send the text to be captured to the printer now, from the label program or the Command Tool, then press OK.</source>
-        <translation>Envíe ahora a la impresora el texto que se va a capturar, desde el programa de etiquetas o la Herramienta de comandos, y luego pulse OK.</translation>
+        <translation>Envíe ahora a la impresora el texto que se va a capturar, desde el programa de etiquetas o la Herramienta de comandos, y luego pulse Aceptar.</translation>
     </message>
     <message>
         <source>The dump is empty: the printer captured no text.</source>

@@ -1465,11 +1465,11 @@
     </message>
     <message>
         <source>Page %1 not written</source>
-        <translation>Puslapis „%1“ neįrašytas</translation>
+        <translation>Puslapis „%1“ neįrašytas į spausdintuvą</translation>
     </message>
     <message>
         <source>Page %1 written: %2 settings</source>
-        <translation>Puslapis „%1“ įrašytas, nustatymų: %2</translation>
+        <translation>Puslapis „%1“ įrašytas į spausdintuvą, nustatymų: %2</translation>
     </message>
     <message>
         <source>Configuration saved to %1</source>
