@@ -20,6 +20,7 @@
 #include "network/ui/form_net_setup.h"
 #include "ui_common/outcome.h"
 #include "ui_common/show_link_error.h"
+#include "ui_common/text_room.h"
 #include "ui_common/wheel_guard.h"
 #include "ui_form_main.h"
 
@@ -37,6 +38,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
+#include <QTabBar>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
@@ -53,8 +55,9 @@ constexpr int kPageControlTop = 48;
 constexpr int kTopRowEdge = 4;            // the boxes above the pages keep this far from either edge
 constexpr int kSmallScreenHeight = 768;   // below it the window is shortened and scrolls
 constexpr int kScrollRange = 100;
-constexpr int kWheelLinePixels = 20;   // content scrolled per wheel line and per arrow click
-constexpr int kExposeWaitMs = 2000;    // at most this long for the window manager to map the window
+constexpr int kDesignedPagesWidth = 709;   // the pages' width in the designed window
+constexpr int kWheelLinePixels = 20;       // content scrolled per wheel line and per arrow click
+constexpr int kExposeWaitMs = 2000;        // at most this long for the window manager to map the window
 constexpr std::array<int, TFormMain::kStatusPanelCount> kStatusPanelWidths = {80, 200, 250, 200};
 
 // The locale's long time format less its time-zone field, which the status bar has no
@@ -141,6 +144,10 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
 
     for (QGroupBox* box : {m_ui->GroupBoxLanguage, m_ui->RadioGroupUnit, m_ui->GroupBoxInterFace})
         m_designedBoxWidths.append(box->width());
+    m_screenSize = options.screenSize;
+    // The language list keeps its designed width; its drop-down shows the long names whole.
+    m_ui->ComboBoxLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ui->ComboBoxLanguage->setMinimumContentsLength(12);
     fitToScreen(options.screenSize);
     placeTopRow();
     m_ui->PageControl1->setCurrentIndex(0);
@@ -222,20 +229,32 @@ void TFormMain::fitToScreen(const std::optional<QSize>& screenSize) {
     } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen = primary->geometry();
     }
-    const ScreenFit fit = FitToScreen(QSize(kClientWidth, kClientHeight), screen);
+    // A caption longer than its designed room widens its control, and the pages with it.
+    QTabWidget* pages = m_ui->PageControl1;
+    GrowMinimumWidthsToText(pages);
+    // The pages not shown do not pass a change of size on by themselves: ask them afresh.
+    for (QWidget* w : pages->findChildren<QWidget*>()) {
+        if (!w->layout()) continue;
+        w->layout()->invalidate();
+        w->updateGeometry();
+    }
+    const int pagesNeed = std::max(pages->minimumSizeHint().width(), pages->tabBar()->sizeHint().width());
+    const int extra =
+        std::clamp(pagesNeed - kDesignedPagesWidth, 0, std::max(0, screen.width() - kClientWidth));
+    const ScreenFit fit = FitToScreen(QSize(kClientWidth + extra, kClientHeight), screen);
     setFixedSize(fit.clientSize);
     move(fit.topLeft);
 
     // The pages keep their designed height; on a short window the bar scrolls them.
     const int statusHeight = m_ui->StatusBar1->sizeHint().height();
     const int designedContent = kClientHeight - statusHeight;
-    m_ui->PageControl1->setGeometry(0, kPageControlTop, m_ui->PageControl1->width(),
-                                    designedContent - kPageControlTop - 2);
+    pages->setGeometry(0, kPageControlTop, kDesignedPagesWidth + extra,
+                       designedContent - kPageControlTop - 2);
     m_ui->ScrollBar1->setRange(0, kScrollRange);
     m_ui->ScrollBar1->setPageStep(0);
     m_ui->ScrollBar1->setSingleStep(kWheelLinePixels);   // per click on an arrow, as per wheel line
-    m_ui->ScrollBar1->setGeometry(kClientWidth - m_ui->ScrollBar1->width(), 0, m_ui->ScrollBar1->width(),
-                                  fit.clientSize.height() - statusHeight);
+    m_ui->ScrollBar1->setGeometry(kClientWidth + extra - m_ui->ScrollBar1->width(), 0,
+                                  m_ui->ScrollBar1->width(), fit.clientSize.height() - statusHeight);
     m_ui->ScrollBar1->setEnabled(fit.scrollBarShown);
     m_ui->ScrollBar1->setVisible(fit.scrollBarShown);
 }
@@ -443,10 +462,30 @@ void TFormMain::ApplyLanguage() {
     RadioGroupUnitClick();
 }
 
+void TFormMain::showEvent(QShowEvent* event) {
+    // Before the first show the controls do not pass their sizes on: fit the window again
+    // now that they do, before it reaches the screen.
+    if (!m_fittedWhenShown) {
+        m_fittedWhenShown = true;
+        fitToScreen(m_screenSize);
+        placeTopRow();
+    }
+    QMainWindow::showEvent(event);
+}
+
 void TFormMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         setWindowTitle(MainWindowTitle());
+        // The pages hear of the change after the window: fit the window to their new
+        // captions once they have them.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                fitToScreen(m_screenSize);
+                placeTopRow();
+            },
+            Qt::QueuedConnection);
         placeTopRow();
         ApplyLanguage();
         showOutcome();

@@ -142,8 +142,11 @@ protected:
     // A turn of the wheel that no control took scrolls the content on a short screen.
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The window's size and place on the screen: as designed, wider when the pages' captions
+    // in the current language need it.
     void fitToScreen(const std::optional<QSize>& screenSize);
     void waitUntilOnScreen();
     void refreshInterfaceStatus();
@@ -179,7 +182,9 @@ private:
     std::function<QDateTime()> m_clock;
     OutcomeText m_outcome;   // the last action's outcome, made again in a new language
     QString m_outcomeText;
-    QList<int> m_designedBoxWidths;   // language, unit, interface
+    QList<int> m_designedBoxWidths;      // language, unit, interface
+    std::optional<QSize> m_screenSize;   // as the start options gave it
+    bool m_fittedWhenShown = false;
 };
 
 // "LabelBench" and the version: the main window's title in every language.

@@ -15,7 +15,8 @@ TFormPassword::TFormPassword(QWidget* parent) : QDialog(parent), m_ui(std::make_
     m_ui->setupUi(this);
     // A fixed border and no title-bar buttons: the dialog ends through OK or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(size());
+    // Fixed, at the size its captions need in the current language.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_ui->ButtonOK, &QPushButton::clicked, this, &TFormPassword::ButtonOKClick);
     connect(m_ui->ButtonCancel, &QPushButton::clicked, this, &TFormPassword::ButtonCancelClick);
 }

@@ -11,7 +11,8 @@ TFormPasswordSetup::TFormPasswordSetup(QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TFormPasswordSetup>()) {
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(size());
+    // Fixed, at the size its captions need in the current language.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(m_ui->ButtonOK, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonOKClick);
     connect(m_ui->ButtonCancel, &QPushButton::clicked, this, &TFormPasswordSetup::ButtonCancelClick);
 }

@@ -19,7 +19,8 @@ TFormLPTSetup::TFormLPTSetup(ParallelPortName* name, const QStringList& devices,
     m_ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(321, 37);
+    // Fixed, at the size its captions need in the current language.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     // LPTn first, at item n-1; then the devices present, and any other path can be typed.
     m_ui->ComboBoxLPT->addItems(ParallelPortItems(devices));
     if (QCompleter* completer = m_ui->ComboBoxLPT->completer())
