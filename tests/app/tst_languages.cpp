@@ -11,6 +11,9 @@
 #include "functions/ui/form_dump_text_setup.h"
 #include "functions/ui/form_rtc_setup.h"
 #include "functions/ui/form_sensor_calibrate.h"
+#include "link/link_error.h"
+#include "link/link_types.h"
+#include "link/link_wait.h"
 #include "link/ui/form_lpt_setup.h"
 #include "link/ui/form_rs232_setup.h"
 #include "network/ui/form_ethernet_setup.h"
@@ -210,6 +213,29 @@ private slots:
         if (index != 0)
             QCOMPARE(lb::LanguageIndexOfCode(lb::LanguageCode(index).toLower().replace('_', '-')), index);
         QCOMPARE(lb::LanguageIndexOfCode("xx"), -1);
+    }
+
+    // The link's errors and the progress window's title are English in every language but
+    // Portuguese; the detail under an error is translated.
+    void englishOnly_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("portOpen");
+        QTest::addColumn<QString>("communicating");
+        QTest::newRow("de") << 6 << "Port Open Error"
+                            << "Communicating...";
+        QTest::newRow("zh_TW") << 1 << "Port Open Error"
+                               << "Communicating...";
+        QTest::newRow("pt") << 5 << "Erro de Abertura de Porta"
+                            << "Comunicando...";
+    }
+    void englishOnly() {
+        QFETCH(int, language);
+        QFETCH(QString, portOpen);
+        QFETCH(QString, communicating);
+        lb::SetLanguageIndex(language);
+        QCOMPARE(lb::LinkErrorText(lb::kPortOpenError), portOpen);
+        QCOMPARE(lb::CommunicatingCaption(), communicating);
+        QVERIFY(lb::LinkCancelledReason() != QLatin1String("cancelled"));
     }
 
     // The switch keeps selections, shows the unit in the new language and lists the languages
