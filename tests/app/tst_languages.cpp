@@ -236,6 +236,8 @@ private slots:
         QCOMPARE(lb::LinkErrorText(lb::kPortOpenError), portOpen);
         QCOMPARE(lb::CommunicatingCaption(), communicating);
         QVERIFY(lb::LinkCancelledReason() != QLatin1String("cancelled"));
+        // Qt's own buttons follow, from Qt's translations.
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
     }
 
     // The switch keeps selections, shows the unit in the new language and lists the languages
