@@ -107,7 +107,7 @@ private slots:
             QVERIFY(printer.hasCommandTaker());
             QCOMPARE(Talk(printer, fetch), Frame(text));
             // KILL was kept, not executed; a file of the dump's name is replaced.
-            const Memory& before = Profile::Default().memories[memory];
+            const Memory before = Profile::Default().memories[memory];
             QCOMPARE(printer.profile().memories[memory].files.size(),
                      before.files.size() + (before.find(name) ? 0 : 1));
         }
