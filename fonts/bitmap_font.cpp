@@ -437,8 +437,15 @@ bool ParseBitmapFont(QByteArrayView bytes, BitmapFontFile& font, QString* proble
     const int count = h.characterCount;
     font.glyphs.resize(std::size_t(count));
     if (h.hasIndex == 1) {
-        if (kFontHeaderSize + qint64(count) * kFontIndexEntrySize > size)
+        const qint64 indexEnd = kFontHeaderSize + qint64(count) * kFontIndexEntrySize;
+        if (indexEnd > size)
             return fail(QStringLiteral("The file ends inside the index of %1 characters.").arg(count));
+        // Every record lies after the index and on bytes of its own: an index that points
+        // several characters at the same bytes would make the reader copy them again and again.
+        std::vector<std::pair<qint64, qint64>> records;   // start, end
+        records.reserve(std::size_t(count));
+        qint64 copied = 0;
+        const QString sameBytes = QStringLiteral("The index points two characters at the same bytes.");
         for (int i = 0; i < count; ++i) {
             BitmapFontIndexEntry entry;
             std::memcpy(&entry, bytes.data() + kFontHeaderSize + qint64(i) * kFontIndexEntrySize,
@@ -446,9 +453,18 @@ bool ParseBitmapFont(QByteArrayView bytes, BitmapFontFile& font, QString* proble
             BitmapFontGlyph& glyph = font.glyphs[std::size_t(i)];
             glyph.firstByte = entry.firstByte;
             glyph.secondByte = entry.secondByte;
-            if (readRecord(qint64(entry.recordOffset), cellWidth, glyph) < 0)
-                return fail(truncated.arg(i + 1).arg(count));
+            if (qint64(entry.recordOffset) < indexEnd)
+                return fail(QStringLiteral("Character %1 of %2 points into the header or the index.").arg(i + 1).arg(count));
+            const qint64 end = readRecord(qint64(entry.recordOffset), cellWidth, glyph);
+            if (end < 0) return fail(truncated.arg(i + 1).arg(count));
+            records.emplace_back(qint64(entry.recordOffset), end);
+            // What was copied so far never exceeds the file: records on bytes of their own.
+            copied += end - qint64(entry.recordOffset);
+            if (copied > size - indexEnd) return fail(sameBytes);
         }
+        std::sort(records.begin(), records.end());
+        for (std::size_t i = 1; i < records.size(); ++i)
+            if (records[i].first < records[i - 1].second) return fail(sameBytes);
         return true;
     }
 

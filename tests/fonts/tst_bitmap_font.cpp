@@ -11,6 +11,7 @@
 #include "link/link_timing.h"
 #include "tests/support/short_timing.h"
 
+#include <cstring>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -474,7 +475,9 @@ private slots:
     }
 
     void readingBack_data() {
-        QTest::addColumn<int>("cut");   // bytes taken off the end; -1 a record's offset past the end
+        // bytes taken off the end; -1 a record's offset past the end; -2 every entry at the first
+        // record (a file that would be copied once per entry); -3 an entry into the index
+        QTest::addColumn<int>("cut");
         QTest::addColumn<bool>("read");
         QTest::newRow("whole") << 0 << true;
         QTest::newRow("last byte missing") << 1 << false;
@@ -482,6 +485,8 @@ private slots:
         QTest::newRow("inside the index") << -40 << false;
         QTest::newRow("half a header") << -16 << false;
         QTest::newRow("offset past the end") << -1 << false;
+        QTest::newRow("every entry at one record") << -2 << false;
+        QTest::newRow("an entry into the index") << -3 << false;
     }
     void readingBack() {
         QFETCH(int, cut);
@@ -493,7 +498,11 @@ private slots:
         QVERIFY(BuildBitmapFont(p));
         QByteArray file = Contents(p.filePath);
         if (cut > 0) file.chop(cut);
-        if (cut < -1) file.truncate(-cut);
+        if (cut == -2)
+            for (int i = 1; i < 26; ++i)
+                std::memcpy(file.data() + 32 + 6 * i + 2, file.constData() + 32 + 2, 4);
+        if (cut == -3) qToLittleEndian<uint32_t>(32, file.data() + 32 + 6 * 3 + 2);
+        if (cut < -3) file.truncate(-cut);
         if (cut == -1) qToLittleEndian<uint32_t>(uint32_t(file.size()), file.data() + 32 + 6 * 25 + 2);
         BitmapFontFile font;
         QString problem;
