@@ -19,7 +19,8 @@ namespace {
 
 // A JSON string (escaped as JSON needs) of a printer's 8-bit text.
 QByteArray JsonString(const QByteArray& text) {
-    const QByteArray array = QJsonDocument(QJsonArray{QString::fromLatin1(text)}).toJson(QJsonDocument::Compact);
+    const QByteArray array =
+        QJsonDocument(QJsonArray{QString::fromLatin1(text)}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
 
@@ -54,24 +55,26 @@ int RunNetGet(const CommandRun& run) {
     const int result = RunPrinterOperation(kOpNetworkReports, run.kind(), &settings, 0);
     if (result != kLinkOk) return Fail(s, result);
     if (run.isSet("json")) {
-        Print(s, QString::fromUtf8(JsonObject({{"dhcp", JsonBool(settings.Dhcp == 1)},
-                                               {"ipAddress", JsonString(EthernetText(settings.IpAddress))},
-                                               {"subnetMask", JsonString(EthernetText(settings.SubnetMask))},
-                                               {"gateway", JsonString(EthernetText(settings.Gateway))},
-                                               {"currentIp", JsonString(EthernetText(settings.CurrentIp))},
-                                               {"printerName", JsonString(EthernetText(settings.PrinterName))},
-                                               {"macAddress", JsonString(EthernetText(settings.MacText))}},
-                                              "") +
-                                   "\n"));
+        Print(s,
+              QString::fromUtf8(JsonObject({{"dhcp", JsonBool(settings.Dhcp == 1)},
+                                            {"ipAddress", JsonString(EthernetText(settings.IpAddress))},
+                                            {"subnetMask", JsonString(EthernetText(settings.SubnetMask))},
+                                            {"gateway", JsonString(EthernetText(settings.Gateway))},
+                                            {"currentIp", JsonString(EthernetText(settings.CurrentIp))},
+                                            {"printerName", JsonString(EthernetText(settings.PrinterName))},
+                                            {"macAddress", JsonString(EthernetText(settings.MacText))}},
+                                           "") +
+                                "\n"));
         return 0;
     }
-    Print(s, CliText::tr("Address: %1").arg(settings.Dhcp == 1 ? CliText::tr("DHCP") : CliText::tr("static")) +
-                 '\n' + CliText::tr("IP address: %1").arg(Shown(EthernetText(settings.IpAddress))) + '\n' +
-                 CliText::tr("Subnet mask: %1").arg(Shown(EthernetText(settings.SubnetMask))) + '\n' +
-                 CliText::tr("Gateway: %1").arg(Shown(EthernetText(settings.Gateway))) + '\n' +
-                 CliText::tr("Current IP: %1").arg(Shown(EthernetText(settings.CurrentIp))) + '\n' +
-                 CliText::tr("Printer name: %1").arg(Shown(EthernetText(settings.PrinterName))) + '\n' +
-                 CliText::tr("MAC address: %1").arg(Shown(EthernetText(settings.MacText))) + '\n');
+    Print(s,
+          CliText::tr("Address: %1").arg(settings.Dhcp == 1 ? CliText::tr("DHCP") : CliText::tr("static")) +
+              '\n' + CliText::tr("IP address: %1").arg(Shown(EthernetText(settings.IpAddress))) + '\n' +
+              CliText::tr("Subnet mask: %1").arg(Shown(EthernetText(settings.SubnetMask))) + '\n' +
+              CliText::tr("Gateway: %1").arg(Shown(EthernetText(settings.Gateway))) + '\n' +
+              CliText::tr("Current IP: %1").arg(Shown(EthernetText(settings.CurrentIp))) + '\n' +
+              CliText::tr("Printer name: %1").arg(Shown(EthernetText(settings.PrinterName))) + '\n' +
+              CliText::tr("MAC address: %1").arg(Shown(EthernetText(settings.MacText))) + '\n');
     return 0;
 }
 
@@ -81,18 +84,20 @@ std::optional<int> TakeAddress(const CommandRun& run, const QString& what, const
                                char (&field)[kEthernetTextMax + 1]) {
     const QByteArray bytes = text.toLatin1();
     if (!IsDottedAddressText(bytes) || bytes.size() > kEthernetTextMax || QString::fromLatin1(bytes) != text)
-        return BadInput(run.streams(), CliText::tr("the %1 %2 is not an IPv4 address such as 192.168.1.100")
-                                           .arg(what, Printable(text)));
+        return BadInput(
+            run.streams(),
+            CliText::tr("the %1 %2 is not an IPv4 address such as 192.168.1.100").arg(what, Printable(text)));
     SetEthernetText(field, bytes);
     return std::nullopt;
 }
 
 std::optional<int> TakeName(const CommandRun& run, const QString& name, EthernetSettings& settings) {
     if (!IsNetworkNameText(name))
-        return BadInput(run.streams(), CliText::tr("the printer name %1 cannot be sent: at most %2 Latin-1 "
-                                                   "characters, without a double quote or a control character")
-                                           .arg(Printable(name))
-                                           .arg(kMaxNetworkNameLength));
+        return BadInput(run.streams(),
+                        CliText::tr("the printer name %1 cannot be sent: at most %2 Latin-1 "
+                                    "characters, without a double quote or a control character")
+                            .arg(Printable(name))
+                            .arg(kMaxNetworkNameLength));
     SetEthernetText(settings.PrinterName, name.toLatin1());
     return std::nullopt;
 }
@@ -102,7 +107,8 @@ int RunNetSetIp(const CommandRun& run) {
     const QStringList& a = run.arguments();
     if (const std::optional<int> bad = TakeAddress(run, CliText::tr("IP address"), a[0], settings.IpAddress))
         return *bad;
-    if (const std::optional<int> bad = TakeAddress(run, CliText::tr("subnet mask"), a[1], settings.SubnetMask))
+    if (const std::optional<int> bad =
+            TakeAddress(run, CliText::tr("subnet mask"), a[1], settings.SubnetMask))
         return *bad;
     if (const std::optional<int> bad = TakeAddress(run, CliText::tr("gateway"), a[2], settings.Gateway))
         return *bad;
@@ -134,7 +140,8 @@ std::optional<std::pair<QHostAddress, quint16>> ParseDestination(const QString& 
         bool ok = false;
         const QString digits = text.mid(colon + 1);
         const uint value = digits.toUInt(&ok);
-        if (!ok || digits.isEmpty() || !digits.front().isDigit() || value == 0 || value > 65535) return std::nullopt;
+        if (!ok || digits.isEmpty() || !digits.front().isDigit() || value == 0 || value > 65535)
+            return std::nullopt;
         host = text.left(colon);
         port = quint16(value);
     }
@@ -193,8 +200,21 @@ int RunDiscover(const CommandRun& run) {
     if (const std::optional<int> bad = TakeDestination(run, scope)) return *bad;
     RequestSequence sequence;
     QList<DiscoveredPrinter> printers;
-    const NetworkResult result = Discover(sequence, printers);
+    DiscoveryCut cut = DiscoveryCut::None;
+    const NetworkResult result = Discover(sequence, printers, {}, &cut);
     if (result != NetworkResult::Done) return NetworkFailure(s, result);
+    // The list is what arrived; a limit that cut it is said beside it, on the error stream.
+    if (cut != DiscoveryCut::None) {
+        const DiscoveryEndpoint endpoint = CurrentDiscoveryEndpoint();
+        *s.err << "labelbench-cli: "
+               << (cut == DiscoveryCut::Time
+                       ? CliText::tr("printers were still answering after %1 s; the list holds those before")
+                             .arg(endpoint.discoveryMaxMs / 1000)
+                       : CliText::tr("more than %1 replies arrived; the list holds the first %1")
+                             .arg(endpoint.maxPrinters))
+               << '\n';
+        s.err->flush();
+    }
     if (run.isSet("json")) {
         QByteArray text = "[";
         for (qsizetype i = 0; i < printers.size(); ++i)
@@ -207,7 +227,8 @@ int RunDiscover(const CommandRun& run) {
     QString text;
     for (const DiscoveredPrinter& p : printers)
         text += Shown(p.printerName) + '\t' + QString::fromLatin1(p.macText()) + '\t' +
-                QString::fromLatin1(p.addressText()) + '\t' + Shown(p.modelName) + '\t' + p.statusText() + '\n';
+                QString::fromLatin1(p.addressText()) + '\t' + Shown(p.modelName) + '\t' + p.statusText() +
+                '\n';
     if (printers.isEmpty()) text = CliText::tr("No printer answered.") + '\n';
     Print(s, text);
     return 0;
@@ -263,7 +284,8 @@ int RunRemoteFactoryDefault(const CommandRun& run) {
     const bool ask = !run.isSet("yes");
     // A script cannot answer the question: it says --yes instead.
     if (ask && !InputIsTerminal(s.in))
-        return run.usage(CliText::tr("standard input is not a terminal to ask on; give --yes to reset the printer"));
+        return run.usage(
+            CliText::tr("standard input is not a terminal to ask on; give --yes to reset the printer"));
     if (const std::optional<int> failed = FindRemote(run, target)) return *failed;
     if (ask) {
         *s.err << CliText::tr("%1 (%2) at %3 returns to its factory network settings.")
@@ -294,13 +316,14 @@ int RunRemoteGet(const CommandRun& run) {
     const RemoteReadResult read = change.readSettings(settings);
     if (read.result != NetworkResult::Done) return NetworkFailure(s, read.result);
     if (!read.ipSettingsAnswered && !read.addressModeAnswered) {
-        *s.err << "labelbench-cli: " << CliText::tr("the printer did not answer the reads of its settings") << '\n';
+        *s.err << "labelbench-cli: " << CliText::tr("the printer did not answer the reads of its settings")
+               << '\n';
         s.err->flush();
         return kDataReceivingError;
     }
     SetEthernetText(settings.PrinterName, target.printer.printerName);
     // What was not answered is null in JSON and "?" in text.
-    const auto address = [&](const char (&field)[kEthernetTextMax + 1]) {
+    const auto address = [&](const char(&field)[kEthernetTextMax + 1]) {
         return read.ipSettingsAnswered ? JsonString(EthernetText(field)) : QByteArray("null");
     };
     if (run.isSet("json")) {
@@ -316,14 +339,15 @@ int RunRemoteGet(const CommandRun& run) {
         return 0;
     }
     const QString unknown = QStringLiteral("?");
-    const auto text = [&](const char (&field)[kEthernetTextMax + 1]) {
+    const auto text = [&](const char(&field)[kEthernetTextMax + 1]) {
         return read.ipSettingsAnswered ? Shown(EthernetText(field)) : unknown;
     };
     const QString mode = !read.addressModeAnswered ? unknown
                          : settings.Dhcp == 1      ? CliText::tr("DHCP")
                                                    : CliText::tr("static");
-    Print(s, CliText::tr("Address: %1").arg(mode) + '\n' + CliText::tr("IP address: %1").arg(text(settings.IpAddress)) +
-                 '\n' + CliText::tr("Subnet mask: %1").arg(text(settings.SubnetMask)) + '\n' +
+    Print(s, CliText::tr("Address: %1").arg(mode) + '\n' +
+                 CliText::tr("IP address: %1").arg(text(settings.IpAddress)) + '\n' +
+                 CliText::tr("Subnet mask: %1").arg(text(settings.SubnetMask)) + '\n' +
                  CliText::tr("Gateway: %1").arg(text(settings.Gateway)) + '\n' +
                  CliText::tr("Printer name: %1").arg(Shown(EthernetText(settings.PrinterName))) + '\n' +
                  CliText::tr("MAC address: %1").arg(Shown(EthernetText(settings.MacText))) + '\n');
@@ -397,7 +421,8 @@ const CommandOption kToOption = {
                       "send every request to this IPv4 address (port 22368 unless given)\n"
                       "instead of the broadcast address and the multicast group 224.0.0.251")};
 const CommandArgument kMacArgument = {
-    "MAC", QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's MAC address, as discover lists it (02:00:00:00:00:01)")};
+    "MAC", QT_TRANSLATE_NOOP("LabelBenchCli",
+                             "the printer's MAC address, as discover lists it (02:00:00:00:00:01)")};
 
 }   // namespace
 
@@ -421,13 +446,14 @@ std::vector<Command> NetworkCommands() {
                   .run = RunNetGet},
                  {.name = "set-ip",
                   .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "give the printer a static address"),
-                  .help = QT_TRANSLATE_NOOP("LabelBenchCli",
-                                            "Sends NET IP with the three addresses, each a dotted IPv4 address;\n"
-                                            "any other text is refused and nothing is sent."),
+                  .help = QT_TRANSLATE_NOOP(
+                      "LabelBenchCli", "Sends NET IP with the three addresses, each a dotted IPv4 address;\n"
+                                       "any other text is refused and nothing is sent."),
                   .options = {PasswordGateOption()},
-                  .arguments = {{"IP", QT_TRANSLATE_NOOP("LabelBenchCli", "the address, e.g. 192.168.1.100")},
-                                {"MASK", QT_TRANSLATE_NOOP("LabelBenchCli", "the subnet mask, e.g. 255.255.255.0")},
-                                {"GATEWAY", QT_TRANSLATE_NOOP("LabelBenchCli", "the gateway, e.g. 192.168.1.1")}},
+                  .arguments =
+                      {{"IP", QT_TRANSLATE_NOOP("LabelBenchCli", "the address, e.g. 192.168.1.100")},
+                       {"MASK", QT_TRANSLATE_NOOP("LabelBenchCli", "the subnet mask, e.g. 255.255.255.0")},
+                       {"GATEWAY", QT_TRANSLATE_NOOP("LabelBenchCli", "the gateway, e.g. 192.168.1.1")}},
                   .run = RunNetSetIp},
                  {.name = "set-dhcp",
                   .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "let the printer take its address by DHCP"),
@@ -436,9 +462,10 @@ std::vector<Command> NetworkCommands() {
                   .run = RunNetSetDhcp},
                  {.name = "set-name",
                   .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "change the printer's network name"),
-                  .help = QT_TRANSLATE_NOOP("LabelBenchCli",
-                                            "Sends NET NAME with the name: at most 15 Latin-1 characters, without\n"
-                                            "a double quote or a control character."),
+                  .help = QT_TRANSLATE_NOOP(
+                      "LabelBenchCli",
+                      "Sends NET NAME with the name: at most 15 Latin-1 characters, without\n"
+                      "a double quote or a control character."),
                   .options = {PasswordGateOption()},
                   .arguments = {{"NAME", QT_TRANSLATE_NOOP("LabelBenchCli", "the new name")}},
                   .run = RunNetSetName},
@@ -462,7 +489,8 @@ std::vector<Command> NetworkCommands() {
          .subcommands =
              {
                  {.name = "factory-default",
-                  .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "return its network settings to the factory's"),
+                  .summary =
+                      QT_TRANSLATE_NOOP("LabelBenchCli", "return its network settings to the factory's"),
                   .help = QT_TRANSLATE_NOOP("LabelBenchCli",
                                             "Sends the factory-default request; no answer is awaited. Asks\n"
                                             "first on a terminal; without one, needs --yes."),
@@ -472,9 +500,9 @@ std::vector<Command> NetworkCommands() {
                   .run = RunRemoteFactoryDefault},
                  {.name = "get",
                   .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "read its IP settings and address mode"),
-                  .help = QT_TRANSLATE_NOOP("LabelBenchCli",
-                                            "Reads the IP settings and the address mode, and shows them with the\n"
-                                            "name the printer answered the discovery with."),
+                  .help = QT_TRANSLATE_NOOP(
+                      "LabelBenchCli", "Reads the IP settings and the address mode, and shows them with the\n"
+                                       "name the printer answered the discovery with."),
                   .options = {kJsonOption, kToOption},
                   .arguments = {kMacArgument},
                   .run = RunRemoteGet},
@@ -486,14 +514,15 @@ std::vector<Command> NetworkCommands() {
                       "name, IP settings and address mode back; the printer applies them together.\n"
                       "Addresses are dotted IPv4 addresses; anything else is refused before anything\n"
                       "is sent."),
-                  .options = {{"ip", "A", QT_TRANSLATE_NOOP("LabelBenchCli", "the static address")},
-                              {"mask", "M", QT_TRANSLATE_NOOP("LabelBenchCli", "the subnet mask")},
-                              {"gateway", "G", QT_TRANSLATE_NOOP("LabelBenchCli", "the gateway")},
-                              {"dhcp", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "take the address by DHCP")},
-                              {"static", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "use the static address")},
-                              {"name", "NAME",
-                               QT_TRANSLATE_NOOP("LabelBenchCli", "the network name (at most 15 characters)")},
-                              kToOption},
+                  .options =
+                      {{"ip", "A", QT_TRANSLATE_NOOP("LabelBenchCli", "the static address")},
+                       {"mask", "M", QT_TRANSLATE_NOOP("LabelBenchCli", "the subnet mask")},
+                       {"gateway", "G", QT_TRANSLATE_NOOP("LabelBenchCli", "the gateway")},
+                       {"dhcp", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "take the address by DHCP")},
+                       {"static", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "use the static address")},
+                       {"name", "NAME",
+                        QT_TRANSLATE_NOOP("LabelBenchCli", "the network name (at most 15 characters)")},
+                       kToOption},
                   .arguments = {kMacArgument},
                   .run = RunRemoteSet},
              }},

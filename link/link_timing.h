@@ -13,7 +13,9 @@ struct LinkTiming {
     // A TCP send that accepts no byte within tcpTimeoutMs is tried again; after this many
     // attempts in a row the chunk is given up and the write fails.
     int tcpZeroSendAttempts = 3;
-    int replyListPauseMs = 50;       // before each frame of a reply list
+    int replyListPauseMs = 50;   // before each frame of a reply list
+    // A reply list ends within this long, pauses included, however its frames trickle in.
+    int replyListMaxMs = 120000;
     int progressHidePauseMs = 200;   // before the progress window goes away
     // Reading a printer file: after the opening line end, and again before the command.
     int fileReadSettleMs = 500;

@@ -6,6 +6,7 @@
 #include "link/transport.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <array>
@@ -293,8 +294,24 @@ bool ReadLinkBytes(LinkHandle handle, InterfaceKind kind, uint8_t* buffer, uint3
     return true;
 }
 
+namespace {
+
+// A frame into buffer; a frame longer than capacity allows is refused with tooLong (its %1
+// the data bytes allowed), or with the single reply's message.
+bool ReadFrame(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length,
+               const char* tooLong, uint32_t allowed);
+
+}   // namespace
+
 bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity,
                      uint32_t& length) {
+    return ReadFrame(handle, kind, buffer, capacity, length, nullptr, capacity >= 2 ? capacity - 2 : 0);
+}
+
+namespace {
+
+bool ReadFrame(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t capacity, uint32_t& length,
+               const char* tooLong, uint32_t allowed) {
     uint8_t byte = 0;
     uint32_t skipped = 0;
     for (;;) {
@@ -324,9 +341,10 @@ bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32
         if (value > INT32_MAX) break;
     }
     if (value > INT32_MAX || value >= int64_t(capacity) - 1) {
-        return ReplyRejected(
-            QCoreApplication::translate("lb::Link", "The reply is longer than the %1 bytes it may have.")
-                .arg(capacity >= 2 ? capacity - 2 : 0));
+        return ReplyRejected(tooLong ? QCoreApplication::translate("lb::Link", tooLong).arg(allowed)
+                                     : QCoreApplication::translate(
+                                           "lb::Link", "The reply is longer than the %1 bytes it may have.")
+                                           .arg(allowed));
     }
 
     const uint32_t dataLength = static_cast<uint32_t>(value);
@@ -337,6 +355,8 @@ bool ReadFramedReply(LinkHandle handle, InterfaceKind kind, char* buffer, uint32
     length = dataLength;
     return true;
 }
+
+}   // namespace
 
 bool ReadReplyLine(LinkHandle handle, InterfaceKind kind, char* buffer, uint32_t& length) {
     // A line that ends at the read time-out is a whole line, not a failure to report.
@@ -391,13 +411,28 @@ int SendCommandReadReply(LinkHandle handle, InterfaceKind kind, const char* text
 int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
                              uint32_t capacity, uint32_t& total) {
     if (SendCommand(handle, kind, text) != kLinkOk) return kDataTransmissionError;
+    // Bounded by bytes, by frames and by time: a printer that trickles endless small frames
+    // must not hold the read.
+    QElapsedTimer elapsed;
+    elapsed.start();
     uint32_t fill = 0;
-    for (;;) {
+    for (int frames = 0;; ++frames) {
+        if (frames == kMaxReplyListFrames) {
+            ReplyRejected(QCoreApplication::translate("lb::Link", "The list has more than %1 entries.")
+                              .arg(kMaxReplyListFrames));
+            return kDataReceivingError;
+        }
+        if (elapsed.elapsed() > State().timing.replyListMaxMs) {
+            ReplyRejected(QCoreApplication::translate("lb::Link", "The list did not end within %1 s.")
+                              .arg(State().timing.replyListMaxMs / 1000));
+            return kDataReceivingError;
+        }
         Pause(State().timing.replyListPauseMs);
         const int64_t room = int64_t(capacity) - fill - 2;
         uint32_t frameLength = 0;
-        if (!ReadFramedReply(handle, kind, buffer + fill, room > 0 ? static_cast<uint32_t>(room) : 0,
-                             frameLength))
+        if (!ReadFrame(handle, kind, buffer + fill, room > 0 ? static_cast<uint32_t>(room) : 0, frameLength,
+                       QT_TRANSLATE_NOOP("lb::Link", "The list is longer than the %1 bytes it may have."),
+                       capacity >= 2 ? capacity - 2 : 0))
             return kDataReceivingError;
         if (frameLength == 0) {
             total = fill;

@@ -27,6 +27,8 @@ constexpr uint32_t kReplyLineMaxCrs = kReplyLineMax;
 // Bytes skipped ahead of a frame's opening brace before the reply is given up: an echo or
 // line noise passes, a peer that never sends a frame does not hold the read for ever.
 constexpr uint32_t kMaxSkippedBeforeFrame = 65536;
+// A reply list holds at most this many frames (the closing empty one included).
+constexpr int kMaxReplyListFrames = 4096;
 
 // The main window's three settings records; read at every OpenLink.
 void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network);

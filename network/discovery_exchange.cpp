@@ -3,6 +3,7 @@
 #include "link/link_observer.h"
 #include "link/link_wait.h"
 
+#include <QElapsedTimer>
 #include <QUdpSocket>
 #include <algorithm>
 
@@ -90,7 +91,8 @@ bool NetworkActionRunning() {
 }
 
 NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& printers,
-                       const std::function<void(const DiscoveredPrinter&)>& onReply) {
+                       const std::function<void(const DiscoveredPrinter&)>& onReply, DiscoveryCut* cut) {
+    if (cut) *cut = DiscoveryCut::None;
     RunningAction running;
     if (!running) return NetworkResult::Busy;
     printers.clear();
@@ -99,19 +101,38 @@ NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& prin
     // A copy: a pumped event must not redirect a discovery half-way.
     const DiscoveryEndpoint endpoint = CurrentDiscoveryEndpoint();
     const QByteArray request = DiscoverRequest(sequence.value());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    DiscoveryCut stopped = DiscoveryCut::None;
     bool sent = false;
     for (const QHostAddress& destination : {endpoint.firstDestination, endpoint.secondDestination}) {
+        if (stopped != DiscoveryCut::None) break;
         if (!Send(socket, request, destination, endpoint.port)) continue;
         sent = true;
-        // Until the network has been quiet for the whole period.
-        while (WaitForDatagram(socket, endpoint.quietMs)) {
+        // Until the network has been quiet for the whole period, or the limits are reached.
+        for (;;) {
+            const qint64 left = endpoint.discoveryMaxMs - elapsed.elapsed();
+            if (left <= 0) {
+                stopped = DiscoveryCut::Time;
+                break;
+            }
+            if (!WaitForDatagram(socket, int(std::min<qint64>(endpoint.quietMs, left)))) {
+                if (elapsed.elapsed() >= endpoint.discoveryMaxMs && socket.hasPendingDatagrams())
+                    stopped = DiscoveryCut::Time;
+                break;
+            }
             const QByteArray reply = ReceiveDatagram(socket);
             if (const std::optional<DiscoveredPrinter> printer = ParseDiscoveryReply(reply)) {
+                if (printers.size() >= endpoint.maxPrinters) {
+                    stopped = DiscoveryCut::Count;
+                    break;
+                }
                 printers.append(*printer);
                 if (onReply) onReply(*printer);
             }
         }
     }
+    if (cut) *cut = stopped;
     if (!sent) return NetworkResult::SendFailed;
     sequence.advance();
     return LinkCancelRequested() ? NetworkResult::Cancelled : NetworkResult::Done;
@@ -155,12 +176,26 @@ RemoteReadResult RemoteSettingsChange::readSettings(EthernetSettings& settings) 
     }
     SetEthernetText(settings.MacText, FormatMacText(m_mac));
     const DiscoveryEndpoint endpoint = CurrentDiscoveryEndpoint();
-    // One request, then at most one datagram within the wait; nothing when none came.
+    // One request, then its reply within the wait: a datagram that is not its answer (a stray
+    // discovery reply, an echo, a late reply to another read) is dropped and the wait goes on.
+    // Nothing when no answer came.
     auto exchange = [&](const QByteArray& request, QByteArray& reply) {
         if (!Send(*m_socket, request, endpoint.firstDestination, endpoint.port)) return false;
-        if (WaitForDatagram(*m_socket, endpoint.replyWaitMs)) reply = ReceiveDatagram(*m_socket);
+        QElapsedTimer waited;
+        waited.start();
+        for (qint64 left = endpoint.replyWaitMs; left > 0; left = endpoint.replyWaitMs - waited.elapsed()) {
+            if (!WaitForDatagram(*m_socket, int(left))) break;
+            const QByteArray datagram = ReceiveDatagram(*m_socket);
+            if (IsSettingsReplyTo(datagram, request)) {
+                reply = datagram;
+                break;
+            }
+        }
         return true;
     };
+    // A reply left from an earlier exchange is not an answer to these reads.
+    while (m_socket->hasPendingDatagrams())
+        ReceiveDatagram(*m_socket);
     QByteArray reply;
     if (!exchange(m_buffer.readIpSettings(), reply)) {
         read.result = NetworkResult::SendFailed;

@@ -33,6 +33,10 @@ struct DiscoveryEndpoint {
     quint16 port = kDiscoveryPort;
     int quietMs = 1000;       // a discovery's collection ends after this long without a datagram
     int replyWaitMs = 3000;   // the wait for the one reply to each request of a change
+    // A discovery ends after this long however much still answers, and lists at most
+    // maxPrinters replies: a responder that keeps answering must not hold it.
+    int discoveryMaxMs = 8000;
+    int maxPrinters = 1024;
 };
 
 // 255.255.255.255 and 224.0.0.251, port 22368, 1 s and 3 s.
@@ -76,8 +80,11 @@ bool NetworkActionRunning();
 // arrival order (a printer that answers both requests is there twice); onReply, if given, is
 // called with each as it arrives. On Done the sequence moves on. SendFailed only when neither
 // request could be sent; when one could, what answered it is listed and the result is Done.
+// cut, when given, tells whether the time or the count limit ended the collection early.
+enum class DiscoveryCut { None, Time, Count };
 NetworkResult Discover(RequestSequence& sequence, QList<DiscoveredPrinter>& printers,
-                       const std::function<void(const DiscoveredPrinter&)>& onReply = {});
+                       const std::function<void(const DiscoveredPrinter&)>& onReply = {},
+                       DiscoveryCut* cut = nullptr);
 
 // The factory-default request to the printer with this MAC, once; no reply awaited. On Done
 // the sequence moves on; SendFailed when the system refused the datagram.

@@ -13,8 +13,8 @@ void Put16(QByteArray& bytes, int at, uint16_t value) {
 }
 
 // The 32-byte header at the start of bytes (which holds at least 32).
-void WriteHeader(QByteArray& bytes, uint8_t addressing, RequestKind kind, uint16_t payload,
-                 uint32_t sequence, const MacBytes& target) {
+void WriteHeader(QByteArray& bytes, uint8_t addressing, RequestKind kind, uint16_t payload, uint32_t sequence,
+                 const MacBytes& target) {
     Put16(bytes, 0, kDiscoveryHeaderSize);
     Put16(bytes, 2, 1);
     Put16(bytes, 4, 1);
@@ -172,6 +172,17 @@ std::optional<IpSettingsReply> ParseIpSettingsReply(const QByteArray& bytes) {
 std::optional<bool> ParseAddressModeReply(const QByteArray& bytes) {
     if (bytes.size() <= datagram::kAddressMode) return std::nullopt;
     return uint8_t(bytes[datagram::kAddressMode]) == 8;
+}
+
+bool IsSettingsReplyTo(const QByteArray& datagram, const QByteArray& request) {
+    if (request.size() <= datagram::kReadItem || datagram.size() < kDiscoveryHeaderSize) return false;
+    const uint8_t item = uint8_t(request[datagram::kReadItem]);
+    const qsizetype needed = item == 5 ? datagram::kAddressMode + 1 : datagram::kGateway + 4;
+    if (datagram.size() < needed) return false;
+    const auto same = [&](int at, int length) { return datagram.mid(at, length) == request.mid(at, length); };
+    if (!same(8, 2) || !same(12, 2) || !same(datagram::kTargetMac, 6)) return false;
+    const uint8_t echoed = uint8_t(datagram[datagram::kReadItem]);
+    return echoed == 0 || echoed == item;
 }
 
 bool ApplyIpSettingsReply(const QByteArray& bytes, EthernetSettings& settings) {

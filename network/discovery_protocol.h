@@ -33,21 +33,21 @@ enum class SettingsItem : uint8_t { PrinterName = 0, IpSettings = 4, AddressMode
 
 // Offsets inside a request or reply.
 namespace datagram {
-constexpr int kTargetMac = 22;       // 6 bytes
+constexpr int kTargetMac = 22;   // 6 bytes
 constexpr int kReadItem = 32;
 constexpr int kWriteItem = 34;
-constexpr int kIpAddress = 69;       // 4 bytes each, in dotted order
+constexpr int kIpAddress = 69;   // 4 bytes each, in dotted order
 constexpr int kSubnetMask = 73;
 constexpr int kGateway = 77;
-constexpr int kPrinterName = 176;    // zero-terminated, in a write
-constexpr int kAddressMode = 942;    // 8 DHCP, 1 static
-constexpr int kAddressModeAux = 948; // 4 DHCP, 1 static
+constexpr int kPrinterName = 176;      // zero-terminated, in a write
+constexpr int kAddressMode = 942;      // 8 DHCP, 1 static
+constexpr int kAddressModeAux = 948;   // 4 DHCP, 1 static
 // In a discovery reply.
 constexpr int kState = 40;
 constexpr int kFlags = 41;
-constexpr int kReplyAddress = 44;    // 4 bytes
-constexpr int kModelName = 52;       // up to a zero byte
-constexpr int kReplyName = 84;       // up to a zero byte
+constexpr int kReplyAddress = 44;   // 4 bytes
+constexpr int kModelName = 52;      // up to a zero byte
+constexpr int kReplyName = 84;      // up to a zero byte
 }   // namespace datagram
 
 // The counter of one TCP/IP Setup dialog (or one command line): 1 at the start, moved on
@@ -76,8 +76,8 @@ class ChangeRequestBuffer {
 public:
     ChangeRequestBuffer(uint32_t sequence, const MacBytes& mac);
 
-    QByteArray readIpSettings();     // 34 bytes, item 4
-    QByteArray readAddressMode();    // 34 bytes, item 5
+    QByteArray readIpSettings();    // 34 bytes, item 4
+    QByteArray readAddressMode();   // 34 bytes, item 5
     // Kind 4, payload 1032, bytes 32..35 = 00 00 item 00 from here on.
     QByteArray writePrinterName(const QByteArray& name);   // name + zero at 176, cut to fit
     QByteArray writeIpSettings(const Ipv4Bytes& ip, const Ipv4Bytes& mask, const Ipv4Bytes& gateway);
@@ -125,6 +125,12 @@ std::optional<IpSettingsReply> ParseIpSettingsReply(const QByteArray& datagram);
 // The reply to the read of the address mode: true (DHCP) when byte 942 is 8, false for any
 // other value. Nothing when the reply is shorter than 32 bytes or ends before byte 942.
 std::optional<bool> ParseAddressModeReply(const QByteArray& datagram);
+
+// Whether datagram answers request, a read of the settings: the same kind, sequence and MAC
+// in its header, the same item where the printer echoes it (0 where it does not), and long
+// enough to hold the field read (through the gateway, or the address-mode byte). Anything
+// else (a stray discovery reply, an echo, a reply to another read) is not its answer.
+bool IsSettingsReplyTo(const QByteArray& datagram, const QByteArray& request);
 
 // The replies put into the record as the change of settings does: the address as IpAddress
 // and CurrentIp, the mask, the gateway; Dhcp. A field the reply does not carry is left as

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>zrušeno</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>Seznam má více než %1 položek.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Seznam neskončil do %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Seznam je delší než povolených %1 bajtů.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>Die Liste hat mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Die Liste endete nicht innerhalb von %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Die Liste ist länger als die zulässigen %1 Byte.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

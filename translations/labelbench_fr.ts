@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>La liste compte plus de %1 entrées.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>La liste ne s&apos;est pas terminée en %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>La liste dépasse les %1 octets autorisés.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>annullato</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>L&apos;elenco ha più di %1 voci.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>L&apos;elenco non è terminato entro %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>L&apos;elenco supera i %1 byte consentiti.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>キャンセルされました</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>リストの項目が %1 個を超えています。</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>リストが %1 秒以内に終わりませんでした。</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>リストが上限の %1 バイトを超えています。</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

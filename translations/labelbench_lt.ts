@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>atšaukta</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>Sąraše yra daugiau nei %1 įrašų.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Sąrašas nesibaigė per %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Sąrašas ilgesnis nei leistina (%1 B).</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>anulowano</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>Lista ma więcej niż %1 pozycji.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Lista nie zakończyła się w ciągu %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Lista jest dłuższa niż dopuszczalne %1 B.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>A lista tem mais de %1 entradas.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>A lista não terminou em %1 s.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>A lista excede os %1 bytes permitidos.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>отменено</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>В списке более %1 записей.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Список не завершился за %1 с.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Список длиннее допустимых %1 байт.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

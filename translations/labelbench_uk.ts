@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>скасовано</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>У списку понад %1 записів.</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>Список не завершився за %1 с.</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>Список довший за допустимі %1 байтів.</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>已取消</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>列表超过 %1 个条目。</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>列表未在 %1 秒内结束。</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>列表超过允许的 %1 字节。</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

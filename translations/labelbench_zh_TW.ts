@@ -1445,6 +1445,18 @@
         <source>cancelled</source>
         <translation>已取消</translation>
     </message>
+    <message>
+        <source>The list has more than %1 entries.</source>
+        <translation>清單超過 %1 個項目。</translation>
+    </message>
+    <message>
+        <source>The list did not end within %1 s.</source>
+        <translation>清單未在 %1 秒內結束。</translation>
+    </message>
+    <message>
+        <source>The list is longer than the %1 bytes it may have.</source>
+        <translation>清單超過允許的 %1 位元組。</translation>
+    </message>
 </context>
 <context>
     <name>lb::Outcome</name>

@@ -1,6 +1,7 @@
 #include "network/ui/form_net_setup.h"
 
 #include "config/config_panel.h"
+#include "link/link_error.h"
 #include "link/link_wait.h"
 #include "network/discovery_exchange.h"
 #include "network/ui/form_ethernet_setup.h"
@@ -247,9 +248,14 @@ void TFormNetSetup::ButtonChangeIPClick() {
     RemoteSettingsChange change(m_sequence, printer.mac);
     {
         BusyScope busy(this);
-        const NetworkResult read = change.readSettings(settings).result;
-        if (read == NetworkResult::SendFailed) showSendFailure();
-        if (read != NetworkResult::Done) return;
+        const RemoteReadResult read = change.readSettings(settings);
+        if (read.result == NetworkResult::SendFailed) showSendFailure();
+        if (read.result != NetworkResult::Done) return;
+        // A field the printer did not report would go back as zeros: nothing is changed then.
+        if (!read.ipSettingsAnswered || !read.addressModeAnswered) {
+            MessageBox::critical(this, MessageBox::defaultTitle(), LinkErrorText(kDataReceivingError));
+            return;
+        }
     }
     {
         TFormEthernetSetup dialog(this);

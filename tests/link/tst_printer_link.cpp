@@ -263,6 +263,32 @@ private slots:
         QTest::newRow("overflows") << QByteArray("{10|0123456789}{5|abcde}{0|}") << 20u << 3 << QByteArray();
     }
 
+    // A list that never ends is cut by frames or by time, and says which.
+    void endlessReplyList_data() {
+        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("frames") << 120000 << "more than 4096 entries";
+        QTest::newRow("time") << -1 << "did not end within";
+    }
+    void endlessReplyList() {
+        QFETCH(int, maxMs);
+        QFETCH(QString, detail);
+        LinkTiming timing = NoWaits();
+        timing.replyListMaxMs = maxMs;
+        ScopedLinkTiming scoped(timing);
+        TransportScript script;
+        script.segments = {QByteArray("{1|A}").repeated(5000)};
+        ScopedScriptedTransport t(InterfaceKind::Ethernet, &script);
+        const LinkHandle h = OpenLink(InterfaceKind::Ethernet);
+        std::vector<char> buffer(65536);
+        uint32_t total = 0;
+        QCOMPARE(SendCommandReadReplyList(h, InterfaceKind::Ethernet, "DIAGNOSTIC REPORT DFILELIST\r\n",
+                                          buffer.data(), uint32_t(buffer.size()), total),
+                 int(kDataReceivingError));
+        QVERIFY2(LastLinkErrorDetail().contains(detail), qPrintable(LastLinkErrorDetail()));
+        CloseLink(InterfaceKind::Ethernet, h);
+    }
+
     void replyList() {
         QFETCH(QByteArray, input);
         QFETCH(uint, capacity);
