@@ -21,7 +21,9 @@ int Fail(const CliStreams& s, int code) {
 }
 
 int Usage(const CliStreams& s, const QString& message, const QString& helpOf) {
-    *s.err << "labelbench-cli: " << message << '\n' << CliText::tr("Try '%1 --help'.").arg(helpOf) << '\n';
+    // A mistyped argument is echoed in the message: shown escaped, never raw to the terminal.
+    *s.err << "labelbench-cli: " << Printable(message) << '\n'
+           << CliText::tr("Try '%1 --help'.").arg(Printable(helpOf)) << '\n';
     s.err->flush();
     return kExitUsage;
 }
@@ -51,6 +53,26 @@ QString Printable(const QString& text) {
             out += QStringLiteral("\\x%1").arg(unsigned(u), 2, 16, QLatin1Char('0'));
         else
             out += c;
+    }
+    return out;
+}
+
+QByteArray JsonText(const QJsonDocument& document, QJsonDocument::JsonFormat format) {
+    const QByteArray json = document.toJson(format);
+    // Outside strings JSON is plain ASCII, so these bytes stand only inside strings; 0xC2 is
+    // always the lead byte of a two-byte character in UTF-8.
+    QByteArray out;
+    out.reserve(json.size());
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const auto b = uint8_t(json[i]);
+        if (b == 0x7F) {
+            out += "\\u007f";
+        } else if (b == 0xC2 && i + 1 < json.size() && uint8_t(json[i + 1]) >= 0x80 &&
+                   uint8_t(json[i + 1]) <= 0x9F) {
+            out += "\\u00" + QByteArray::number(uint8_t(json[++i]), 16);
+        } else {
+            out += char(b);
+        }
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "cli/cli_app.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 #include <QString>
 
 class QIODevice;
@@ -36,6 +37,10 @@ int BadInput(const CliStreams& s, const QString& message);
 // and C1) are shown escaped, so a crafted text can neither forge lines nor reach the terminal
 // as an escape sequence.
 QString Printable(const QString& text);
+
+// A JSON document's text with DEL and the C1 controls escaped (\u007f, \u0080…\u009f) as
+// well as the C0 ones Qt escapes: a crafted name cannot reach the terminal raw through --json.
+QByteArray JsonText(const QJsonDocument& document, QJsonDocument::JsonFormat format);
 
 // Whether the command's standard input is a terminal a question can be asked on.
 bool InputIsTerminal(QIODevice* in);

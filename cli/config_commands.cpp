@@ -104,7 +104,7 @@ std::optional<int> LoadConfig(const CommandRun& run, PrinterConfig& config, Prin
 void PrintConfig(const PrinterConfig& config, LengthUnit unit, bool json, const CliStreams& s,
                  const PrinterStatus* status) {
     if (json) {
-        *s.out << QJsonDocument(ConfigJson(config)).toJson(QJsonDocument::Indented);
+        *s.out << JsonText(QJsonDocument(ConfigJson(config)), QJsonDocument::Indented);
     } else {
         *s.out << "Unit: " << (unit == LengthUnit::Inch ? "inch" : "mm") << '\n';
         if (status) *s.out << "Status: " << StatusText(*status) << '\n';

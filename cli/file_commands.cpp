@@ -68,7 +68,7 @@ QByteArray MemoriesJson(const MemoryInfoSet& memories) {
         json += QByteArray("  \"") + MemoryDeviceItem(static_cast<MemoryDevice>(i)) +
                 "\": {\"physicalSpace\": " + SpaceJson(m.physicalSpaceKnown, m.physicalSpace) +
                 ", \"freeSpace\": " + SpaceJson(m.freeSpaceKnown, m.freeSpace) +
-                ", \"files\": " + QJsonDocument(names).toJson(QJsonDocument::Compact) + "}" +
+                ", \"files\": " + JsonText(QJsonDocument(names), QJsonDocument::Compact) + "}" +
                 (i + 1 < kMemoryDeviceCount ? ",\n" : "\n");
     }
     return json + "}\n";

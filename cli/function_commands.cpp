@@ -166,6 +166,25 @@ int RunRtcSet(const CommandRun& run) {
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (fields[i]) rtc.*kClockFields[i].field = *fields[i];
     if (format) rtc.Format = *format;
+    // What goes back as read must be a value the clock can hold: a printer that reported an
+    // impossible one does not get it written back.
+    for (const ClockField& f : kClockFields) {
+        const int32_t value = rtc.*f.field;
+        if (value < f.minimum || value > f.maximum)
+            return BadInput(run.streams(),
+                            CliText::tr("the printer reported %1 %2, which is not from %3 to %4; "
+                                        "give --%1")
+                                .arg(QLatin1String(f.option))
+                                .arg(value)
+                                .arg(f.minimum)
+                                .arg(f.maximum));
+    }
+    if (rtc.Format < 0 || rtc.Format >= kRtcFormatCount)
+        return BadInput(
+            run.streams(),
+            CliText::tr("the printer reported format %1, which is not from 0 to %2; give --format")
+                .arg(rtc.Format)
+                .arg(kRtcFormatCount - 1));
     rtc.Confirmed = 1;
     return RunGated(run, [&] { return RunPrinterOperation(kOpSetClock, run.kind(), &rtc, 0); });
 }

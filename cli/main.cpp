@@ -24,6 +24,7 @@
 namespace {
 
 constexpr int kInterruptedExit = 130;   // as a shell reports a command ended by SIGINT
+constexpr int kOutputErrorExit = 74;    // the standard output could not be written (EX_IOERR)
 constexpr int kDisplayProbeMs = 1000;
 
 volatile sig_atomic_t g_interrupts = 0;
@@ -115,7 +116,13 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
-    QTextStream out(stdout);
+    // A file-size limit makes a write fail, which is reported, instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The standard output unbuffered below the stream, so that a failed write (a full disk,
+    // /dev/full) is seen by the stream rather than lost in a C buffer at exit.
+    QFile outFile;
+    outFile.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    QTextStream out(&outFile);
     QTextStream err(stderr);
     if (!InstallInterruptHandler()) err << "labelbench-cli: Ctrl-C cannot cancel a wait here\n";
     QFile in;
@@ -128,8 +135,14 @@ int main(int argc, char** argv) {
     QStringList args = app->arguments();
     args.removeFirst();
     const int result = lb::cli::RunCli(args, streams);
-    if (g_interrupts == 0) return result;
     out.flush();
+    if (out.status() == QTextStream::WriteFailed || outFile.error() != QFileDevice::NoError) {
+        err << "labelbench-cli: " << lb::cli::CliText::tr("write error: %1").arg(outFile.errorString())
+            << '\n';
+        err.flush();
+        return kOutputErrorExit;
+    }
+    if (g_interrupts == 0) return result;
     err << "labelbench-cli: " << lb::cli::CliText::tr("Interrupted") << '\n';
     err.flush();
     return kInterruptedExit;

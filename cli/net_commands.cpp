@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace lb::cli {
@@ -20,7 +21,7 @@ namespace {
 // A JSON string (escaped as JSON needs) of a printer's 8-bit text.
 QByteArray JsonString(const QByteArray& text) {
     const QByteArray array =
-        QJsonDocument(QJsonArray{QString::fromLatin1(text)}).toJson(QJsonDocument::Compact);
+        JsonText(QJsonDocument(QJsonArray{QString::fromLatin1(text)}), QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
 
@@ -87,6 +88,12 @@ std::optional<int> TakeAddress(const CommandRun& run, const QString& what, const
         return BadInput(
             run.streams(),
             CliText::tr("the %1 %2 is not an IPv4 address such as 192.168.1.100").arg(what, Printable(text)));
+    // "010" reads as ten here and as eight in many other tools: a leading zero is refused.
+    static const QRegularExpression leadingZero(QStringLiteral("(^|\\.)0\\d"));
+    if (leadingZero.match(text).hasMatch())
+        return BadInput(run.streams(), CliText::tr("the %1 %2 has a number with a leading zero, which other "
+                                                   "tools read as octal; write it without")
+                                           .arg(what, Printable(text)));
     SetEthernetText(field, bytes);
     return std::nullopt;
 }

@@ -93,6 +93,9 @@ std::optional<int> ReadWhole(const CommandRun& run, const char* option, int32_t&
 }
 
 // trunc(length x dots per unit), refused when it does not fit the record.
+// The finest resolution a label printer has: a length beyond what it can carry is no label's.
+constexpr int32_t kFinestDotsPerInch = 2400;
+
 bool LengthInDots(double length, int32_t dotsPerUnit, int32_t& dots) {
     const double product = std::trunc(length * double(dotsPerUnit));
     if (!std::isfinite(product) || product < 0 || product > double(std::numeric_limits<int32_t>::max()))
@@ -117,7 +120,7 @@ int RunSensorSettings(const CommandRun& run) {
     const int32_t threshold = c.Threshold;
     if (run.isSet("json")) {
         const QJsonObject o{{"mediaType", mediaType}, {"intensity", intensity}, {"threshold", threshold}};
-        *s.out << QJsonDocument(o).toJson(QJsonDocument::Indented);
+        *s.out << JsonText(QJsonDocument(o), QJsonDocument::Indented);
     } else {
         *s.out << "Media type: " << MediaTypeText(mediaType) << '\n'
                << "Intensity: " << intensity << '\n'
@@ -146,7 +149,7 @@ int RunSensorReadings(const CommandRun& run) {
         QJsonArray values;
         for (int i = 0; i < count; ++i)
             values.append(readings.Readings[i]);
-        *s.out << QJsonDocument(QJsonObject{{"readings", values}}).toJson(QJsonDocument::Indented);
+        *s.out << JsonText(QJsonDocument(QJsonObject{{"readings", values}}), QJsonDocument::Indented);
     } else {
         for (int i = 0; i < count; ++i)
             *s.out << i << ": " << readings.Readings[i] << '\n';
@@ -172,6 +175,11 @@ int RunCalibrateAuto(const CommandRun& run) {
     std::optional<LengthUnit> unitChoice;
     if (const std::optional<int> failed = ReadUnit(run, unitChoice)) return *failed;
     const LengthUnit unit = unitChoice.value_or(LengthUnit::Inch);
+    // A length no printer's resolution can carry is refused before anything is sent.
+    int32_t unused = 0;
+    const int32_t finest = unit == LengthUnit::Inch ? kFinestDotsPerInch : kFinestDotsPerInch / 25;
+    if (!LengthInDots(height, finest, unused) || !LengthInDots(gap, finest, unused))
+        return BadInput(s, CliText::tr("the height or gap is too large for a label printer"));
 
     // The resolution comes from the configuration, as the window's record holds it.
     PrinterConfig config{};
@@ -187,8 +195,14 @@ int RunCalibrateAuto(const CommandRun& run) {
     c.Mode = kSensorAutoCalibration;
     c.DotsPerUnit = static_cast<int32_t>(truncated);
     int32_t heightDots = 0, gapDots = 0;
-    if (!LengthInDots(height, c.DotsPerUnit, heightDots) || !LengthInDots(gap, c.DotsPerUnit, gapDots))
-        return BadInput(s, CliText::tr("the height or gap is too large for the printer"));
+    if (!LengthInDots(height, c.DotsPerUnit, heightDots) || !LengthInDots(gap, c.DotsPerUnit, gapDots)) {
+        *s.err << "labelbench-cli: "
+               << CliText::tr(
+                      "the height or gap is too large for the printer's resolution; no calibration was sent")
+               << '\n';
+        s.err->flush();
+        return kExitUsage;
+    }
     c.PaperHeightDots = heightDots;
     c.GapDots = gapDots;
     return SendCalibration(run, c);

@@ -186,13 +186,13 @@ void MarkEmulationsAbsent(PrinterConfig& c) {
 }
 
 // Older firmware does not answer some queries at all: a reply that never comes ends the
-// read successfully. A command that cannot be sent is a broken link, though, not old
-// firmware, and stays an error.
+// read successfully. A command that cannot be sent, a connection the printer closed or a
+// malformed reply is a broken link, though, not old firmware, and stays an error.
 enum class Optional { Answered, NotKnown };
 int QueryOptionalInt(Reports& r, const char* keyword, IntItem& item, Optional& outcome) {
     outcome = Optional::Answered;
     const int result = r.queryInt(keyword, item);
-    if (result == kDataReceivingError) {
+    if (result == kDataReceivingError && LastReplyTimedOut()) {
         item.present = 0;
         outcome = Optional::NotKnown;
         return kLinkOk;
@@ -217,6 +217,7 @@ int ReadSteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     LB_TRY(r.queryText("CHECKSUM", c.Checksum));
 
     // The serial number comes as a plain line, not as a frame.
+    DiscardStaleInput(handle, kind);
     LB_TRY(SendCommand(handle, kind, "OUT _SERIAL$\r\n"));
     char line[kReplyLineMax + 1];
     uint32_t lineLength = 0;
@@ -263,7 +264,7 @@ int ReadSteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     if (outcome == Optional::NotKnown) return kLinkOk;
 
     const int editionResult = r.query("EDITION");
-    if (editionResult == kDataReceivingError) {
+    if (editionResult == kDataReceivingError && LastReplyTimedOut()) {
         c.Edition = 0;
         return kLinkOk;
     }

@@ -62,6 +62,7 @@ int ReadSettings(LinkHandle handle, InterfaceKind kind, SensorCalibration& c) {
 
 // The frames up to the empty one into r (which is filled only when the whole list arrived).
 int ReadReadings(LinkHandle handle, InterfaceKind kind, SensorReadings& r) {
+    DiscardStaleInput(handle, kind);
     if (SendCommand(handle, kind,
                     r.MediaType == kMediaBlackMark ? "DIAGNOSTIC REPORT BLINESENSOR\r\n"
                                                    : "DIAGNOSTIC REPORT GAPSENSOR\r\n") != kLinkOk)

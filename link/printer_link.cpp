@@ -34,6 +34,9 @@ struct LinkState {
     LinkObserver* observer = nullptr;
     LinkTiming timing;
     QString detail;   // why the link failed last
+    // The last reply that failed did so by a wait run out, the peer still there (not a
+    // closed connection, a rejected frame or a cancel).
+    bool replyTimedOut = false;
 };
 
 LinkState& State() {
@@ -128,6 +131,7 @@ bool TransportFailed(const Transport& transport) {
 // A reply that arrived but is not what the protocol allows.
 bool ReplyRejected(const QString& why) {
     State().detail = why;
+    State().replyTimedOut = false;
     return false;
 }
 
@@ -217,6 +221,17 @@ LinkHandle OpenLink(InterfaceKind kind) {
     return handle;
 }
 
+bool LastReplyTimedOut() {
+    return State().replyTimedOut;
+}
+
+void DiscardStaleInput(LinkHandle handle, InterfaceKind kind) {
+    ReceiveRing* ring = ReceiveRingOf(kind);
+    if (handle == kNoLink || !ring) return;
+    ring->reset();
+    TransportFor(kind).discardArrived();
+}
+
 void CloseLink(InterfaceKind kind, LinkHandle handle) {
     if (!IsValidInterfaceKind(kind) || handle == kNoLink) return;
     TransportFor(kind).close();
@@ -264,7 +279,10 @@ bool ReadLinkByte(LinkHandle handle, InterfaceKind kind, uint8_t& out) {
         Transport& transport = TransportFor(kind);
         const uint32_t got = transport.fill(chunk, FillSize(kind), FillTimeout(kind));
         ring->append(chunk, got);
-        if (got == 0) return TransportFailed(transport);
+        if (got == 0) {
+            State().replyTimedOut = !transport.peerGone() && !LinkCancelRequested();
+            return TransportFailed(transport);
+        }
     }
     return ring->take(out);
 }
@@ -404,12 +422,14 @@ int SendCommand(LinkHandle handle, InterfaceKind kind, const char* text) {
 
 int SendCommandReadReply(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
                          uint32_t capacity, uint32_t& length) {
+    DiscardStaleInput(handle, kind);
     if (SendCommand(handle, kind, text) != kLinkOk) return kDataTransmissionError;
     return ReadFramedReply(handle, kind, buffer, capacity, length) ? kLinkOk : kDataReceivingError;
 }
 
 int SendCommandReadReplyList(LinkHandle handle, InterfaceKind kind, const char* text, char* buffer,
                              uint32_t capacity, uint32_t& total) {
+    DiscardStaleInput(handle, kind);
     if (SendCommand(handle, kind, text) != kLinkOk) return kDataTransmissionError;
     // Bounded by bytes, by frames and by time: a printer that trickles endless small frames
     // must not hold the read.

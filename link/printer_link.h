@@ -34,6 +34,13 @@ constexpr int kMaxReplyListFrames = 4096;
 void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network);
 
 LinkHandle OpenLink(InterfaceKind kind);
+// Before a query that reads a reply: what arrived before it was sent (a reply sent twice, an
+// echo) is not its answer, and is dropped, from the receive buffer and from the device.
+void DiscardStaleInput(LinkHandle handle, InterfaceKind kind);
+// Whether the last reply that could not be read failed because nothing came within the
+// wait, the peer still connected: a printer that does not answer, not one that closed the
+// connection or sent something malformed.
+bool LastReplyTimedOut();
 void CloseLink(InterfaceKind kind, LinkHandle handle);
 
 bool WriteLink(LinkHandle handle, InterfaceKind kind, const uint8_t* bytes, uint32_t length);

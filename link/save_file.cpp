@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace lb {
 
@@ -23,11 +25,23 @@ bool CheckedSaveFile::open() {
 bool CheckedSaveFile::write(const char* data, qint64 length) {
     if (m_failed || !m_file->isOpen()) return false;
     if (length <= 0) return true;
-    if (m_file->write(data, length) == length && m_file->error() == QFileDevice::NoError) return true;
-    m_failed = true;
-    m_error = m_file->errorString();
-    m_file->cancelWriting();
-    return false;
+    // A write the disk takes only in part (it is full) is tried again for the rest, so that
+    // the failure comes with the system's reason rather than as a short count.
+    qint64 done = 0;
+    while (done < length) {
+        errno = 0;
+        const qint64 n = m_file->write(data + done, length - done);
+        if (n <= 0 || m_file->error() != QFileDevice::NoError) {
+            m_failed = true;
+            m_error = m_file->error() != QFileDevice::NoError ? m_file->errorString()
+                      : errno != 0                            ? QString::fromLocal8Bit(std::strerror(errno))
+                                   : QStringLiteral("the device took no more data");
+            m_file->cancelWriting();
+            return false;
+        }
+        done += n;
+    }
+    return true;
 }
 
 bool CheckedSaveFile::seek(qint64 position) {

@@ -182,6 +182,10 @@ public:
         return length;
     }
 
+    void discardArrived() override {
+        if (m_port && m_port->isOpen()) m_port->clear(QSerialPort::Input);
+    }
+
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
         if (!m_port || !m_port->isOpen() || maxLength == 0) return 0;
         if (m_port->bytesAvailable() == 0) {

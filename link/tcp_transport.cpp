@@ -127,6 +127,16 @@ public:
         return 0;
     }
 
+    bool peerGone() const override {
+        return !m_socket || m_socket->state() != QAbstractSocket::ConnectedState;
+    }
+
+    void discardArrived() override {
+        if (!m_socket) return;
+        m_socket->waitForReadyRead(0);   // what the system holds, not yet in the socket's buffer
+        m_socket->readAll();
+    }
+
     QString lastErrorText() const override { return m_error; }
 
     ~TcpTransport() override { close(); }

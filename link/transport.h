@@ -26,6 +26,12 @@ public:
     // One read of at most maxLength bytes, waiting at most timeoutMs for the first byte.
     // Returns the number of bytes stored (0: nothing arrived or the peer is gone).
     virtual uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) = 0;
+    // Drops what has already arrived and not been read, without waiting for more. A device
+    // that cannot tell without a wait (USB) drops nothing.
+    virtual void discardArrived() {}
+    // Whether the other end has closed the connection (a fill that returned nothing then
+    // did not merely wait out its time).
+    virtual bool peerGone() const { return false; }
     // Why the last open, write or read failed, for a person: the link and the system's
     // reason ("ETHERNET 192.168.1.20:9100: connection refused"). Empty when not known.
     virtual QString lastErrorText() const { return {}; }

@@ -41,6 +41,13 @@ public:
         return length;
     }
 
+    bool peerGone() const override { return !m_session || m_session->closed(); }
+
+    void discardArrived() override {
+        m_output.clear();
+        m_readPos = 0;
+    }
+
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int) override {
         if (m_stats) ++m_stats->fills;
         const qsizetype available = m_output.size() - m_readPos;

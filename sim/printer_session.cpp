@@ -77,7 +77,9 @@ void PrinterSession::addReply(Output& out, const QByteArray& bytes) const {
 }
 
 void PrinterSession::addFramedReply(Output& out, const QByteArray& data) const {
-    addReply(out, m_faults.noiseBeforeFrame + MalformedFrame(data, m_faults.malformed));
+    const QByteArray frame = m_faults.noiseBeforeFrame + MalformedFrame(data, m_faults.malformed);
+    // The copy goes out with the frame, as a retransmitted segment arrives beside the first.
+    addReply(out, m_faults.framesTwice ? frame + frame : frame);
 }
 
 // "DIAGNOSTIC REPORT K" for a keyword the fault silences: no answer, as from firmware

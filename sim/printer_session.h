@@ -28,6 +28,7 @@ struct Faults {
     Malformed malformed = Malformed::None;
     QSet<QByteArray> silentKeywords;   // report keywords that get no answer at all
     int closeAfterCommands = -1;       // close the connection once this many commands arrived
+    bool framesTwice = false;          // every framed reply sent twice (a retransmission, an echo)
 };
 
 // A recognised command, in arrival order.

@@ -8,6 +8,8 @@
 #include "tests/support/short_timing.h"
 
 #include <QBuffer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -70,6 +72,77 @@ private:
     }
 
 private slots:
+    // A printer that sends every reply twice: each query reads its own answer, not the copy
+    // of the one before it.
+    void repliesSentTwice_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("net get") << QStringList{"net", "get", "--json"} << "ipAddress"
+                                 << "192.168.1.100";
+        QTest::newRow("read-config") << QStringList{"read-config", "--json"} << "Speed"
+                                     << "4";
+    }
+    void repliesSentTwice() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        lb::sim::Faults faults;
+        faults.framesTwice = true;
+        SimServer server(lb::sim::Profile::Default(), faults);
+        QVERIFY(server.start());
+        const Run r = RunWith(link(server) << command);
+        QCOMPARE(r.exitCode, 0);
+        const QJsonValue got = QJsonDocument::fromJson(r.out.toUtf8()).object().value(field);
+        QCOMPARE(got.isString() ? got.toString() : QString::number(got.toDouble()), value);
+    }
+
+    // Controls from a printer reach the terminal escaped, in JSON as in text, and so does a
+    // mistyped argument echoed in a usage error.
+    void controlsAreEscaped() {
+        lb::sim::Profile profile = lb::sim::Profile::Default();
+        profile.memories[lb::sim::Memory::Flash].files = {{QByteArray("A\x85[\x7f"), QByteArray("x")}};
+        SimServer server(profile);
+        QVERIFY(server.start());
+        const Run files = RunWith(link(server) << "files"
+                                               << "--json");
+        QCOMPARE(files.exitCode, 0);
+        QVERIFY2(files.out.contains("A\\u0085[\\u007f"), qPrintable(files.out));
+        const Run usage = RunWith({"bogus\x1b]0;x\x07"});
+        QCOMPARE(usage.exitCode, 64);
+        QVERIFY2(usage.err.contains("bogus\\x1b]0;x\\x07"), qPrintable(usage.err));
+        QVERIFY(!usage.err.contains(QChar(0x1b)));
+    }
+
+    // An output that cannot be written is an error (74), not a success; a file-size limit
+    // makes the save fail with its reason instead of killing the program.
+    void outputThatCannotBeWritten() {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(LABELBENCH_CLI_PATH, {"--help"});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 74);
+        QVERIFY(p.readAllStandardError().contains("write error"));
+
+        SimServer server;
+        QVERIFY(server.start());
+        QTemporaryDir dir;
+        const QString save = dir.filePath("a.dcf");
+        QProcess limited;
+        limited.start("/bin/sh", {"-c",
+                                  QStringLiteral("ulimit -f 0; exec \"$0\" --host 127.0.0.1 --port %1 "
+                                                 "read-config --save \"$1\"")
+                                      .arg(server.port()),
+                                  LABELBENCH_CLI_PATH, save});
+        QVERIFY(limited.waitForFinished(30000));
+        QCOMPARE(limited.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(limited.exitCode(), 4);
+        const QByteArray err = limited.readAllStandardError();
+        QVERIFY2(err.contains("File too large"), err.constData());
+        QVERIFY(!QFile::exists(save));
+    }
+
     void commandsSendTheirBytes_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QByteArray>("bytes");

@@ -162,6 +162,20 @@ private slots:
             QCOMPARE(server.transcripts().last(), sent);
     }
 
+    // A field not given goes back as read only when the clock can hold it: a format of 9 read
+    // from the printer is refused, named, and nothing is written.
+    void rtcSetRefusesAnImpossibleReading() {
+        Profile profile = Profile::Default();
+        profile.clock.format = 9;
+        SimServer server(profile);
+        QVERIFY(server.start());
+        const test::CliRun r = Run(server, {"rtc", "set", "--hour", "9"});
+        QCOMPARE(r.exitCode, 64);
+        QVERIFY2(r.err.contains("format 9"), qPrintable(r.err));
+        QVERIFY(Connections(server, 1));
+        QVERIFY(!AnyTranscriptContains(server, "@"));
+    }
+
     void dumpCard_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("exitCode");

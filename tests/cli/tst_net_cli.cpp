@@ -39,8 +39,8 @@ private slots:
 
 private:
     test::CliRun run(const QStringList& args) const {
-        return test::RunCliWith(QStringList{"--host", "127.0.0.1", "--port", QString::number(m_server->port())} +
-                                args);
+        return test::RunCliWith(
+            QStringList{"--host", "127.0.0.1", "--port", QString::number(m_server->port())} + args);
     }
     QString to() const { return QStringLiteral("127.0.0.1:%1").arg(m_responder->port()); }
 
@@ -91,15 +91,20 @@ void TestNetCli::netSetAndGet() {
 
 void TestNetCli::refusedBeforeSending_data() {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("set-ip, a mask of three numbers") << QStringList{"net", "set-ip", "10.0.0.5", "255.0.0", "10.0.0.1"};
-    QTest::newRow("set-ip, text after the address") << QStringList{"net", "set-ip", "10.0.0.5 x", "255.0.0.0", "10.0.0.1"};
+    QTest::newRow("set-ip, a mask of three numbers")
+        << QStringList{"net", "set-ip", "10.0.0.5", "255.0.0", "10.0.0.1"};
+    QTest::newRow("set-ip, a leading zero")
+        << QStringList{"net", "set-ip", "01.2.3.4", "255.0.0.0", "10.0.0.1"};
+    QTest::newRow("set-ip, text after the address")
+        << QStringList{"net", "set-ip", "10.0.0.5 x", "255.0.0.0", "10.0.0.1"};
     QTest::newRow("set-name with a quote") << QStringList{"net", "set-name", "A\"B"};
     QTest::newRow("set-name of 16") << QStringList{"net", "set-name", "ABCDEFGHIJKLMNOP"};
     QTest::newRow("remote set, a bad MAC") << QStringList{"remote", "set", "02:00:00:00:00:1", "--name", "X"};
     QTest::newRow("remote set, a bad gateway") << QStringList{"remote", "set", kMac, "--gateway", "1.2.3"};
     QTest::newRow("remote set, a name with LF") << QStringList{"remote", "set", kMac, "--name", "A\nB"};
     QTest::newRow("remote set, nothing to set") << QStringList{"remote", "set", kMac};
-    QTest::newRow("factory default without --yes or a terminal") << QStringList{"remote", "factory-default", kMac};
+    QTest::newRow("factory default without --yes or a terminal")
+        << QStringList{"remote", "factory-default", kMac};
     QTest::newRow("discover --to a name") << QStringList{"discover", "--to", "printer.local"};
 }
 
@@ -131,7 +136,8 @@ void TestNetCli::discoverListsTwice() {
 // Read, replace what was given, write all of it: the mode and the name as read stay.
 void TestNetCli::remoteSetApplies() {
     m_server->printer().edit([](sim::Profile& p) { p.network.dhcp = true; });
-    const test::CliRun r = run({"remote", "set", kMac.toLower(), "--gateway", "192.168.1.254", "--name", "DOCK-3", "--to", to()});
+    const test::CliRun r = run(
+        {"remote", "set", kMac.toLower(), "--gateway", "192.168.1.254", "--name", "DOCK-3", "--to", to()});
     QCOMPARE(r.exitCode, 0);
     const NetworkInterface n = m_server->printer().profile().network;
     QCOMPARE(n.name, QByteArray("DOCK-3"));

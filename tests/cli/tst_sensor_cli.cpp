@@ -172,8 +172,9 @@ private slots:
         QTest::newRow("intensity -1") << QStringList{"manual", "--media", "gap", "--intensity", "-1"} << 0;
         QTest::newRow("threshold beyond int32")
             << QStringList{"manual", "--media", "gap", "--intensity", "1", "--threshold", "99999999999"} << 0;
+        // No printer's resolution carries it: refused before the configuration is read.
         QTest::newRow("height beyond int32 dots")
-            << QStringList{"auto", "--media", "gap", "--height", "99999999", "--gap", "1"} << 1;
+            << QStringList{"auto", "--media", "gap", "--height", "99999999", "--gap", "1"} << 0;
     }
     void refusedNumbers() {
         QFETCH(QStringList, args);

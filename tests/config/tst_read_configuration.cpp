@@ -203,11 +203,11 @@ private slots:
             QCOMPARE(c.ZSpeed.value, 5);       // a number, not a letter
             QCOMPARE(c.ZPrintMode.value, 2);   // "P"
             QCOMPARE(c.ZControlPrefix.value, '#');
-            QCOMPARE(c.ZMediaPowerUp.value, 3);    // "L"
-            QCOMPARE(c.ZHeadClose.value, 1);       // "F"
+            QCOMPARE(c.ZMediaPowerUp.value, 3);           // "L"
+            QCOMPARE(c.ZHeadClose.value, 1);              // "F"
             QCOMPARE(float(c.DPrintSpeed.value), 2.0f);   // "C"
-            QCOMPARE(c.DPresentSensor.value, 2);   // "A"
-            QCOMPARE(c.DControlCodes.value, 2);    // "1"
+            QCOMPARE(c.DPresentSensor.value, 2);          // "A"
+            QCOMPARE(c.DControlCodes.value, 2);           // "1"
             QCOMPARE(c.CutCounter, 0);
         });
         QTest::newRow("102") << 102 << Check([](const PrinterConfig& c) {
@@ -216,16 +216,16 @@ private slots:
             QCOMPARE(QByteArray(c.Milage), QByteArray("0.85"));
             QCOMPARE(c.PrintOut.value, 3);
             QCOMPARE(c.CutterPiece.value, 2);
-            QCOMPARE(c.CodePage.value, 18);         // "1252"
-            QCOMPARE(c.BaudRate.value, 6);          // "38400"
-            QCOMPARE(c.DataBits.value, 0);          // "7"
-            QCOMPARE(c.Parity.value, 1);            // "Odd"
-            QCOMPARE(c.ZSpeed.value, 2);            // "A"
-            QCOMPARE(c.ZPrintMode.value, 3);        // "D"
-            QCOMPARE(c.ZMediaPowerUp.value, 2);     // "C"
-            QCOMPARE(c.ZHeadClose.value, 4);        // "N"
+            QCOMPARE(c.CodePage.value, 18);                // "1252"
+            QCOMPARE(c.BaudRate.value, 6);                 // "38400"
+            QCOMPARE(c.DataBits.value, 0);                 // "7"
+            QCOMPARE(c.Parity.value, 1);                   // "Odd"
+            QCOMPARE(c.ZSpeed.value, 2);                   // "A"
+            QCOMPARE(c.ZPrintMode.value, 3);               // "D"
+            QCOMPARE(c.ZMediaPowerUp.value, 2);            // "C"
+            QCOMPARE(c.ZHeadClose.value, 4);               // "N"
             QCOMPARE(float(c.DPrintSpeed.value), 20.0f);   // "e"
-            QCOMPARE(c.DCutterEquipped.value, 2);   // "E"
+            QCOMPARE(c.DCutterEquipped.value, 2);          // "E"
             QCOMPARE(c.CutCounter, 96);
             QCOMPARE(float(c.MaxLength.value), 6000.0f);
             QCOMPARE(c.ResetCutCounter, 0);
@@ -235,15 +235,15 @@ private slots:
             QCOMPARE(float(c.Dpi), 200.0f);
             QCOMPARE(float(c.DotsPerMm), 7.9f);
             QCOMPARE(c.SensorMode.value, 1);
-            QCOMPARE(c.CodePage.value, 35);         // "8859-15"
-            QCOMPARE(c.Country.value, 17);          // "049"
-            QCOMPARE(c.BaudRate.value, 8);          // "115200"
-            QCOMPARE(c.Parity.value, 2);            // "Even"
-            QCOMPARE(c.StopBits.value, 1);          // "2"
-            QCOMPARE(c.ZSpeed.value, 6);            // "D"
-            QCOMPARE(c.ZPrintMode.value, 3);        // "C"
+            QCOMPARE(c.CodePage.value, 35);                // "8859-15"
+            QCOMPARE(c.Country.value, 17);                 // "049"
+            QCOMPARE(c.BaudRate.value, 8);                 // "115200"
+            QCOMPARE(c.Parity.value, 2);                   // "Even"
+            QCOMPARE(c.StopBits.value, 1);                 // "2"
+            QCOMPARE(c.ZSpeed.value, 6);                   // "D"
+            QCOMPARE(c.ZPrintMode.value, 3);               // "C"
             QCOMPARE(float(c.DPrintSpeed.value), 12.0f);   // "W"
-            QCOMPARE(c.DControlCodes.value, 3);     // "2"
+            QCOMPARE(c.DControlCodes.value, 3);            // "2"
             QCOMPARE(QByteArray(c.ResetMilage), QByteArray("12.50"));
             QCOMPARE(c.ResetCutCounter, 7);
             QCOMPARE(c.RibbonSensor.value, 1);
@@ -536,6 +536,33 @@ private slots:
         QCOMPARE(c.ZDarkness.present, uint8_t(0));
         QCOMPARE(c.CutCounter, 0);
         QCOMPARE(c.Speed.present, uint8_t(1));
+    }
+
+    // A printer that closes the connection where older firmware would stay silent: the read
+    // fails with the receiving error and the caller keeps nothing of it.
+    void closedIsNotOldFirmware_data() {
+        QTest::addColumn<QByteArray>("keyword");
+        for (const char* k : {"REPRINT", "SHIFTX", "SHIFTXBASE", "EDITION"})
+            QTest::newRow(k) << QByteArray(k);
+    }
+    void closedIsNotOldFirmware() {
+        QFETCH(QByteArray, keyword);
+        // Where the keyword's query comes in a full read.
+        use(Profile::ForEdition(104));
+        PrinterConfig full = Cleared();
+        QCOMPARE(ReadConfiguration(InterfaceKind::Usb, &full), int(kLinkOk));
+        const QList<lb::sim::Command> commands = m_sessions.last()->commands();
+        qsizetype at = 0;
+        while (at < commands.size() && commands[at].bytes != "DIAGNOSTIC REPORT " + keyword)
+            ++at;
+        QVERIFY(at < commands.size());
+        Faults faults;
+        faults.silentKeywords = {keyword};
+        faults.closeAfterCommands = int(at + 1);
+        use(Profile::ForEdition(104), faults);
+        PrinterConfig c = Cleared();
+        QCOMPARE(ReadConfiguration(InterfaceKind::Usb, &c), int(kDataReceivingError));
+        QCOMPARE(lastCommand(), "DIAGNOSTIC REPORT " + keyword);
     }
 
     void shippedOldFirmwareProfile() {
