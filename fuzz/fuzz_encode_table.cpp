@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lb;
@@ -40,8 +41,16 @@ bool WriteTableFile(const uint8_t* data, size_t size) {
 }   // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // The surface measures with a real font: a GUI application, without a screen.
+    // The surface measures with a real font: a GUI application, without a screen. Without
+    // a runtime folder Qt would look the user up to name one, and the C library asks the
+    // name service cache through a socket: a fuzz target opens none.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!getenv("XDG_RUNTIME_DIR")) {
+        static char runtime[64];
+        std::snprintf(runtime, sizeof runtime, "/tmp/labelbench-fuzz-runtime-%d", int(getuid()));
+        mkdir(runtime, 0700);
+        setenv("XDG_RUNTIME_DIR", runtime, 1);
+    }
     new QGuiApplication(*argc, *argv);
     g_surface = new GlyphSurface;
     // In memory where there is such a folder: a file rewritten on disk for every input would be
