@@ -138,8 +138,9 @@ const std::pair<const char*, Setting> kSettings[] = {
 }   // namespace
 
 void AddConfigCapability(CapabilityRegistry& r) {
+    // setting is copied in by an init-capture: clang 14 cannot capture a structured binding.
     for (const auto& [word, setting] : kSettings)
-        r.addCommand(word, [setting](Exchange& x, const QByteArray& arguments) {
+        r.addCommand(word, [setting = setting](Exchange& x, const QByteArray& arguments) {
             x.printer().edit([&](Profile& p) { setting(p, arguments); });
         });
 }
