@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what building LabelBench needs on Debian 12; with --test also what the tests need.
+# Installs what building LabelBench needs on Debian 12; with --test also what the tests need,
+# with --fuzz what the fuzz targets need.
 # Runs apt-get as root, through sudo when started by another user.
 set -e
 # The two fonts: the bitmap font manager's Latin and CJK fonts, and its tests'.
@@ -8,6 +9,10 @@ qt6-translations-l10n libusb-1.0-0-dev ninja-build cmake g++ pkg-config fonts-de
 if [ "$1" = "--test" ]; then
     # locales: the tests run the command builders under a decimal-comma locale.
     packages="$packages socat xvfb xauth locales"
+fi
+if [ "$1" = "--fuzz" ]; then
+    # clang and its libFuzzer, for the fuzz targets.
+    packages="$packages clang libclang-rt-14-dev"
 fi
 as_root=""
 [ "$(id -u)" -eq 0 ] || as_root="sudo"
