@@ -1363,7 +1363,7 @@
     </message>
     <message>
         <source>The reply is longer than the %1 bytes it may have.</source>
-        <translation>Відповідь довша за допустимі %1 байтів.</translation>
+        <translation>Відповідь довша за допустимі %1 Б.</translation>
     </message>
     <message>
         <source>The reply line carries more than %1 CRs.</source>
@@ -1455,7 +1455,7 @@
     </message>
     <message>
         <source>The list is longer than the %1 bytes it may have.</source>
-        <translation>Список довший за допустимі %1 байтів.</translation>
+        <translation>Список довший за допустимі %1 Б.</translation>
     </message>
 </context>
 <context>
