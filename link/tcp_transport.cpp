@@ -132,9 +132,9 @@ public:
     }
 
     void discardArrived() override {
-        if (!m_socket) return;
-        m_socket->waitForReadyRead(0);   // what the system holds, not yet in the socket's buffer
-        m_socket->readAll();
+        // What the socket has taken in; a closed connection is left for the send or read
+        // that follows to report, as it would without this.
+        if (m_socket) m_socket->readAll();
     }
 
     QString lastErrorText() const override { return m_error; }
