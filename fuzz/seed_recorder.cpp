@@ -137,20 +137,14 @@ void ReadOperationSeeds() {
             EthernetSettings settings = EmptyEthernetSettings();
             RunPrinterOperation(kOpNetworkReports, kind, &settings, 0);
         });
-        seed(7, kMediaGap, "sensor-gap", [kind] {
-            SensorCalibration calibration{};
-            RunPrinterOperation(kOpSensorSettings, kind, &calibration, 0);
-            SensorReadings readings{};
-            readings.MediaType = kMediaGap;
-            RunPrinterOperation(kOpSensorReadings, kind, &readings, 0);
-        });
-        seed(7, kMediaBlackMark, "sensor-black-mark", [kind] {
-            SensorCalibration calibration{};
-            RunPrinterOperation(kOpSensorSettings, kind, &calibration, 0);
-            SensorReadings readings{};
-            readings.MediaType = kMediaBlackMark;
-            RunPrinterOperation(kOpSensorReadings, kind, &readings, 0);
-        });
+        for (const auto& [media, name] : {std::pair{kMediaGap, "sensor-gap"}, std::pair{kMediaBlackMark, "sensor-black-mark"}})
+            seed(7, media, name, [kind, media = media] {
+                SensorCalibration calibration{};
+                RunPrinterOperation(kOpSensorSettings, kind, &calibration, 0);
+                SensorReadings readings{};
+                readings.MediaType = media;
+                RunPrinterOperation(kOpSensorReadings, kind, &readings, 0);
+            });
     }
     // The file and the raw block's answer are not the simulator's to give: as a printer sends them.
     Write(target, QStringLiteral("fetch-file-usb"), Prefix(6, 63 << 2) + "{24|SIZE 4,2.5\r\nGAP 0.12,0\r\n}");
