@@ -161,13 +161,16 @@ private slots:
     }
 
     void closeAfterCommandsOverTheLink() {
-        // The announcement is the only command answered: the report then fails cleanly.
+        // The announcement is the only command answered: the report then fails cleanly, at
+        // the send when the close is seen by then, else at the read.
         Faults f;
         f.closeAfterCommands = 1;
         SimServer server(TestProfile(), f);
         QVERIFY(server.start());
         target(server.port());
-        QCOMPARE(readReport("DPI"), int(kDataReceivingError));
+        const int result = readReport("DPI");
+        QVERIFY2(result == kDataTransmissionError || result == kDataReceivingError,
+                 qPrintable(QString::number(result)));
         QVERIFY(!LinkIsOpen());
     }
 
