@@ -454,7 +454,9 @@ bool ParseBitmapFont(QByteArrayView bytes, BitmapFontFile& font, QString* proble
             glyph.firstByte = entry.firstByte;
             glyph.secondByte = entry.secondByte;
             if (qint64(entry.recordOffset) < indexEnd)
-                return fail(QStringLiteral("Character %1 of %2 points into the header or the index.").arg(i + 1).arg(count));
+                return fail(QStringLiteral("Character %1 of %2 points into the header or the index.")
+                                .arg(i + 1)
+                                .arg(count));
             const qint64 end = readRecord(qint64(entry.recordOffset), cellWidth, glyph);
             if (end < 0) return fail(truncated.arg(i + 1).arg(count));
             records.emplace_back(qint64(entry.recordOffset), end);

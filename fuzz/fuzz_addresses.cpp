@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (IsNetworkHostText(typed)) {
         NetworkTarget target = DefaultNetworkTarget();
         QByteArray bytes;
-        Check(Latin1Bytes(typed, bytes) && CopyToField(target.host, bytes.constData(), std::size_t(bytes.size())));
+        Check(Latin1Bytes(typed, bytes) &&
+              CopyToField(target.host, bytes.constData(), std::size_t(bytes.size())));
     }
     if (IsNetworkNameText(typed)) {
         EthernetSettings settings = EmptyEthernetSettings();

@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     g_surface = new GlyphSurface;
     // In memory where there is such a folder: a file rewritten on disk for every input would be
     // flushed at every close.
-    const QString folder = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    const QString folder =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     std::snprintf(g_tablePath, sizeof g_tablePath, "%s/labelbench-fuzz-table-%d",
                   QFile::encodeName(folder).constData(), int(getpid()));
     std::atexit([] { unlink(g_tablePath); });

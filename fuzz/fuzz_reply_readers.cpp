@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 2: {
             const auto buffer = std::make_unique<char[]>(capacity);
             uint32_t total = 0;
-            if (SendCommandReadReplyList(handle, kind, "DIAGNOSTIC REPORT FFILELIST\r\n", buffer.get(), capacity,
-                                         total) != kLinkOk)
+            if (SendCommandReadReplyList(handle, kind, "DIAGNOSTIC REPORT FFILELIST\r\n", buffer.get(),
+                                         capacity, total) != kLinkOk)
                 goto done;
             Check(total < capacity && buffer[total] == '\0' && std::strlen(buffer.get()) <= total);
             break;

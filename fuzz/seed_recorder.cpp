@@ -60,7 +60,9 @@ public:
         : m_inner(std::move(inner)), m_received(received) {}
     LinkHandle open(const LinkSettingsView& settings) override { return m_inner->open(settings); }
     void close() override { m_inner->close(); }
-    int64_t writeChunk(const uint8_t* bytes, uint32_t length) override { return m_inner->writeChunk(bytes, length); }
+    int64_t writeChunk(const uint8_t* bytes, uint32_t length) override {
+        return m_inner->writeChunk(bytes, length);
+    }
     uint32_t fill(uint8_t* buffer, uint32_t maxLength, int timeoutMs) override {
         const uint32_t n = m_inner->fill(buffer, maxLength, timeoutMs);
         m_received->append(reinterpret_cast<const char*>(buffer), qsizetype(n));
@@ -76,7 +78,8 @@ private:
 QByteArray Record(SimulatedPrinter& printer, InterfaceKind kind, const std::function<void()>& steps) {
     QByteArray received;
     InProcessStats stats;
-    SetTransport(kind, std::make_unique<RecordingTransport>(MakeInProcessTransport(&printer, {}, &stats), &received));
+    SetTransport(
+        kind, std::make_unique<RecordingTransport>(MakeInProcessTransport(&printer, {}, &stats), &received));
     steps();
     SetTransport(kind, MakeAbsentTransport());
     return received;
@@ -137,7 +140,8 @@ void ReadOperationSeeds() {
             EthernetSettings settings = EmptyEthernetSettings();
             RunPrinterOperation(kOpNetworkReports, kind, &settings, 0);
         });
-        for (const auto& [media, name] : {std::pair{kMediaGap, "sensor-gap"}, std::pair{kMediaBlackMark, "sensor-black-mark"}})
+        for (const auto& [media, name] :
+             {std::pair{kMediaGap, "sensor-gap"}, std::pair{kMediaBlackMark, "sensor-black-mark"}})
             seed(7, media, name, [kind, media = media] {
                 SensorCalibration calibration{};
                 RunPrinterOperation(kOpSensorSettings, kind, &calibration, 0);
@@ -150,7 +154,8 @@ void ReadOperationSeeds() {
     Write(target, QStringLiteral("fetch-file-usb"), Prefix(6, 63 << 2) + "{24|SIZE 4,2.5\r\nGAP 0.12,0\r\n}");
     Write(target, QStringLiteral("fetch-file-short-buffer"), Prefix(6, 2 << 2) + "{3|abc}");
     Write(target, QStringLiteral("raw-reply-usb"), Prefix(8, 4 << 2) + "TDP-244 V1.0\r\n\x1b!?OK\r\n");
-    Write(target, QStringLiteral("raw-reply-net-big5"), Prefix(8, uint8_t(3 | 3 << 2)) + "\xa4\xa4\xa4\xe5\r\n");
+    Write(target, QStringLiteral("raw-reply-net-big5"),
+          Prefix(8, uint8_t(3 | 3 << 2)) + "\xa4\xa4\xa4\xe5\r\n");
 }
 
 // fuzz_reply_readers: reader, capacity, the device's bytes.
@@ -169,7 +174,8 @@ void ReplyReaderSeeds() {
     Write(target, QStringLiteral("list-com"), Prefix(0x12, 200) + "{9|DUMP.TXT}{0|}");
     Write(target, QStringLiteral("announcement"), Prefix(0x03, 100) + "{2|OK}{2|OK}");
     Write(target, QStringLiteral("raw"), Prefix(0x04, 30) + "TSPL2 printer ready\r\n");
-    Write(target, QStringLiteral("bytes-status"), Prefix(0x05, 9) + QByteArray("\x00\x00\x00\x00\x04\x00\x00\x00\x00", 9));
+    Write(target, QStringLiteral("bytes-status"),
+          Prefix(0x05, 9) + QByteArray("\x00\x00\x00\x00\x04\x00\x00\x00\x00", 9));
 }
 
 // fuzz_config_file: the files Save Config writes for each edition, in both units.
@@ -184,7 +190,8 @@ void ConfigFileSeeds() {
             RunPrinterOperation(kOpQueryStatus, InterfaceKind::Usb, &status, 0);
         });
         const int32_t unit = edition % 2 ? kUnitInch : kUnitMm;
-        Write("fuzz_config_file", QStringLiteral("edition-%1.dcf").arg(edition), BuildConfigFile(config, status, unit));
+        Write("fuzz_config_file", QStringLiteral("edition-%1.dcf").arg(edition),
+              BuildConfigFile(config, status, unit));
     }
 }
 
@@ -283,9 +290,9 @@ void DiscoverySeeds() {
 }
 
 void TextSeeds() {
-    const char* const addresses[] = {"192.168.1.100", "010.000.001.001", "255.255.255.255", "1.2.3.4 and more",
-                                     "1.2.3.4.5",     "00:1a:2B:3c:4D:5e", "02:00:00:00:00:01", "printer.local",
-                                     "LABEL-1",       "0.0.0.0"};
+    const char* const addresses[] = {
+        "192.168.1.100",     "010.000.001.001",   "255.255.255.255", "1.2.3.4 and more", "1.2.3.4.5",
+        "00:1a:2B:3c:4D:5e", "02:00:00:00:00:01", "printer.local",   "LABEL-1",          "0.0.0.0"};
     int i = 0;
     for (const char* text : addresses)
         Write("fuzz_addresses", QStringLiteral("text-%1").arg(++i), QByteArray(text));
@@ -294,7 +301,8 @@ void TextSeeds() {
     const char* target = "fuzz_encode_table";
     Write(target, QStringLiteral("memo-ansi"), QByteArray(1, char(0 << 2)) + "ABCabc0123\xc3\x84\xc3\xa9");
     Write(target, QStringLiteral("memo-big5"), QByteArray(1, char(1 | 1 << 2)) + "\xe4\xb8\xad\xe6\x96\x87");
-    Write(target, QStringLiteral("memo-shift-jis"), QByteArray(1, char(1 | 4 << 2)) + "\xe3\x81\x82\xe3\x81\x84");
+    Write(target, QStringLiteral("memo-shift-jis"),
+          QByteArray(1, char(1 | 4 << 2)) + "\xe3\x81\x82\xe3\x81\x84");
     Write(target, QStringLiteral("file-crlf"), QByteArray(1, char(2)) + "ABC\r\nDEF\r\n\tG");
     Write(target, QStringLiteral("file-gbk"), QByteArray(1, char(3 | 2 << 2)) + "\xd6\xd0\xce\xc4\r\n");
 }
@@ -310,7 +318,8 @@ int main(int argc, char** argv) {
     }
     g_root = QDir(QString::fromLocal8Bit(argv[1]));
     SetLinkTiming(fuzz::NoWaitTiming());
-    for (InterfaceKind kind : {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt, InterfaceKind::Ethernet})
+    for (InterfaceKind kind :
+         {InterfaceKind::Usb, InterfaceKind::Com, InterfaceKind::Lpt, InterfaceKind::Ethernet})
         SetTransport(kind, MakeAbsentTransport());
     GlyphSurface surface;
     ReadOperationSeeds();
