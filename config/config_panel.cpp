@@ -1,8 +1,8 @@
 #include "config/config_panel.h"
 
 #include "config/write_configuration.h"
+#include "link/number_text.h"
 
-#include <QRegularExpression>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -24,7 +24,8 @@ constexpr std::array<const char*, 2> kThreshold{"FIXED", "AUTO"};
 constexpr std::array<const char*, 3> kZPrintMode{"Tear Off", "Peel Off", "Cutter"};
 constexpr std::array<const char*, 4> kZMedia{"Feed", "Calibration", "Length", "No Motion"};
 constexpr std::array<const char*, 3> kDControl{"Standard", "Alternate", "Alternate-2"};
-constexpr std::array<const char*, 8> kBaud{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+constexpr std::array<const char*, 8> kBaud{"1200",  "2400",  "4800",  "9600",
+                                           "19200", "38400", "57600", "115200"};
 constexpr std::array<const char*, 3> kParityItems{"None", "Odd", "Even"};
 
 // The post-print action value whose item is "CUTTER".
@@ -200,37 +201,6 @@ bool PanelBaseVisible(const PrinterConfig& config, const PanelField& field) {
     return item.present && item.value != 0;
 }
 
-QString NotAnIntegerMessage(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
-}
-
-QString NotAFloatMessage(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
-}
-
-bool PanelTextToInt(const QString& text, int32_t& value) {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
-    if (!pattern.match(text).hasMatch()) return false;
-    bool ok = false;
-    const qlonglong wide = text.trimmed().toLongLong(&ok);
-    if (!ok || wide < std::numeric_limits<int32_t>::min() || wide > std::numeric_limits<int32_t>::max())
-        return false;
-    value = int32_t(wide);
-    return true;
-}
-
-bool PanelTextToDouble(const QString& text, double& value) {
-    // Decimal forms only: no "inf", "nan" or hexadecimal, which a printer command cannot carry.
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?\\s*$"));
-    if (!pattern.match(text).hasMatch()) return false;
-    bool ok = false;
-    const double parsed = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(parsed)) return false;
-    value = parsed;
-    return true;
-}
-
 bool CollectPanelText(PrinterConfig& config, const PanelField& field, const QString& text, LengthUnit unit,
                       QString* error) {
     auto fail = [&](const QString& message) {
@@ -255,7 +225,8 @@ bool CollectPanelText(PrinterConfig& config, const PanelField& field, const QStr
         }
         double typed = 0;
         float narrowed = 0;
-        if (!PanelTextToDouble(number, typed) || !NarrowToFloat(typed, narrowed)) return fail(NotAFloatMessage(text));
+        if (!PanelTextToDouble(number, typed) || !NarrowToFloat(typed, narrowed))
+            return fail(NotAFloatMessage(text));
         float stored = narrowed;
         if (field.kind == K::FloatLength) {
             const double dots = double(narrowed) * Factor(config, unit);

@@ -55,10 +55,6 @@ int PanelListIndex(const PrinterConfig& config, const PanelField& field);
 // Whether a base edit is shown at all (present and not 0).
 bool PanelBaseVisible(const PrinterConfig& config, const PanelField& field);
 
-// The conversion errors, with the user's text in place of %s.
-QString NotAnIntegerMessage(const QString& text);
-QString NotAFloatMessage(const QString& text);
-
 // Takes an edit's text into the record: an empty text makes the item absent, anything else
 // must convert. On a conversion error the record is left as it was, *error holds the
 // message and the result is false. Base fields are never collected.
@@ -66,10 +62,5 @@ bool CollectPanelText(PrinterConfig& config, const PanelField& field, const QStr
                       QString* error);
 // Takes a list's position into the record: 0 or -1 makes the item absent.
 void CollectPanelIndex(PrinterConfig& config, const PanelField& field, int index);
-
-// The number conversions of the panel: decimal integers within int32, and decimal floating
-// point numbers that are finite. Blanks around the number are allowed.
-bool PanelTextToInt(const QString& text, int32_t& value);
-bool PanelTextToDouble(const QString& text, double& value);
 
 }   // namespace lb

@@ -1,6 +1,5 @@
 #include "fonts/ui/bitmap_font_manager_page.h"
 
-#include "config/config_panel.h"
 #include "files/memory_info.h"
 #include "files/printer_files.h"
 #include "fonts/font_charsets.h"
@@ -10,6 +9,7 @@
 #include "functions/command_text.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
+#include "link/number_text.h"
 #include "link/save_file.h"
 #include "ui_bitmap_font_manager_page.h"
 #include "ui_common/field_caption.h"

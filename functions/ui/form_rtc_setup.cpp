@@ -1,6 +1,6 @@
 #include "functions/ui/form_rtc_setup.h"
 
-#include "config/config_panel.h"
+#include "link/number_text.h"
 #include "ui_common/dialog_placement.h"
 #include "ui_common/field_caption.h"
 #include "ui_common/message_box.h"

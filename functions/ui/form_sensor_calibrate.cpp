@@ -1,8 +1,8 @@
 #include "functions/ui/form_sensor_calibrate.h"
 
-#include "config/config_panel.h"
 #include "functions/ui/sensor_chart.h"
 #include "link/dispatcher.h"
+#include "link/number_text.h"
 #include "ui_common/dialog_placement.h"
 #include "ui_common/field_caption.h"
 #include "ui_common/message_box.h"

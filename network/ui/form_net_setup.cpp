@@ -1,8 +1,8 @@
 #include "network/ui/form_net_setup.h"
 
-#include "config/config_panel.h"
 #include "link/link_error.h"
 #include "link/link_wait.h"
+#include "link/number_text.h"
 #include "network/discovery_exchange.h"
 #include "network/ui/form_ethernet_setup.h"
 #include "ui_common/field_caption.h"

@@ -5,7 +5,7 @@
 #include "link/link_timing.h"
 #include "network/discovery_exchange.h"
 #include "network/ui/form_net_setup.h"
-#include "tests/link_ui/recording_transport.h"
+#include "tests/ui_common/recording_transport.h"
 #include "ui_common/message_box.h"
 
 #include "tests/support/no_real_devices.h"

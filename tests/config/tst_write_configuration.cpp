@@ -2,6 +2,7 @@
 // configurations written to the simulated printer reading back through operation 1.
 
 #include "config/config_panel.h"
+#include "link/number_text.h"
 #include "config/printer_config.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"

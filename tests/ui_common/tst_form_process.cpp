@@ -3,7 +3,7 @@
 #include "link/link_timing.h"
 #include "link/link_wait.h"
 #include "link/printer_link.h"
-#include "tests/link_ui/recording_transport.h"
+#include "tests/ui_common/recording_transport.h"
 #include "ui_common/form_process.h"
 
 #include <QApplication>
