@@ -3,11 +3,11 @@
 
 #include "sim/pty_server.h"
 #include "sim/sim_server.h"
+#include "sim/transcript_file.h"
 #include "sim/udp_responder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -41,136 +41,145 @@ int Fail(const QString& message, int code) {
 
 constexpr int kUsageError = 64;
 
-}   // namespace
+// What the command line asks for.
+struct SimOptions {
+    quint16 port = 9100;
+    lb::sim::Profile profile;
+    lb::sim::Faults faults;
+    QString transcriptPath;   // empty: no transcript
+    bool pty = false;
+    bool udp = false;   // also answer the discovery protocol
+    quint16 udpPort = 0;
+    int udpPrinters = 1;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
-
+// The options' texts and the parser that reads them.
+struct SimCommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated label printer on 127.0.0.1.\n"
-        "Where a real printer's behaviour is not known, the simulator chooses: a dump into a file\n"
-        "ends when that file is fetched (as well as on a reset), the media under the sensor moves\n"
-        "on at each reading pass (see --under-sensor), and the linked printer announces itself\n"
-        "over UDP at 127.0.0.1, the address it serves on."));
-    parser.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("TCP port (0: any free port)."), QStringLiteral("N"),
-                                        QStringLiteral("9100"));
-    const QCommandLineOption profileOption(QStringLiteral("profile"), QStringLiteral("JSON printer profile."),
-                                           QStringLiteral("FILE"));
-    const QCommandLineOption editionOption(
+    QCommandLineOption port{QStringLiteral("port"), QStringLiteral("TCP port (0: any free port)."),
+                            QStringLiteral("N"), QStringLiteral("9100")};
+    QCommandLineOption profile{QStringLiteral("profile"), QStringLiteral("JSON printer profile."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption edition{
         QStringLiteral("edition"),
         QStringLiteral(
             "A printer of this firmware edition (99, 100, 102, 103, 104 are shipped; others take the "
             "nearest one below)."),
-        QStringLiteral("N"));
-    const QCommandLineOption passwordOption(QStringLiteral("password"),
-                                            QStringLiteral("The printer's settings password."),
-                                            QStringLiteral("TEXT"));
-    const QCommandLineOption transcriptOption(QStringLiteral("transcript"),
-                                              QStringLiteral("Append every connection's bytes to FILE."),
-                                              QStringLiteral("FILE"));
-    const QCommandLineOption delayOption(QStringLiteral("delay"), QStringLiteral("Wait before each reply."),
-                                         QStringLiteral("MS"));
-    const QCommandLineOption segmentsOption(QStringLiteral("one-byte-segments"),
-                                            QStringLiteral("Send every reply byte on its own."));
-    const QCommandLineOption noiseOption(
-        QStringLiteral("noise"), QStringLiteral("Send TEXT ahead of every frame."), QStringLiteral("TEXT"));
-    const QCommandLineOption malformedOption(
+        QStringLiteral("N")};
+    QCommandLineOption password{QStringLiteral("password"),
+                                QStringLiteral("The printer's settings password."), QStringLiteral("TEXT")};
+    QCommandLineOption transcript{QStringLiteral("transcript"),
+                                  QStringLiteral("Append every connection's bytes to FILE."),
+                                  QStringLiteral("FILE")};
+    QCommandLineOption delay{QStringLiteral("delay"), QStringLiteral("Wait before each reply."),
+                             QStringLiteral("MS")};
+    QCommandLineOption segments{QStringLiteral("one-byte-segments"),
+                                QStringLiteral("Send every reply byte on its own.")};
+    QCommandLineOption noise{QStringLiteral("noise"), QStringLiteral("Send TEXT ahead of every frame."),
+                             QStringLiteral("TEXT")};
+    QCommandLineOption malformed{
         QStringLiteral("malformed"),
         QStringLiteral("Break every frame: missing-brace, too-many-digits, oversized or no-separator."),
-        QStringLiteral("KIND"));
-    const QCommandLineOption silentOption(QStringLiteral("silent"),
-                                          QStringLiteral("Do not answer report KEY (repeatable)."),
-                                          QStringLiteral("KEY"));
-    const QCommandLineOption closeOption(QStringLiteral("close-after"),
-                                         QStringLiteral("Close each connection after N commands."),
-                                         QStringLiteral("N"));
-    const QCommandLineOption underSensorOption(
+        QStringLiteral("KIND")};
+    QCommandLineOption silent{QStringLiteral("silent"),
+                              QStringLiteral("Do not answer report KEY (repeatable)."),
+                              QStringLiteral("KEY")};
+    QCommandLineOption closeAfter{QStringLiteral("close-after"),
+                                  QStringLiteral("Close each connection after N commands."),
+                                  QStringLiteral("N")};
+    QCommandLineOption underSensor{
         QStringLiteral("under-sensor"),
         QStringLiteral("What lies under the media sensor: liner or label (the sensor readings answer it). "
                        "Without it the media moves on by itself, one side per reading pass, liner first "
                        "(again after a quiet minute), so an assisted calibration succeeds."),
-        QStringLiteral("liner|label"));
-    const QCommandLineOption ptyOption(
+        QStringLiteral("liner|label")};
+    QCommandLineOption pty{
         QStringLiteral("pty"),
-        QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path."));
-    const QCommandLineOption udpPortOption(
+        QStringLiteral("Serve a pseudo-terminal instead of TCP, for the COM link; prints its device path.")};
+    QCommandLineOption udpPort{
         QStringLiteral("udp-port"),
         QStringLiteral(
             "Also answer the discovery protocol on UDP 127.0.0.1:N (0: any free port); prints it."),
-        QStringLiteral("N"));
-    const QCommandLineOption udpPrintersOption(
+        QStringLiteral("N")};
+    QCommandLineOption udpPrinters{
         QStringLiteral("udp-printers"),
         QStringLiteral("Answer over UDP as N printers (1 to 9): the first is the linked one, the others "
                        "have MACs 02:00:00:00:00:02 and up."),
-        QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({portOption, profileOption, editionOption, passwordOption, transcriptOption,
-                       delayOption, segmentsOption, noiseOption, malformedOption, silentOption, closeOption,
-                       underSensorOption, ptyOption, udpPortOption, udpPrintersOption});
-    if (!parser.parse(QCoreApplication::arguments())) return Fail(parser.errorText(), kUsageError);
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        QStringLiteral("N"), QStringLiteral("1")};
+
+    SimCommandLine() {
+        parser.setApplicationDescription(QStringLiteral(
+            "Simulated label printer on 127.0.0.1.\n"
+            "Where a real printer's behaviour is not known, the simulator chooses: a dump into a file\n"
+            "ends when that file is fetched (as well as on a reset), the media under the sensor moves\n"
+            "on at each reading pass (see --under-sensor), and the linked printer announces itself\n"
+            "over UDP at 127.0.0.1, the address it serves on."));
+        parser.addHelpOption();
+        parser.addOptions({port, profile, edition, password, transcript, delay, segments, noise, malformed,
+                           silent, closeAfter, underSensor, pty, udpPort, udpPrinters});
     }
-    if (!parser.positionalArguments().isEmpty())
-        return Fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()),
-                    kUsageError);
+};
 
+// A port number of 0 to 65535.
+bool ReadPort(const QString& text, quint16& port) {
     bool ok = false;
-    const uint port = parser.value(portOption).toUInt(&ok);
-    if (!ok || port > 65535)
-        return Fail(QStringLiteral("bad port %1").arg(parser.value(portOption)), kUsageError);
+    const uint value = text.toUInt(&ok);
+    if (!ok || value > 65535) return false;
+    port = quint16(value);
+    return true;
+}
 
-    lb::sim::Profile profile = lb::sim::Profile::Default();
-    if (parser.isSet(editionOption) && parser.isSet(profileOption))
-        return Fail(QStringLiteral("--edition and --profile both choose the printer; give one"), kUsageError);
-    if (parser.isSet(editionOption)) {
-        const int edition = parser.value(editionOption).toInt(&ok);
-        if (!ok || edition < 0)
-            return Fail(QStringLiteral("bad edition %1").arg(parser.value(editionOption)), kUsageError);
+// The printer: a shipped edition or a profile file, its password and what lies under its
+// sensor. Returns an empty text or what is wrong.
+QString ReadPrinter(const SimCommandLine& c, lb::sim::Profile& profile) {
+    const QCommandLineParser& p = c.parser;
+    profile = lb::sim::Profile::Default();
+    if (p.isSet(c.edition) && p.isSet(c.profile))
+        return QStringLiteral("--edition and --profile both choose the printer; give one");
+    if (p.isSet(c.edition)) {
+        bool ok = false;
+        const int edition = p.value(c.edition).toInt(&ok);
+        if (!ok || edition < 0) return QStringLiteral("bad edition %1").arg(p.value(c.edition));
         profile = lb::sim::Profile::ForEdition(edition);
     }
-    if (parser.isSet(profileOption)) {
+    if (p.isSet(c.profile)) {
         QString error;
-        if (!lb::sim::Profile::LoadFromFile(parser.value(profileOption), profile, &error))
-            return Fail(error, kUsageError);
+        if (!lb::sim::Profile::LoadFromFile(p.value(c.profile), profile, &error)) return error;
     }
-
-    if (parser.isSet(passwordOption)) {
-        const QString password = parser.value(passwordOption);
+    if (p.isSet(c.password)) {
+        const QString password = p.value(c.password);
         bool latin1 = true;
-        for (const QChar c : password)
-            latin1 = latin1 && c.unicode() <= 0xFF && c != u'"' && c != u'\r' && c != u'\n';
+        for (const QChar ch : password)
+            latin1 = latin1 && ch.unicode() <= 0xFF && ch != u'"' && ch != u'\r' && ch != u'\n';
         if (!latin1 || password.isEmpty())
-            return Fail(QStringLiteral("--password takes Latin-1 text without quotes or line breaks"),
-                        kUsageError);
+            return QStringLiteral("--password takes Latin-1 text without quotes or line breaks");
         profile.password = password.toLatin1();
     }
-
-    if (parser.isSet(underSensorOption)) {
-        const QString under = parser.value(underSensorOption);
+    if (p.isSet(c.underSensor)) {
+        const QString under = p.value(c.underSensor);
         if (under != QLatin1String("liner") && under != QLatin1String("label"))
-            return Fail(QStringLiteral("--under-sensor takes liner or label"), kUsageError);
+            return QStringLiteral("--under-sensor takes liner or label");
         profile.sensor.under =
             under == QLatin1String("liner") ? lb::sim::UnderSensor::Liner : lb::sim::UnderSensor::Label;
     } else {
         profile.sensor.turnsEachPass = true;
     }
     profile.network.serveOnLoopback();   // the linked printer, announced where it answers
+    return {};
+}
 
-    lb::sim::Faults faults;
-    if (parser.isSet(delayOption)) {
-        faults.replyDelayMs = parser.value(delayOption).toInt(&ok);
-        if (!ok || faults.replyDelayMs < 0)
-            return Fail(QStringLiteral("bad delay %1").arg(parser.value(delayOption)), kUsageError);
+// The faults the printer shows on every connection. Returns an empty text or what is wrong.
+QString ReadFaults(const SimCommandLine& c, lb::sim::Faults& faults) {
+    const QCommandLineParser& p = c.parser;
+    bool ok = false;
+    if (p.isSet(c.delay)) {
+        faults.replyDelayMs = p.value(c.delay).toInt(&ok);
+        if (!ok || faults.replyDelayMs < 0) return QStringLiteral("bad delay %1").arg(p.value(c.delay));
     }
-    faults.oneByteSegments = parser.isSet(segmentsOption);
-    faults.noiseBeforeFrame = parser.value(noiseOption).toLatin1();
-    if (parser.isSet(malformedOption)) {
-        const QString kind = parser.value(malformedOption);
+    faults.oneByteSegments = p.isSet(c.segments);
+    faults.noiseBeforeFrame = p.value(c.noise).toLatin1();
+    if (p.isSet(c.malformed)) {
+        const QString kind = p.value(c.malformed);
         using M = lb::sim::Faults::Malformed;
         if (kind == QLatin1String("missing-brace"))
             faults.malformed = M::MissingClosingBrace;
@@ -181,46 +190,125 @@ int main(int argc, char** argv) {
         else if (kind == QLatin1String("no-separator"))
             faults.malformed = M::NoSeparator;
         else
-            return Fail(QStringLiteral("bad malformed kind %1").arg(kind), kUsageError);
+            return QStringLiteral("bad malformed kind %1").arg(kind);
     }
-    for (const QString& key : parser.values(silentOption))
+    for (const QString& key : p.values(c.silent))
         faults.silentKeywords.insert(key.toLatin1().toUpper());
-    if (parser.isSet(closeOption)) {
-        faults.closeAfterCommands = parser.value(closeOption).toInt(&ok);
+    if (p.isSet(c.closeAfter)) {
+        faults.closeAfterCommands = p.value(c.closeAfter).toInt(&ok);
         if (!ok || faults.closeAfterCommands < 1)
-            return Fail(QStringLiteral("bad command count %1").arg(parser.value(closeOption)), kUsageError);
+            return QStringLiteral("bad command count %1").arg(p.value(c.closeAfter));
     }
+    return {};
+}
 
-    uint udpPort = 0;
-    if (parser.isSet(udpPortOption)) {
-        udpPort = parser.value(udpPortOption).toUInt(&ok);
-        if (!ok || udpPort > 65535)
-            return Fail(QStringLiteral("bad UDP port %1").arg(parser.value(udpPortOption)), kUsageError);
+// Reads the command line into options. Returns -1 to go on, or the exit status: 0 after
+// --help, kUsageError with the message on stderr.
+int ParseSimOptions(const QStringList& arguments, SimOptions& options) {
+    SimCommandLine c;
+    QCommandLineParser& p = c.parser;
+    if (!p.parse(arguments)) return Fail(p.errorText(), kUsageError);
+    if (p.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(p.helpText()), stdout);
+        return 0;
     }
-    const int udpPrinters = parser.value(udpPrintersOption).toInt(&ok);
-    if (!ok || udpPrinters < 1 || udpPrinters > 9)
+    if (!p.positionalArguments().isEmpty())
+        return Fail(QStringLiteral("unexpected argument %1").arg(p.positionalArguments().first()),
+                    kUsageError);
+    if (!ReadPort(p.value(c.port), options.port))
+        return Fail(QStringLiteral("bad port %1").arg(p.value(c.port)), kUsageError);
+    QString problem = ReadPrinter(c, options.profile);
+    if (problem.isEmpty()) problem = ReadFaults(c, options.faults);
+    if (!problem.isEmpty()) return Fail(problem, kUsageError);
+
+    options.transcriptPath = p.value(c.transcript);
+    options.pty = p.isSet(c.pty);
+    options.udp = p.isSet(c.udpPort);
+    if (options.udp && !ReadPort(p.value(c.udpPort), options.udpPort))
+        return Fail(QStringLiteral("bad UDP port %1").arg(p.value(c.udpPort)), kUsageError);
+    bool ok = false;
+    options.udpPrinters = p.value(c.udpPrinters).toInt(&ok);
+    if (!ok || options.udpPrinters < 1 || options.udpPrinters > 9)
         return Fail(QStringLiteral("--udp-printers takes 1 to 9"), kUsageError);
-    if (parser.isSet(udpPrintersOption) && !parser.isSet(udpPortOption))
+    if (p.isSet(c.udpPrinters) && !options.udp)
         return Fail(QStringLiteral("--udp-printers needs --udp-port"), kUsageError);
-    // The printers beyond the first are reached over UDP only.
-    QList<std::shared_ptr<lb::sim::SimulatedPrinter>> others;
-    for (int n = 2; n <= udpPrinters; ++n) {
-        lb::sim::Profile other = profile;
-        other.network = lb::sim::NumberedNetworkInterface(n);
-        others.append(std::make_shared<lb::sim::SimulatedPrinter>(other));
-    }
-    std::unique_ptr<lb::sim::UdpResponder> responder;
-    auto startResponder = [&](lb::sim::SimulatedPrinter& linked) {
-        if (!parser.isSet(udpPortOption)) return true;
+    return -1;
+}
+
+// The discovery protocol's answers: the linked printer first, then the printers reached over
+// UDP only, each with a MAC of its own.
+class UdpAnswers {
+public:
+    explicit UdpAnswers(const SimOptions& options) : m_options(options) {}
+
+    // True when not asked for, or when answering.
+    bool start(lb::sim::SimulatedPrinter& linked) {
+        if (!m_options.udp) return true;
         QList<lb::sim::SimulatedPrinter*> printers{&linked};
-        for (const auto& other : others)
-            printers.append(other.get());
-        responder = std::make_unique<lb::sim::UdpResponder>(printers);
-        if (!responder->start(quint16(udpPort))) return false;
-        std::printf("labelbench-sim answering UDP on 127.0.0.1:%u\n", unsigned(responder->port()));
+        for (int n = 2; n <= m_options.udpPrinters; ++n) {
+            lb::sim::Profile other = m_options.profile;
+            other.network = lb::sim::NumberedNetworkInterface(n);
+            m_others.append(std::make_shared<lb::sim::SimulatedPrinter>(other));
+            printers.append(m_others.last().get());
+        }
+        m_responder = std::make_unique<lb::sim::UdpResponder>(printers);
+        if (!m_responder->start(m_options.udpPort)) return false;
+        std::printf("labelbench-sim answering UDP on 127.0.0.1:%u\n", unsigned(m_responder->port()));
         std::fflush(stdout);
         return true;
-    };
+    }
+    void stop() { m_responder.reset(); }
+
+private:
+    const SimOptions& m_options;
+    QList<std::shared_ptr<lb::sim::SimulatedPrinter>> m_others;
+    std::unique_ptr<lb::sim::UdpResponder> m_responder;
+};
+
+int RunPty(const SimOptions& options) {
+    lb::sim::PtyServer pty(options.profile, options.faults);
+    if (!pty.start()) return Fail(QStringLiteral("cannot create a pseudo-terminal"), 1);
+    std::printf("labelbench-sim serving %s\n", pty.slavePath().constData());
+    std::fflush(stdout);
+    UdpAnswers udp(options);
+    if (!udp.start(pty.printer()))
+        return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(options.udpPort), 1);
+    const int result = QCoreApplication::exec();
+    udp.stop();
+    pty.stop();
+    QString error;
+    if (!options.transcriptPath.isEmpty() &&
+        !lb::sim::AppendTranscript(options.transcriptPath, QStringLiteral("labelbench-sim pseudo-terminal"),
+                                   pty.transcript(), &error))
+        return Fail(error, 1);
+    return result;
+}
+
+int RunTcp(const SimOptions& options) {
+    lb::sim::SimServer server(options.profile, options.faults);
+    if (!options.transcriptPath.isEmpty()) server.setTranscriptFile(options.transcriptPath);
+    if (!server.start(options.port))
+        return Fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(options.port), 1);
+    std::printf("labelbench-sim listening on 127.0.0.1:%u\n", unsigned(server.port()));
+    std::fflush(stdout);
+    UdpAnswers udp(options);
+    if (!udp.start(server.printer()))
+        return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(options.udpPort), 1);
+    const int result = QCoreApplication::exec();
+    udp.stop();
+    server.stop();   // ends the open connections, so their transcripts are written
+    return result;
+}
+
+}   // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
+
+    SimOptions options;
+    if (const int status = ParseSimOptions(QCoreApplication::arguments(), options); status >= 0)
+        return status;
 
     if (!InstallSignalHandlers()) return Fail(QStringLiteral("cannot install signal handlers"), 1);
     QSocketNotifier notifier(g_signalPipe[1], QSocketNotifier::Read);
@@ -229,42 +317,5 @@ int main(int argc, char** argv) {
         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[1], &byte, 1);
         QCoreApplication::quit();
     });
-
-    if (parser.isSet(ptyOption)) {
-        lb::sim::PtyServer pty(profile, faults);
-        if (!pty.start()) return Fail(QStringLiteral("cannot create a pseudo-terminal"), 1);
-        std::printf("labelbench-sim serving %s\n", pty.slavePath().constData());
-        std::fflush(stdout);
-        if (!startResponder(pty.printer()))
-            return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(udpPort), 1);
-        const int result = QCoreApplication::exec();
-        responder.reset();
-        pty.stop();
-        if (parser.isSet(transcriptOption)) {
-            QFile file(parser.value(transcriptOption));
-            const QByteArray bytes = pty.transcript();
-            if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-                file.write(QStringLiteral("=== labelbench-sim pseudo-terminal: %1 bytes ===\n")
-                               .arg(bytes.size())
-                               .toLatin1());
-                file.write(bytes);
-                file.write("\n");
-            }
-        }
-        return result;
-    }
-
-    lb::sim::SimServer server(profile, faults);
-    if (parser.isSet(transcriptOption)) server.setTranscriptFile(parser.value(transcriptOption));
-    if (!server.start(quint16(port)))
-        return Fail(QStringLiteral("cannot listen on 127.0.0.1:%1").arg(port), 1);
-    std::printf("labelbench-sim listening on 127.0.0.1:%u\n", unsigned(server.port()));
-    std::fflush(stdout);
-    if (!startResponder(server.printer()))
-        return Fail(QStringLiteral("cannot bind UDP 127.0.0.1:%1").arg(udpPort), 1);
-
-    const int result = QCoreApplication::exec();
-    responder.reset();
-    server.stop();   // ends the open connections, so their transcripts are written
-    return result;
+    return options.pty ? RunPty(options) : RunTcp(options);
 }

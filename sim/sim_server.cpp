@@ -1,13 +1,14 @@
 #include "sim/sim_server.h"
 
+#include "sim/server_thread.h"
+#include "sim/transcript_file.h"
+
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QHostAddress>
 #include <QMutexLocker>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 #include <QTimer>
 #include <QWaitCondition>
 
@@ -42,8 +43,7 @@ struct SimServer::Impl {
     int endedCount = 0;
     quint16 port = 0;
 
-    QThread thread;
-    QObject* context = nullptr;     // lives in thread; parent of the server
+    ServerThread thread{QStringLiteral("labelbench-sim")};
     QTcpServer* server = nullptr;   // server thread only
 
     // All of these run on the server thread.
@@ -147,20 +147,9 @@ void SimServer::Impl::finish(const std::shared_ptr<Connection>& c) {
     c->socket = nullptr;
 
     if (!path.isEmpty()) {
-        // One header line per connection, then exactly the announced number of raw bytes
-        // and a LF that only keeps the next header on a line of its own.
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            const QByteArray header =
-                QStringLiteral("=== labelbench-sim connection %1 from %2: %3 bytes ===\n")
-                    .arg(c->number)
-                    .arg(c->peer)
-                    .arg(transcript.size())
-                    .toLatin1();
-            file.write(header);
-            file.write(transcript);
-            file.write("\n");
-        }
+        AppendTranscript(path,
+                         QStringLiteral("labelbench-sim connection %1 from %2").arg(c->number).arg(c->peer),
+                         transcript);
     }
     QMutexLocker lock(&mutex);
     ++endedCount;
@@ -191,28 +180,17 @@ SimServer::~SimServer() {
 bool SimServer::start(quint16 port) {
     stop();
     Impl& d = *m_impl;
-    d.context = new QObject;
-    d.context->moveToThread(&d.thread);
-    d.thread.setObjectName(QStringLiteral("labelbench-sim"));
-    d.thread.start();
-    quint16 bound = 0;
-    QMetaObject::invokeMethod(
-        d.context,
-        [&d, port, &bound] {
-            d.server = new QTcpServer(d.context);
-            if (!d.server->listen(QHostAddress::LocalHost, port)) {
-                delete d.server;
-                d.server = nullptr;
-                return;
-            }
-            QObject::connect(d.server, &QTcpServer::newConnection, d.server, [&d] { d.accept(); });
-            bound = d.server->serverPort();
-        },
-        Qt::BlockingQueuedConnection);
-    if (bound == 0) {
-        stop();
-        return false;
-    }
+    const quint16 bound = d.thread.start([&d, port](QObject* context) -> quint16 {
+        d.server = new QTcpServer(context);
+        if (!d.server->listen(QHostAddress::LocalHost, port)) {
+            delete d.server;
+            d.server = nullptr;
+            return 0;
+        }
+        QObject::connect(d.server, &QTcpServer::newConnection, d.server, [&d] { d.accept(); });
+        return d.server->serverPort();
+    });
+    if (bound == 0) return false;
     QMutexLocker lock(&d.mutex);
     d.port = bound;
     return true;
@@ -220,15 +198,7 @@ bool SimServer::start(quint16 port) {
 
 void SimServer::stop() {
     Impl& d = *m_impl;
-    if (!d.context) return;
-    if (d.thread.isRunning()) {
-        QMetaObject::invokeMethod(
-            d.context, [&d] { d.shutdown(); }, Qt::BlockingQueuedConnection);
-        d.thread.quit();
-        d.thread.wait();
-    }
-    delete d.context;   // its thread has finished: nothing of it runs any more
-    d.context = nullptr;
+    d.thread.stop([&d] { d.shutdown(); });
     QMutexLocker lock(&d.mutex);
     d.port = 0;
 }

@@ -1,9 +1,10 @@
 #include "sim/udp_responder.h"
 
+#include "sim/server_thread.h"
+
 #include <QDeadlineTimer>
 #include <QMutexLocker>
 #include <QNetworkDatagram>
-#include <QThread>
 #include <QUdpSocket>
 #include <QWaitCondition>
 #include <algorithm>
@@ -110,8 +111,7 @@ struct UdpResponder::Impl {
     QList<QByteArray> received;
     quint16 port = 0;
 
-    QThread thread;
-    QObject* context = nullptr;
+    ServerThread thread{QStringLiteral("labelbench-sim-udp")};
     QUdpSocket* socket = nullptr;   // server thread only
 
     void readAll();
@@ -152,7 +152,8 @@ std::optional<QByteArray> UdpResponder::Impl::serveOne(int index, const QByteArr
         if (kind == kDiscover) return DiscoverReplyOf(p, request);
         return std::nullopt;
     }
-    if (request[kAddressing] != 2 || std::memcmp(request.constData() + kTargetMac, n.mac.data(), n.mac.size()) != 0)
+    if (request[kAddressing] != 2 ||
+        std::memcmp(request.constData() + kTargetMac, n.mac.data(), n.mac.size()) != 0)
         return std::nullopt;
 
     PendingWrite& held = pending[index];
@@ -231,28 +232,17 @@ bool UdpResponder::start(quint16 port, const QHostAddress& address) {
     // Never a real interface: the simulated printers answer on loopback only.
     if (!address.isLoopback() || address.protocol() != QAbstractSocket::IPv4Protocol) return false;
     Impl& d = *m_impl;
-    d.context = new QObject;
-    d.context->moveToThread(&d.thread);
-    d.thread.setObjectName(QStringLiteral("labelbench-sim-udp"));
-    d.thread.start();
-    quint16 bound = 0;
-    QMetaObject::invokeMethod(
-        d.context,
-        [&d, port, address, &bound] {
-            d.socket = new QUdpSocket(d.context);
-            if (!d.socket->bind(address, port)) {
-                delete d.socket;
-                d.socket = nullptr;
-                return;
-            }
-            QObject::connect(d.socket, &QUdpSocket::readyRead, d.socket, [&d] { d.readAll(); });
-            bound = d.socket->localPort();
-        },
-        Qt::BlockingQueuedConnection);
-    if (bound == 0) {
-        stop();
-        return false;
-    }
+    const quint16 bound = d.thread.start([&d, port, address](QObject* context) -> quint16 {
+        d.socket = new QUdpSocket(context);
+        if (!d.socket->bind(address, port)) {
+            delete d.socket;
+            d.socket = nullptr;
+            return 0;
+        }
+        QObject::connect(d.socket, &QUdpSocket::readyRead, d.socket, [&d] { d.readAll(); });
+        return d.socket->localPort();
+    });
+    if (bound == 0) return false;
     QMutexLocker lock(&d.mutex);
     d.port = bound;
     return true;
@@ -260,20 +250,10 @@ bool UdpResponder::start(quint16 port, const QHostAddress& address) {
 
 void UdpResponder::stop() {
     Impl& d = *m_impl;
-    if (!d.context) return;
-    if (d.thread.isRunning()) {
-        QMetaObject::invokeMethod(
-            d.context,
-            [&d] {
-                delete d.socket;
-                d.socket = nullptr;
-            },
-            Qt::BlockingQueuedConnection);
-        d.thread.quit();
-        d.thread.wait();
-    }
-    delete d.context;
-    d.context = nullptr;
+    d.thread.stop([&d] {
+        delete d.socket;
+        d.socket = nullptr;
+    });
     QMutexLocker lock(&d.mutex);
     d.port = 0;
 }

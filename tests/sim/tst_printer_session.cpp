@@ -475,7 +475,7 @@ private slots:
         Profile p;
         QString error;
         QVERIFY2(
-            Profile::LoadFromFile(QStringLiteral(LABELBENCH_SIM_PROFILE_DIR "/old-firmware.json"), p, &error),
+            Profile::LoadFromFile(QStringLiteral(LABELBENCH_TEST_PROFILE_DIR "/old-firmware.json"), p, &error),
             qPrintable(error));
         SimulatedPrinter printer(p);
         PrinterSession session(printer, {});

@@ -1,78 +1,59 @@
-// The shipped printer profiles: Default() and ForEdition(n) give exactly the values of the
-// table golden_profiles.tsv, field by field (rows are fields, columns are profiles; "-" is
-// a report keyword the firmware does not know, "" an empty text).
+// The shipped printer profiles: Default() is the newest firmware, ForEdition(n) the nearest
+// shipped edition at or below n under n's own number, and each edition knows the report
+// keywords of its firmware and no others.
 
 #include "sim/simulated_printer.h"
 
-#include <QFile>
 #include <QtTest>
 
 using lb::sim::Profile;
-
-namespace {
-
-struct Golden {
-    QList<QByteArray> columns;                  // "default", or an edition number
-    QMap<QByteArray, QList<QByteArray>> rows;   // field -> one cell per column
-};
-
-Golden ReadGolden() {
-    Golden g;
-    QFile file(QStringLiteral(LABELBENCH_SIM_GOLDEN_PROFILES));
-    if (!file.open(QIODevice::ReadOnly)) return g;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.isEmpty()) continue;
-        QList<QByteArray> cells = line.split('\t');
-        const QByteArray field = cells.takeFirst();
-        if (field == "profile")
-            g.columns = cells;
-        else
-            g.rows.insert(field, cells);
-    }
-    return g;
-}
-
-// A profile as the cells of one column, in the golden table's notation.
-QMap<QByteArray, QByteArray> Cells(const Profile& p) {
-    auto text = [](const QByteArray& v) { return v.isEmpty() ? QByteArray("\"\"") : v; };
-    QMap<QByteArray, QByteArray> cells{
-        {"edition", QByteArray::number(p.edition)}, {"serialNumber", text(p.serialNumber)},
-        {"interfaceReply", text(p.interfaceReply)}, {"statusByte", QByteArray::number(p.statusByte)},
-        {"statusDetail", p.statusDetail.toHex()},   {"password", text(p.password)}};
-    for (auto it = p.reports.begin(); it != p.reports.end(); ++it)
-        cells.insert("report " + it.key(), text(it.value()));
-    return cells;
-}
-
-}   // namespace
 
 class TestProfiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void sameValuesAsBefore_data() {
-        QTest::addColumn<QByteArray>("column");
-        const Golden g = ReadGolden();
-        QVERIFY2(g.columns.size() > 5, "golden_profiles.tsv not found or empty");
-        for (const QByteArray& c : g.columns)
-            QTest::newRow(c.constData()) << c;
+    void editions_data() {
+        QTest::addColumn<int>("asked");   // -1: Default()
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QByteArrayList>("known");     // report keywords it answers
+        QTest::addColumn<QByteArrayList>("unknown");   // report keywords it does not know
+        const QByteArrayList emulations{"ZDARKNESS", "ZPRINTMODE", "DHEAT", "DSPEED"};
+        QTest::newRow("default") << -1 << 104 << QByteArray("LB-4203 V1.04 EZ")
+                                 << (emulations + QByteArrayList{"THRESHOLD", "RESETMILAGE", "CUTCOUNTER"})
+                                 << QByteArrayList{};
+        QTest::newRow("0 as 99") << 0 << 0 << QByteArray("LB-4300 V0.99") << QByteArrayList{"SPEED", "DPI"}
+                                 << (emulations + QByteArrayList{"CUTCOUNTER", "AUTOTHRESHOLD"});
+        QTest::newRow("99") << 99 << 99 << QByteArray("LB-4300 V0.99") << QByteArrayList{"PAPERWIDTH"}
+                            << (emulations + QByteArrayList{"MAXLENGTH", "RIBBONSENSOR"});
+        QTest::newRow("101 as 100") << 101 << 101 << QByteArray("LB-4203 V1.00") << emulations
+                                    << QByteArrayList{"CUTCOUNTER", "MAXLENGTH", "THRESHOLD"};
+        QTest::newRow("102") << 102 << 102 << QByteArray("LB-4600 V1.02")
+                             << (emulations + QByteArrayList{"CUTCOUNTER", "MAXLENGTH"})
+                             << QByteArrayList{"RESETMILAGE", "RESETCUTCOUNTER", "AUTOTHRESHOLD", "THRESHOLD"};
+        QTest::newRow("103") << 103 << 103 << QByteArray("LB-4200 V1.03")
+                             << (emulations + QByteArrayList{"RESETMILAGE", "AUTOTHRESHOLD", "RIBBONENCODER"})
+                             << QByteArrayList{"THRESHOLD"};
+        QTest::newRow("105 as 104") << 105 << 105 << QByteArray("LB-4203 V1.04 EZ")
+                                    << (emulations + QByteArrayList{"THRESHOLD"}) << QByteArrayList{};
     }
-    void sameValuesAsBefore() {
-        QFETCH(QByteArray, column);
-        const Golden g = ReadGolden();
-        const qsizetype index = g.columns.indexOf(column);
-        const Profile p = column == "default" ? Profile::Default() : Profile::ForEdition(column.toInt());
-        const QMap<QByteArray, QByteArray> got = Cells(p);
-        for (auto it = g.rows.begin(); it != g.rows.end(); ++it) {
-            const QByteArray want = it.value().value(index);
-            QVERIFY2(want == got.value(it.key(), "-"),
-                     qPrintable(QStringLiteral("%1: %2, want %3")
-                                    .arg(QString::fromLatin1(it.key()),
-                                         QString::fromLatin1(got.value(it.key(), "-")),
-                                         QString::fromLatin1(want))));
-        }
-        for (const QByteArray& field : got.keys())
-            QVERIFY2(g.rows.contains(field), qPrintable(QStringLiteral("new field %1").arg(field)));
+    void editions() {
+        QFETCH(int, asked);
+        QFETCH(int, edition);
+        QFETCH(QByteArray, version);
+        QFETCH(QByteArrayList, known);
+        QFETCH(QByteArrayList, unknown);
+        const Profile p = asked < 0 ? Profile::Default() : Profile::ForEdition(asked);
+        QCOMPARE(p.edition, edition);
+        QCOMPARE(p.reports.value("VERSION"), version);
+        for (const QByteArray& key : known)
+            QVERIFY2(!p.reports.value(key).isEmpty(), key.constData());
+        for (const QByteArray& key : unknown)
+            QVERIFY2(!p.reports.contains(key), key.constData());
+        // A shipped printer is ready, unlocked and answers the interface announcement.
+        QCOMPARE(int(p.statusByte), 0);
+        QVERIFY(p.password.isEmpty());
+        QCOMPARE(p.interfaceReply, QByteArray("OK"));
     }
 };
 
