@@ -41,8 +41,6 @@ struct PageContext {
     // The configuration panel read into a record; false (a message shown) on a text that is
     // not a number.
     std::function<bool(PrinterConfig&)> collectConfig;
-    // The text of one of the panel's edits, by its object name.
-    std::function<QString(const char* control)> panelText;
 
     // The records the shell keeps: the last configuration read, loaded or cleared, and the
     // last status. Only the configuration page changes them.

@@ -70,11 +70,6 @@ void PrinterConfigurationPage::ShowStatus(const PrinterStatus& status) {
         QCoreApplication::translate("lb::PrinterStatus", StatusWordSource(StatusWordOf(status))));
 }
 
-QString PrinterConfigurationPage::panelText(const char* control) const {
-    const auto* edit = m_ui->PageControlConfig->findChild<QLineEdit*>(QString::fromLatin1(control));
-    return edit ? edit->text() : QString();
-}
-
 void PrinterConfigurationPage::tellConfigurationRead(int32_t edition) {
     TellOutcome([this, edition] { return tr("Configuration read (edition %1)").arg(edition); });
 }

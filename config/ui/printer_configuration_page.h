@@ -32,7 +32,6 @@ public:
     // and gives false; the caller then stops.
     bool CollectConfig(PrinterConfig& config);
     void ShowStatus(const PrinterStatus& status);
-    QString panelText(const char* control) const;
     // The status bar tells that a configuration of this edition was read.
     void tellConfigurationRead(int32_t edition);
 

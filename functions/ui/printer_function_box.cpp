@@ -218,13 +218,14 @@ void PrinterFunctionBox::ButtonTestPaternClick() {
     }
     PrinterConfig panel = stored;
     if (!m_context.collectConfig(panel)) return;
-    // These two messages are the same in every language: not offered for translation.
-    if (m_context.panelText("EditWidth").isEmpty()) {
+    // An empty edit leaves its item absent. These two messages are the same in every
+    // language: not offered for translation.
+    if (!panel.PaperWidth.present) {
         MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
                           QStringLiteral("Please Enter Paper Width"));
         return;
     }
-    if (m_context.panelText("EditHeight").isEmpty()) {
+    if (!panel.PaperHeight.present) {
         MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
                           QStringLiteral("Please Enter Paper Height"));
         return;
