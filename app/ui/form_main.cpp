@@ -103,6 +103,17 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    addStatusPanels();
+    addPages();
+    fitToScreenAtStart(options.screenSize);
+    keepLinkSettings(options);
+    setUpControls();
+    selectInterfaceAndLanguage(options.kind);
+    connectHandlers();
+    startStatusTimer();
+}
+
+void TFormMain::addStatusPanels() {
     for (int i = 0; i < kStatusPanelCount; ++i) {
         auto* panel = new QLabel(m_ui->StatusBar1);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -121,7 +132,9 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     // narrow, the whole text in its tooltip.
     m_statusPanels[kOutcomePanel]->setTextFormat(Qt::PlainText);
     SetOutcomeSink([this](const OutcomeText& text) { tellOutcome(text); });
+}
 
+void TFormMain::addPages() {
     // File dialogs start in the current folder; the folder is also kept for the other pages.
     m_startupDirectory = QDir::currentPath();
 
@@ -141,17 +154,21 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     m_ui->LayoutTabSheet3->addWidget(m_fontManagerPage);
     m_commandToolPage = new CommandToolPage(context, m_ui->TabSheet4);
     m_ui->LayoutTabSheet4->addWidget(m_commandToolPage);
+}
 
+void TFormMain::fitToScreenAtStart(const std::optional<QSize>& screenSize) {
     for (QGroupBox* box : {m_ui->GroupBoxLanguage, m_ui->RadioGroupUnit, m_ui->GroupBoxInterFace})
         m_designedBoxWidths.append(box->width());
-    m_screenSize = options.screenSize;
+    m_screenSize = screenSize;
     // The language list keeps its designed width; its drop-down shows the long names whole.
     m_ui->ComboBoxLanguage->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_ui->ComboBoxLanguage->setMinimumContentsLength(12);
-    fitToScreen(options.screenSize);
+    fitToScreen(screenSize);
     placeTopRow();
     m_ui->PageControl1->setCurrentIndex(0);
+}
 
+void TFormMain::keepLinkSettings(const StartOptions& options) {
     // The link settings live here for the whole run; the link layer reads them at every open.
     if (!options.host.isEmpty()) {
         const QByteArray host = options.host.toLatin1();
@@ -159,7 +176,9 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     }
     if (options.port >= 1 && options.port <= 65535) m_networkTarget.port = options.port;
     RegisterLinkSettings(&m_serialSettings, &m_parallelPortName, &m_networkTarget);
+}
 
+void TFormMain::setUpControls() {
     m_unitGroup = new QButtonGroup(this);
     m_unitGroup->addButton(m_ui->RadioButtonUnitInch, kUnitInch);
     m_unitGroup->addButton(m_ui->RadioButtonUnitMm, kUnitMm);
@@ -175,16 +194,20 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     ClearConfig(m_printerConfig);
     ShowConfig(m_printerConfig);
     refreshInterfaceStatus();
+}
 
-    const int kind = static_cast<int>(options.kind);
-    m_ui->ComboBoxInterFace->setCurrentIndex(IsValidInterfaceKind(options.kind) ? kind : 0);
+void TFormMain::selectInterfaceAndLanguage(InterfaceKind start) {
+    const int kind = static_cast<int>(start);
+    m_ui->ComboBoxInterFace->setCurrentIndex(IsValidInterfaceKind(start) ? kind : 0);
     ComboBoxInterFaceChange(m_ui->ComboBoxInterFace->currentIndex());
 
     for (int i = 0; i < kLanguageCount; ++i)
         m_ui->ComboBoxLanguage->addItem(QString());
     m_ui->ComboBoxLanguage->setCurrentIndex(LanguageIndex());
     ApplyLanguage();
+}
 
+void TFormMain::connectHandlers() {
     connect(m_ui->ComboBoxInterFace, &QComboBox::currentIndexChanged, this,
             &TFormMain::ComboBoxInterFaceChange);
     connect(m_ui->ComboBoxLanguage, &QComboBox::currentIndexChanged, this,
@@ -192,7 +215,9 @@ TFormMain::TFormMain(const StartOptions& options, QWidget* parent)
     connect(m_ui->ButtonInterFace, &QPushButton::clicked, this, &TFormMain::ButtonInterFaceClick);
     connect(m_unitGroup, &QButtonGroup::idClicked, this, &TFormMain::RadioGroupUnitClick);
     connect(m_ui->ScrollBar1, &QScrollBar::valueChanged, this, &TFormMain::ScrollBar1Change);
+}
 
+void TFormMain::startStatusTimer() {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
@@ -377,7 +402,6 @@ PageContext TFormMain::makePageContext() {
     context.unit = [this] { return selectedUnit(); };
     context.setUnit = [this](LengthUnit unit) { setUnit(unit); };
     context.collectConfig = [this](PrinterConfig& config) { return CollectConfig(config); };
-    context.panelText = [this](const char* control) { return m_configurationPage->panelText(control); };
     context.printerConfig = &m_printerConfig;
     context.printerStatus = &m_printerStatus;
     context.startDirectory = m_startupDirectory;

@@ -145,6 +145,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The constructor's steps, in order.
+    void addStatusPanels();
+    void addPages();   // each page in its tab, with the context the pages share
+    void fitToScreenAtStart(const std::optional<QSize>& screenSize);
+    void keepLinkSettings(const StartOptions& options);   // for the whole run
+    void setUpControls();
+    void selectInterfaceAndLanguage(InterfaceKind start);
+    void connectHandlers();
+    void startStatusTimer();
     // The window's size and place on the screen: as designed, wider when the pages' captions
     // in the current language need it.
     void fitToScreen(const std::optional<QSize>& screenSize);
