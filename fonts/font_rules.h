@@ -1,7 +1,8 @@
 #pragma once
 // The Bitmap Font Manager page's rules without the page: the initial font, the probe that
-// proposes the cell size, the italic width, the presets of mapping and pitch, the encode
-// table's bytes and the printer font name. The page and labelbench-cli both use them.
+// proposes the cell size, a font that lacks its character set's script, the italic width, the
+// presets of mapping and pitch, the encode table's bytes and the printer font name. The page
+// and labelbench-cli both use them.
 
 #include <QByteArray>
 #include <QFont>
