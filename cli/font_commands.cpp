@@ -179,6 +179,19 @@ std::optional<int> CollectFont(const CommandRun& run, FontJob& job) {
     if (auto failed = ReadNumber(run, "width", INT32_MIN, INT32_MAX, p.cellWidth)) return failed;
     if (auto failed = ReadNumber(run, "height", INT32_MIN, INT32_MAX, p.cellHeight)) return failed;
     if (auto failed = ReadNumber(run, "italic-width", INT32_MIN, INT32_MAX, p.italicWidth)) return failed;
+
+    // The page asks before it builds such a font; a script cannot answer: it is warned, and the
+    // build goes on.
+    if (const std::optional<MissingScript> missing =
+            FindMissingScript(job.surface->font(), charset, encode)) {
+        *s.err << "labelbench-cli: "
+               << CliText::tr("warning: %1 has no characters of the character set %2 (it lacks %3): the "
+                              "font's cells will come out empty or drawn in another font")
+                      .arg(Printable(missing->family), QLatin1String(FontCharsetAt(charset).name),
+                           missing->character)
+               << '\n';
+        s.err->flush();
+    }
     return std::nullopt;
 }
 
@@ -377,7 +390,9 @@ std::vector<Command> FontCommands() {
              "bitmap font file. Without a display the font is drawn off screen. Parameters the\n"
              "builder cannot take give \"Font Parameter Error\" and the reason, a failed build\n"
              "\"Make Font Error\", both with exit status 64; a file that cannot be written gives\n"
-             "\"File Open Error\" (4). No file is left behind, an existing one stays as it was."),
+             "\"File Open Error\" (4). No file is left behind, an existing one stays as it was.\n"
+             "A font without the script of its character set is built all the same, with a\n"
+             "warning on stderr."),
          .options = build,
          .run = RunBuildFont},
         {.name = "download-font",

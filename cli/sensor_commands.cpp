@@ -5,6 +5,7 @@
 #include "cli/command_registry.h"
 #include "cli/config_commands.h"
 #include "cli/password_gate.h"
+#include "functions/assisted_calibration.h"
 #include "functions/sensor_calibration.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
@@ -239,22 +240,21 @@ int RunCalibrateAssisted(const CommandRun& run) {
     int32_t mediaType = kMediaGap;
     if (const std::optional<int> failed = ReadMedia(run, 3, mediaType)) return *failed;
 
-    SensorProposal proposal;
-    SensorReadings first, second;
-    if (mediaType == kMediaContinuous) {
-        // One pass over the media is enough.
-        if (const int failed = ReadPass(run, mediaType, first)) return failed;
-        proposal = ProposeContinuous(first);
-    } else {
-        const QString aborted = CliText::tr("the input ended before the readings were taken");
-        if (!Prompt(s, mediaType == kMediaGap ? CliText::tr("Put linner please")
-                                              : CliText::tr("Put black mark please")))
-            return BadInput(s, aborted);
-        if (const int failed = ReadPass(run, mediaType, first)) return failed;
-        if (!Prompt(s, CliText::tr("Put label please"))) return BadInput(s, aborted);
-        if (const int failed = ReadPass(run, mediaType, second)) return failed;
-        proposal = ProposeFromTwoPasses(first, second);
+    using Next = AssistedCalibration::Next;
+    AssistedCalibration calibration;
+    for (Next next = calibration.begin(mediaType); next != Next::Done;) {
+        // Continuous media is read as it lies; the others wait for the person.
+        const QString put = next == Next::PutLiner       ? CliText::tr("Put linner please")
+                            : next == Next::PutBlackMark ? CliText::tr("Put black mark please")
+                            : next == Next::PutLabel     ? CliText::tr("Put label please")
+                                                         : QString();
+        if (!put.isEmpty() && !Prompt(s, put))
+            return BadInput(s, CliText::tr("the input ended before the readings were taken"));
+        SensorReadings reading;
+        if (const int failed = ReadPass(run, mediaType, reading)) return failed;
+        next = calibration.take(reading);
     }
+    const SensorProposal& proposal = calibration.proposal();
     if (!proposal.ok) {
         *s.err << "labelbench-cli: " << CliText::tr("Can't calibration") << '\n';
         s.err->flush();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -35,6 +36,43 @@ ProbeSize MeasureProbe(GlyphSurface& surface, int fontEncode) {
     const QString text = decoder.decode(ProbeBytes(fontEncode));
     const QFontMetrics& metrics = surface.metrics();
     return {metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()};
+}
+
+namespace {
+
+// A common character of the character set's script, as its code bytes.
+QByteArray ScriptProbe(int charset, int fontEncode) {
+    const bool doubleByte = fontEncode == kAsianFontEncode || fontEncode == kEncodeByTableAsian;
+    switch (FontCharsetAt(charset).codePage) {
+    case 950:
+        return doubleByte ? QByteArray("\xA4\xA4") : QByteArray("A");   // 中
+    case 936:
+        return doubleByte ? QByteArray("\xD6\xD0") : QByteArray("A");   // 中
+    case 949:
+        return doubleByte ? QByteArray("\xB0\xA1") : QByteArray("A");   // 가
+    case 932:
+        return doubleByte ? QByteArray("\x82\xA0") : QByteArray("A");   // あ
+    case 874:
+        return QByteArray("\xA1");   // ก
+    case 1255:
+        return QByteArray("\xE0");   // א
+    case 1256:
+        return QByteArray("\xC7");   // ا
+    default:
+        return QByteArray("\xC4");   // Ä, Д, Δ …
+    }
+}
+
+}   // namespace
+
+std::optional<MissingScript> FindMissingScript(const QFont& font, int charset, int fontEncode) {
+    QStringDecoder decoder(FontCharsetAt(charset).converter, QStringConverter::Flag::Stateless);
+    const QList<uint> probe = QString(decoder.decode(ScriptProbe(charset, fontEncode))).toUcs4();
+    if (decoder.hasError() || probe.size() != 1) return std::nullopt;
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid() || raw.supportsCharacter(probe.first())) return std::nullopt;
+    const char32_t character = probe.first();
+    return MissingScript{raw.familyName(), QString::fromUcs4(&character, 1)};
 }
 
 int ProposedItalicWidth(const QFont& font, int width) {

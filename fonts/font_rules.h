@@ -1,7 +1,8 @@
 #pragma once
 // The Bitmap Font Manager page's rules without the page: the initial font, the probe that
-// proposes the cell size, the italic width, the presets of mapping and pitch, the encode
-// table's bytes and the printer font name. The page and labelbench-cli both use them.
+// proposes the cell size, a font that lacks its character set's script, the italic width, the
+// presets of mapping and pitch, the encode table's bytes and the printer font name. The page
+// and labelbench-cli both use them.
 
 #include <QByteArray>
 #include <QFont>
@@ -35,6 +36,21 @@ struct ProbeSize {
 // The probe decoded in the surface's character set, measured with its font (text width =
 // horizontal advance, text height = ascent + descent).
 ProbeSize MeasureProbe(GlyphSurface& surface, int fontEncode);
+
+// A font that has no characters of its character set's script: the family the platform
+// draws with, and the script's character it lacks.
+struct MissingScript {
+    QString family;
+    QString character;
+};
+// Whether the font lacks the script of the character set (fonts/font_charsets.h) in which the
+// encode reads its codes. A font without it draws its cells empty, or in another font where the
+// platform merges fonts; since any font can be chosen with any character set, the page notes it
+// and labelbench-cli warns. One common character of the script is looked up among the font's
+// own characters, not those the platform would borrow; the double-byte sets are probed with a
+// double-byte character only for the Asian encodes, whose codes are double-byte. nullopt when
+// the font has the character, or when the platform gives no font file to ask.
+std::optional<MissingScript> FindMissingScript(const QFont& font, int charset, int fontEncode);
 
 // width x 3 / 10 for a font that is exactly italic or exactly bold italic; 0 otherwise
 // (also italic with underline or strike-out).

@@ -31,12 +31,14 @@ QByteArray CommandInteger(int64_t value) {
 }
 
 QByteArray CommandFixed(double value, int decimals) {
-    if (!std::isfinite(value) || decimals < 0 || decimals > 17) return {};
-    // The largest double has 309 digits before the point.
-    char text[340];
-    const auto r = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (!std::isfinite(value) || decimals < 0 || decimals > kMaxCommandDecimals) return {};
+    // A sign, the largest double's 309 digits before the point, the point and the decimals.
+    QByteArray text(311 + decimals, Qt::Uninitialized);
+    const auto r =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc()) return {};
-    return QByteArray(text, r.ptr - text);
+    text.truncate(r.ptr - text.constData());
+    return text;
 }
 
 QByteArray FormatCommand(const char* format, std::initializer_list<CommandArg> args) {
@@ -72,37 +74,51 @@ QByteArray FormatCommand(const char* format, std::initializer_list<CommandArg> a
         }
         const CommandArg::Value* v = next();
         QByteArray text;
+        // A conversion that fails writes nothing, not even its padding: a NaN padded with
+        // zeros would reach the printer as a number.
+        bool written = false;
         switch (*p) {
         case 'd':
-            if (v && std::holds_alternative<int64_t>(*v))
+            if (v && std::holds_alternative<int64_t>(*v)) {
                 text = CommandInteger(std::get<int64_t>(*v));
-            else
+                written = true;
+            } else {
                 Q_ASSERT_X(false, "FormatCommand", "%d takes an integer");
+            }
             break;
         case 'f':
-            if (v && std::holds_alternative<double>(*v))
+            if (v && std::holds_alternative<double>(*v)) {
                 text = CommandFixed(std::get<double>(*v), decimals < 0 ? 6 : decimals);
-            else
+                written = !text.isEmpty();
+            } else {
                 Q_ASSERT_X(false, "FormatCommand", "%f takes a real");
+            }
             break;
         case 'c':
-            if (v && std::holds_alternative<char>(*v))
+            if (v && std::holds_alternative<char>(*v)) {
                 text = QByteArray(1, std::get<char>(*v));
-            else
+                written = true;
+            } else {
                 Q_ASSERT_X(false, "FormatCommand", "%c takes a character");
+            }
             break;
         case 's':
-            if (v && std::holds_alternative<const char*>(*v))
+            if (v && std::holds_alternative<const char*>(*v)) {
                 text = std::get<const char*>(*v);
-            else
+                written = true;
+            } else {
                 Q_ASSERT_X(false, "FormatCommand", "%s takes a text");
+            }
             break;
         default:
             Q_ASSERT_X(false, "FormatCommand", "unknown conversion");
             if (!*p) return out;
             break;
         }
-        AppendPadded(out, text.constData(), std::size_t(text.size()), width, zeros && *p == 'd');
+        // As printf, the 0 flag pads numbers with zeros and texts with spaces.
+        if (written)
+            AppendPadded(out, text.constData(), std::size_t(text.size()), width,
+                         zeros && (*p == 'd' || *p == 'f'));
     }
     Q_ASSERT_X(arg == args.end(), "FormatCommand", "too many arguments");
     return out;

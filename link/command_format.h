@@ -32,14 +32,19 @@ private:
 };
 
 // printf-style formatting of a command for the conversions the printer's commands use:
-// %d (with an optional width and 0 flag: %03d, %04d), %.Nf, %s, %c and %%. A conversion
-// whose argument has another type, a missing argument or an unknown conversion is a
-// programming error: it asserts in debug builds and writes nothing for that conversion.
-// A non-finite %f writes nothing; builders refuse such values before they format.
+// %d, %.Nf, %s, %c and %%, each with an optional width; the 0 flag pads %d and %f with
+// zeros after the sign (%03d, %04d, %06.2f), the others with spaces. A conversion whose
+// argument has another type, a missing argument or an unknown conversion is a programming
+// error: it asserts in debug builds and writes nothing for that conversion. A non-finite %f,
+// or one with more than kMaxCommandDecimals decimals, writes nothing, padding included;
+// builders refuse such values before they format.
 QByteArray FormatCommand(const char* format, std::initializer_list<CommandArg> args);
 
+// Every decimal a double can have: beyond it printf writes only zeros.
+constexpr int kMaxCommandDecimals = 1074;
+
 // The decimal text of an integer, and of a real with a fixed number of decimals (rounded
-// as printf rounds).
+// as printf rounds); empty for a non-finite value or decimals outside 0..kMaxCommandDecimals.
 QByteArray CommandInteger(int64_t value);
 QByteArray CommandFixed(double value, int decimals);
 

@@ -27,7 +27,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QRawFont>
 #include <QSignalBlocker>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -48,31 +47,6 @@ constexpr int kSampleHeight = 56;
 
 bool IsDoubleByteEncode(int encode) {
     return encode == kAsianFontEncode || encode == kEncodeByTableAsian;
-}
-
-// A common character of the character set's script, as its code bytes: what a font must draw
-// for its cells not to come out empty. The double-byte sets are probed with a double-byte
-// character only when the font is built of double-byte codes.
-QByteArray ScriptProbe(int charset, int encode) {
-    const bool doubleByte = IsDoubleByteEncode(encode);
-    switch (FontCharsetAt(charset).codePage) {
-    case 950:
-        return doubleByte ? QByteArray("\xA4\xA4") : QByteArray("A");   // 中
-    case 936:
-        return doubleByte ? QByteArray("\xD6\xD0") : QByteArray("A");   // 中
-    case 949:
-        return doubleByte ? QByteArray("\xB0\xA1") : QByteArray("A");   // 가
-    case 932:
-        return doubleByte ? QByteArray("\x82\xA0") : QByteArray("A");   // あ
-    case 874:
-        return QByteArray("\xA1");   // ก
-    case 1255:
-        return QByteArray("\xE0");   // א
-    case 1256:
-        return QByteArray("\xC7");   // ا
-    default:
-        return QByteArray("\xC4");   // Ä, Д, Δ …
-    }
 }
 
 // The memo's text with '\n' line ends. Unlike toPlainText(), a no-break space (a table
@@ -261,20 +235,16 @@ void BitmapFontManagerPage::drawSample() {
     m_ui->ImageSmaple->setPixmap(QPixmap::fromImage(sample));
 }
 
-// The font dialog offers every font with every character set: a font without the set's
-// script draws its cells empty (or, where the platform merges fonts, in some other font).
-// Only the font's own characters count here, not those the platform would borrow.
 void BitmapFontManagerPage::updateScriptNote() {
     const int charset = m_ui->ComboBoxCharset->currentIndex();
-    const QString probe =
-        m_imageGet->characterOf(ScriptProbe(charset, m_ui->ComboBoxFontEncode->currentIndex()));
-    const QRawFont raw = QRawFont::fromFont(m_imageGet->font());
-    m_scriptMissing = !probe.isEmpty() && raw.isValid() && !raw.supportsCharacter(probe.toUcs4().value(0));
+    const std::optional<MissingScript> missing =
+        FindMissingScript(m_imageGet->font(), charset, m_ui->ComboBoxFontEncode->currentIndex());
+    m_scriptMissing = missing.has_value();
     if (m_scriptMissing)
         m_ui->LabelScriptNote->setText(
             tr("%1 has no characters of the character set %2: the font's cells would come out empty "
                "or drawn in another font.")
-                .arg(raw.familyName(), FontCharsetName(charset)));
+                .arg(missing->family, FontCharsetName(charset)));
     m_ui->LabelScriptNote->setVisible(m_scriptMissing);
 }
 

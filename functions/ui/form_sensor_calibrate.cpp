@@ -23,18 +23,6 @@ constexpr int kLiveReadingIntervalMs = 500;
 // per mm).
 constexpr int32_t kInchDotsAbove = 100;
 
-// The assisted calibration outlives its dialog: the step and both passes belong to the run.
-struct ManualCalibration {
-    int step = 0;
-    SensorReadings firstPass{};    // over the liner or the black mark (or continuous media)
-    SensorReadings secondPass{};   // over the label
-};
-
-ManualCalibration& Calibration() {
-    static ManualCalibration calibration;
-    return calibration;
-}
-
 // A length typed in the user's unit as dots: empty is 0 (not given). False with the message
 // for a text that is not a decimal number, or one that gives no dot count the printer can take.
 bool LengthDots(const QLineEdit* edit, int32_t dotsPerUnit, int32_t& dots, QString& error) {
@@ -108,8 +96,8 @@ TFormSensorCalibrate::TFormSensorCalibrate(QWidget* parent)
 
 TFormSensorCalibrate::~TFormSensorCalibrate() = default;
 
-int TFormSensorCalibrate::ManualCalibrationStep() {
-    return Calibration().step;
+int TFormSensorCalibrate::ManualCalibrationStep() const {
+    return m_calibration.step();
 }
 
 SensorChart* TFormSensorCalibrate::chart() const {
@@ -121,7 +109,7 @@ void TFormSensorCalibrate::Open(int left, int top, SensorCalibration* record, In
     m_record = record;
     m_interface = kind;
     m_timer->stop();
-    Calibration().step = 0;
+    m_calibration.reset();
     m_ui->ChartSensorReadings->clearAll();
     m_ui->LabelMessage->hide();
     showResultLabels(false, false);
@@ -137,7 +125,8 @@ void TFormSensorCalibrate::Open(int left, int top, SensorCalibration* record, In
 void TFormSensorCalibrate::retranslate() {
     m_ui->retranslateUi(this);
     // The captions that depend on the state.
-    m_ui->ButtonManualCalibration->setText(Calibration().step == 0 ? tr("Calibrate") : tr("Next"));
+    m_ui->ButtonManualCalibration->setText(
+        m_calibration.step() == AssistedCalibration::kNotStarted ? tr("Calibrate") : tr("Next"));
     const QString unit = m_record && m_record->DotsPerUnit > kInchDotsAbove ? tr("inch") : tr("mm");
     m_ui->LabelUnit1->setText(unit);
     m_ui->LabelUnit2->setText(unit);
@@ -173,12 +162,11 @@ void TFormSensorCalibrate::showMessage(const QString& text) {
     MessageBox::plain(this, MessageBox::defaultTitle(), text);
 }
 
-void TFormSensorCalibrate::showFirstPass() {
-    const ManualCalibration& c = Calibration();
-    const QString name = c.firstPass.MediaType == kMediaBlackMark ? tr("Black mark")
-                         : c.firstPass.MediaType == kMediaGap     ? tr("Liner")
-                                                                  : tr("Media");
-    m_ui->ChartSensorReadings->setFirstPass(ReadingsOf(c.firstPass), name);
+void TFormSensorCalibrate::showFirstPass(const SensorReadings& pass) {
+    const QString name = pass.MediaType == kMediaBlackMark ? tr("Black mark")
+                         : pass.MediaType == kMediaGap     ? tr("Liner")
+                                                           : tr("Media");
+    m_ui->ChartSensorReadings->setFirstPass(ReadingsOf(pass), name);
 }
 
 void TFormSensorCalibrate::ButtonCalibClick() {
@@ -226,16 +214,18 @@ void TFormSensorCalibrate::ButtonCancelClick() {
 void TFormSensorCalibrate::ButtonManualCalibrationClick() {
     // A click delivered while a reading is under way would copy a half-read record.
     if (PrinterOperationRunning()) return;
+    using Next = AssistedCalibration::Next;
     const int media = selectedMediaType();
-    if (media == kMediaAutoSelection) {
+    if (!AssistedCalibration::CanCalibrate(media)) {
         showMessage(tr("Can't calibration"));
         return;
     }
-    ManualCalibration& c = Calibration();
+    AssistedCalibration& c = m_calibration;
     SensorChart* chart = m_ui->ChartSensorReadings;
-    switch (c.step) {
-    case 0: {
+    switch (c.step()) {
+    case AssistedCalibration::kNotStarted: {
         showResultLabels(false, false);
+        // What lies under the sensor now: its levels, and the chart's first curve.
         SensorReadings read{};
         read.MediaType = media;
         const int result = RunPrinterOperation(kOpSensorReadings, m_interface, &read, 0);
@@ -245,11 +235,12 @@ void TFormSensorCalibrate::ButtonManualCalibrationClick() {
             showMessage(QStringLiteral("Data Receiving Error"));
             return;
         }
-        c.firstPass = read;
         chart->clearAll();
-        showFirstPass();
-        if (media == kMediaContinuous) {
-            const SensorProposal proposal = ProposeContinuous(c.firstPass);
+        showFirstPass(read);
+        const Next next = c.begin(media);
+        if (next == Next::ReadMedia) {
+            c.take(read);
+            const SensorProposal& proposal = c.proposal();
             if (!proposal.ok) {
                 showMessage(tr("Can't calibration"));
                 return;
@@ -264,39 +255,36 @@ void TFormSensorCalibrate::ButtonManualCalibrationClick() {
         // One position per level the printer reported.
         const int position = m_ui->ComboBoxSnesorInt->currentIndex();
         QStringList levels;
-        for (int i = 0; i < std::clamp(int(c.firstPass.Count), 0, kMaxSensorReadings); ++i)
+        for (int i = 0; i < std::clamp(int(read.Count), 0, kMaxSensorReadings); ++i)
             levels.append(QString::number(i));
         m_ui->ComboBoxSnesorInt->clear();
         m_ui->ComboBoxSnesorInt->addItems(levels);
         m_ui->ComboBoxSnesorInt->setCurrentIndex(std::min(position, int(levels.size()) - 1));
-        m_ui->LabelMessage->setText(media == kMediaGap ? tr("Put linner please")
-                                                       : tr("Put black mark please"));
+        m_ui->LabelMessage->setText(next == Next::PutLiner ? tr("Put linner please")
+                                                           : tr("Put black mark please"));
         m_ui->LabelMessage->show();
         m_live.MediaType = media;
         m_ui->ButtonManualCalibration->setText(tr("Next"));
         m_timer->start();
-        c.step = 1;
         return;
     }
-    case 1:
+    case AssistedCalibration::kFirstPass:
         m_timer->stop();
-        c.firstPass = m_live;
-        showFirstPass();
+        c.take(m_live);
+        showFirstPass(c.firstPass());
         m_ui->LabelMessage->setText(tr("Put label please"));
         m_timer->start();
-        c.step = 2;
         return;
-    default: {
+    case AssistedCalibration::kLabelPass: {
         m_timer->stop();
-        c.secondPass = m_live;
-        chart->setLabelPass(ReadingsOf(c.secondPass));
+        c.take(m_live);
+        chart->setLabelPass(ReadingsOf(c.labelPass()));
         chart->clearLiveReading();
         m_ui->ButtonManualCalibration->setText(tr("Calibrate"));
-        c.step = 0;
-        const SensorProposal proposal = ProposeFromTwoPasses(c.firstPass, c.secondPass);
+        const SensorProposal& proposal = c.proposal();
         if (!proposal.ok) {
             chart->setNote(tr("Label and %1 lie closer than %2 at every level")
-                               .arg(c.firstPass.MediaType == kMediaBlackMark ? tr("black mark") : tr("liner"))
+                               .arg(c.mediaType() == kMediaBlackMark ? tr("black mark") : tr("liner"))
                                .arg(kMinSensorDifference));
             m_ui->LabelMessage->hide();
             showMessage(tr("Can't calibration"));

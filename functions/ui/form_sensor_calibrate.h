@@ -4,6 +4,7 @@
 // them from the sensor's readings over liner (or black mark) and label. The dialog only
 // fills the caller's record; the caller sends the commands after it closes.
 
+#include "functions/assisted_calibration.h"
 #include "functions/sensor_calibration.h"
 #include "link/link_types.h"
 
@@ -30,11 +31,11 @@ public:
 
     // Places the dialog at (left, top), shows the record's settings (Confirmed becomes 0) and
     // keeps the interface for the dialog's own sensor readings. record must outlive the
-    // dialog. An assisted calibration left unfinished by an earlier dialog starts over.
+    // dialog. An assisted calibration left unfinished before starts over.
     void Open(int left, int top, SensorCalibration* record, InterfaceKind kind);
 
-    // The assisted calibration's step (0, 1 or 2); it lives for the program run.
-    static int ManualCalibrationStep();
+    // The assisted calibration's step (AssistedCalibration::Step: 0, 1 or 2).
+    int ManualCalibrationStep() const;
 
     SensorChart* chart() const;
     QTimer* timer() const { return m_timer; }
@@ -57,7 +58,7 @@ private:
     int selectedMediaType() const;
     void showResultLabels(bool paper, bool gap);
     void showMessage(const QString& text);
-    void showFirstPass();
+    void showFirstPass(const SensorReadings& pass);
 
     std::unique_ptr<Ui::TFormSensorCalibrate> m_ui;
     QButtonGroup* m_mediaType = nullptr;
@@ -65,6 +66,7 @@ private:
     SensorCalibration* m_record = nullptr;
     InterfaceKind m_interface = InterfaceKind::Usb;
     SensorReadings m_live{};   // filled by the timer
+    AssistedCalibration m_calibration;
 };
 
 }   // namespace lb

@@ -1,6 +1,6 @@
 // labelbench-cli build-font, download-font and show-font: the page's defaults, refusals that
-// leave no file and send nothing, the downloaded font as the printer stores it, and a font
-// file read back.
+// leave no file and send nothing, the warning for a font without its character set's script,
+// the downloaded font as the printer stores it, and a font file read back.
 
 #include "cli/cli_app.h"
 #include "fonts/bitmap_font.h"
@@ -104,6 +104,46 @@ private slots:
         const test::CliRun d = test::RunCliWith(link(server) << "download-font" << options);
         QCOMPARE(d.exitCode, status);
         QCOMPARE(server.connectionCount(), 0);
+    }
+
+    // A font without the character set's script is built all the same: a warning on stderr
+    // names the font and the character set.
+    void missingScriptWarns_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("warning");   // what stderr names; empty: nothing on stderr
+        const QStringList big5Table{"--encode", "asian-table", "--code-page", "tc", "--table"};
+        QTest::newRow("Latin font, Big5 table")
+            << QStringList{"--family", "DejaVu Sans"} + big5Table << "DejaVu Sans|Big5|\u4E2D";
+        QTest::newRow("CJK font, Big5 table")
+            << QStringList{"--family", "WenQuanYi Micro Hei"} + big5Table << "";
+        QTest::newRow("Latin font, Thai")
+            << QStringList{"--family", "DejaVu Sans", "--charset", "thai"} << "DejaVu Sans|Thai|\u0E01";
+        QTest::newRow("Latin font, Hebrew")
+            << QStringList{"--family", "DejaVu Sans", "--charset", "hebrew"} << "";
+    }
+    void missingScriptWarns() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, warning);
+        if (options.endsWith("--table")) {
+            QFile table(path("big5.txt"));
+            QVERIFY(table.open(QIODevice::WriteOnly));
+            table.write("\xA4\xA4\xA4\x40");   // 中 一
+            table.close();
+            options << table.fileName();
+        }
+        const QString out = path("script.bmf");
+        QFile::remove(out);
+        const test::CliRun r = test::RunCliWith(QStringList{"build-font", "--out", out} + options);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QFile::exists(out));
+        if (warning.isEmpty()) {
+            QCOMPARE(r.err, QString());
+            return;
+        }
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY2(r.err.startsWith("labelbench-cli: warning: "), qPrintable(r.err));
+        for (const QString& named : warning.split('|'))
+            QVERIFY2(r.err.contains(named), qPrintable(r.err));
     }
 
     void unwritableFile() {

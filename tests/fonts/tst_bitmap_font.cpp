@@ -1,7 +1,8 @@
 // The bitmap font builder: the file byte for byte, the index and its records, rows of bits,
 // centring and clipping, the full Asian grid, the limits and the refusals without a file,
-// the character sets' glyphs against the characters they must be, the encode table's rules,
-// the page's presets, and reading a font file back.
+// the character sets' glyphs against the characters they must be, a font that lacks its
+// character set's script, the encode table's rules, the page's presets, and reading a font
+// file back.
 
 #include "fonts/bitmap_font.h"
 #include "fonts/font_charsets.h"
@@ -11,7 +12,6 @@
 #include "link/link_timing.h"
 #include "tests/support/short_timing.h"
 
-#include <cstring>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <cstring>
 
 using namespace lb;
 
@@ -429,6 +430,46 @@ private slots:
         for (const QString& bad :
              {QString(), QString(32, 'A'), QString("A\"B"), QString("A\nB"), QString("\u4E00")})
             QVERIFY(!PrinterFontNameProblem(bad).isEmpty());
+    }
+
+    // A font without the character set's script is found by a character the encode's codes
+    // stand for: the double-byte sets ask for their script only with the Asian encodes, whose
+    // codes are double-byte; a single-byte set asks for a letter of its own in any encode.
+    void missingScript_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("charset");
+        QTest::addColumn<int>("encode");
+        QTest::addColumn<QString>("missing");   // empty: the font has the script
+        QTest::newRow("Latin font, Big5, Asian") << kLatin << "big5" << int(kAsianFontEncode) << "\u4E2D";
+        QTest::newRow("Latin font, GB2312, Asian table")
+            << kLatin << "gb2312" << int(kEncodeByTableAsian) << "\u4E2D";
+        QTest::newRow("Latin font, Hangul, Asian") << kLatin << "hangul" << int(kAsianFontEncode) << "\uAC00";
+        QTest::newRow("Latin font, Shift-JIS, Asian")
+            << kLatin << "shift-jis" << int(kAsianFontEncode) << "\u3042";
+        QTest::newRow("Latin font, Big5, single bytes") << kLatin << "big5" << int(kStandardEncode) << "";
+        QTest::newRow("Latin font, Big5, table") << kLatin << "big5" << int(kEncodeByTable) << "";
+        QTest::newRow("Latin font, ANSI") << kLatin << "ansi" << int(kStandardEncode) << "";
+        QTest::newRow("Latin font, Hebrew") << kLatin << "hebrew" << int(kStandardEncode) << "";
+        QTest::newRow("Latin font, Thai") << kLatin << "thai" << int(kStandardEncode) << "\u0E01";
+        QTest::newRow("Latin serif, Hebrew") << "DejaVu Serif"
+                                             << "hebrew" << int(kEncodeByTable) << "\u05D0";
+        QTest::newRow("CJK font, Big5, Asian") << kCjk << "big5" << int(kAsianFontEncode) << "";
+        QTest::newRow("CJK font, Hangul, Asian table") << kCjk << "hangul" << int(kEncodeByTableAsian) << "";
+        QTest::newRow("CJK font, Shift-JIS, Asian") << kCjk << "shift-jis" << int(kAsianFontEncode) << "";
+        QTest::newRow("CJK font, ANSI") << kCjk << "ansi" << int(kStandardEncode) << "";
+    }
+    void missingScript() {
+        QFETCH(QString, family);
+        QFETCH(QString, charset);
+        QFETCH(int, encode);
+        QFETCH(QString, missing);
+        const int index = FontCharsetByCliName(charset);
+        QVERIFY(index >= 0);
+        const std::optional<MissingScript> found = FindMissingScript(Font(family, 16), index, encode);
+        QCOMPARE(found.has_value(), !missing.isEmpty());
+        if (!found) return;
+        QCOMPARE(found->family, family);
+        QCOMPARE(found->character, missing);
     }
 
     // Each code page's bytes give the character they stand for, drawn as the font draws it;

@@ -272,7 +272,7 @@ private slots:
         Choose(&dialog, media);
 
         Click(&dialog, "ButtonManualCalibration");
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 1);
+        QCOMPARE(dialog.ManualCalibrationStep(), 1);
         QCOMPARE(message->text(),
                  media == 0 ? QString("Put linner please") : QString("Put black mark please"));
         QCOMPARE(Get<QPushButton>(&dialog, "ButtonManualCalibration")->text(), QString("Next"));
@@ -282,14 +282,14 @@ private slots:
         QCOMPARE(Text(&dialog, "EditCurrentReading"), QString::number(100 + 70));
 
         Click(&dialog, "ButtonManualCalibration");
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 2);
+        QCOMPARE(dialog.ManualCalibrationStep(), 2);
         QCOMPARE(message->text(), QString("Put label please"));
         b.put(UnderSensor::Label);
         dialog.Timer1Timer();
         QCOMPARE(Text(&dialog, "EditCurrentReading"), QString::number(170 + apart[7]));
 
         Click(&dialog, "ButtonManualCalibration");
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 0);
+        QCOMPARE(dialog.ManualCalibrationStep(), 0);
         QVERIFY(!dialog.timer()->isActive());
         QCOMPARE(Get<QPushButton>(&dialog, "ButtonManualCalibration")->text(), QString("Calibrate"));
         QCOMPARE(dialog.chart()->labelPass().size(), 16);
@@ -322,7 +322,7 @@ private slots:
         dialog.show();   // laid out, so that a click lands on its control
         Choose(&dialog, 2);
         Click(&dialog, "ButtonManualCalibration");
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 0);
+        QCOMPARE(dialog.ManualCalibrationStep(), 0);
         // Rising readings 100..250: the highest level is already below 768.
         QCOMPARE(Text(&dialog, "EditInten"), QString("8"));
         QCOMPARE(Text(&dialog, "EditReference"), QString::number((250 + 256) / 2));
@@ -333,7 +333,7 @@ private slots:
         Choose(&dialog, 3);
         Click(&dialog, "ButtonManualCalibration");
         QCOMPARE(b.answers.shownTexts(), QStringList{"Can't calibration"});
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 1);
+        QCOMPARE(dialog.ManualCalibrationStep(), 1);
         QCOMPARE(b.printer.connectionCount(), 3 + 2);
     }
 
@@ -350,13 +350,13 @@ private slots:
         PumpAction during([&] {
             dialog.Timer1Timer();
             dialog.ButtonManualCalibrationClick();
-            stepsSeen.append(TFormSensorCalibrate::ManualCalibrationStep());
+            stepsSeen.append(dialog.ManualCalibrationStep());
         });
         lb::ScopedObserver observer(&during);
         Click(&dialog, "ButtonManualCalibration");   // step 0's reading
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 1);
+        QCOMPARE(dialog.ManualCalibrationStep(), 1);
         dialog.Timer1Timer();   // the live reading, with clicks and ticks inside it
-        QCOMPARE(TFormSensorCalibrate::ManualCalibrationStep(), 1);
+        QCOMPARE(dialog.ManualCalibrationStep(), 1);
         QVERIFY(!stepsSeen.isEmpty());
         QVERIFY(!stepsSeen.contains(2));
         QCOMPARE(Text(&dialog, "EditCurrentReading"), QString::number(130));
