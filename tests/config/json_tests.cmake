@@ -1,0 +1,6 @@
+# The configuration as text (the JSON form of a configuration file) and diff-config.
+labelbench_add_test(tst_config_json
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_json.cpp
+    LIBS labelbench_core labelbench_sim)
+target_compile_definitions(tst_config_json PRIVATE
+    LABELBENCH_SIM_PROFILE_DIR="${PROJECT_SOURCE_DIR}/sim/profiles")
