@@ -81,23 +81,28 @@ int RunPasswordSetup(const CommandRun& run) {
     return 0;
 }
 
-// Loads a configuration file. Returns the exit status of a failure, after its message: "File
-// Open Error" (4), or "File Data Error" (64) for a file that is not a configuration file;
+// Loads a configuration file of either form. Returns the exit status of a failure, after its
+// message: "File Open Error" (4), or "File Data Error" (64) for a file that is not a
+// configuration file, with the file and what is wrong with a text form on a second line;
 // nullopt to go on.
-std::optional<int> LoadConfig(const CommandRun& run, PrinterConfig& config, PrinterStatus& status,
-                              int32_t& unitItem) {
+std::optional<int> LoadConfig(const CommandRun& run, const QString& path, PrinterConfig& config,
+                              PrinterStatus& status, int32_t& unitItem, ConfigFileForm* form = nullptr) {
     const CliStreams& s = run.streams();
     QString error;
-    switch (LoadConfigFile(run.arguments().first(), config, status, unitItem, &error)) {
+    ConfigFileDetail detail;
+    switch (LoadConfigFile(path, config, status, unitItem, &error, &detail)) {
     case ConfigFileResult::OpenError:
-        return FileOpenFailure(s, run.arguments().first(), error);
+        return FileOpenFailure(s, path, error);
     case ConfigFileResult::DataError:
+        // The same in every language, for scripts.
         *s.err << kFileDataError << '\n';
+        if (!error.isEmpty()) *s.err << Printable(path) << ": " << Printable(error) << '\n';
         s.err->flush();
         return kExitUsage;
     case ConfigFileResult::Ok:
         break;
     }
+    if (form) *form = detail.form;
     return std::nullopt;
 }
 
@@ -122,10 +127,14 @@ int RunShowConfig(const CommandRun& run) {
     PrinterConfig config{};
     PrinterStatus status{};
     int32_t unitItem = kUnitInch;
-    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
-    // The selector has two items; a saved item other than mm is shown as inch.
+    ConfigFileForm form = ConfigFileForm::Binary;
+    if (const std::optional<int> failed =
+            LoadConfig(run, run.arguments().first(), config, status, unitItem, &form))
+        return *failed;
+    // The selector has two items; a saved item other than mm is shown as inch. The text form
+    // keeps no status, so none is shown for it.
     PrintConfig(config, unit.value_or(unitItem == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch),
-                run.isSet("json"), run.streams(), &status);
+                run.isSet("json"), run.streams(), form == ConfigFileForm::Binary ? &status : nullptr);
     return 0;
 }
 
@@ -154,7 +163,8 @@ int RunWriteConfig(const CommandRun& run) {
     PrinterConfig config{};
     PrinterStatus status{};
     int32_t unitItem = kUnitInch;
-    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
+    if (const std::optional<int> failed = LoadConfig(run, run.arguments().first(), config, status, unitItem))
+        return *failed;
     // A damaged or crafted file's value is refused before the printer is asked anything.
     const QString problem = ConfigurationProblem(config, page->second);
     if (!problem.isEmpty()) return BadInput(run.streams(), problem);
@@ -189,6 +199,8 @@ int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<Q
     if (save) {
         const PrinterStatus noStatus{};
         const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
+        // A read holds only finite numbers, so the text form can always carry it; were it
+        // refused, saveError would name the value.
         if (SaveConfigFile(*save, config, noStatus, unitItem, saveError) != ConfigFileResult::Ok)
             return kFileOpenError;
     }
@@ -238,7 +250,8 @@ std::vector<Command> ConfigCommands() {
                      kJsonOption,
                      {"save", "FILE",
                       QT_TRANSLATE_NOOP("LabelBenchCli",
-                                        "also write the configuration file (.dcf) with that unit; a read\n"
+                                        "also write the configuration file with that unit: as text (the\n"
+                                        "JSON of --json) when FILE ends in .json, as .dcf otherwise; a read\n"
                                         "that fails writes no file and leaves an existing one as it was")}},
          .run = RunReadConfig},
         {.name = "show-config",
@@ -246,9 +259,12 @@ std::vector<Command> ConfigCommands() {
              QT_TRANSLATE_NOOP("LabelBenchCli", "print a saved configuration file (no printer needed)"),
          .help = QT_TRANSLATE_NOOP(
              "LabelBenchCli",
-             "Prints a configuration file (.dcf) as read-config prints a read, plus the saved status.\n"
-             "A file that is not a configuration file gives \"File Data Error\" and exit status 64; one\n"
-             "that cannot be opened gives \"File Open Error\" (4)."),
+             "Prints a configuration file as read-config prints a read, plus the saved status of a\n"
+             ".dcf. The file is either a .dcf or the text form, the JSON that --json prints (a file\n"
+             "whose text starts with '{'). A file that is not a configuration file, or a text form\n"
+             "with an unknown or missing key, a value of the wrong type, out of range or too long,\n"
+             "gives \"File Data Error\" (the text form's key named on the next line) and exit status\n"
+             "64; a file that cannot be opened gives \"File Open Error\" (4)."),
          .options = {{"unit", "inch|mm",
                       QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default: the file's unit)")},
                      kJsonOption},
@@ -259,9 +275,10 @@ std::vector<Command> ConfigCommands() {
              QT_TRANSLATE_NOOP("LabelBenchCli", "write one page of a configuration file to the printer"),
          .help = QT_TRANSLATE_NOOP(
              "LabelBenchCli",
-             "Writes one page of a configuration file (.dcf) to the printer: the settings present in\n"
-             "the file, as the panel's Set button sends them. A value no command can carry is refused\n"
-             "by name (exit status 64, nothing sent)."),
+             "Writes one page of a configuration file (.dcf or text form, see show-config) to the\n"
+             "printer: the settings present in the file, as the panel's Set button sends them; the\n"
+             "two forms of one configuration send the same bytes. A file show-config refuses, or a\n"
+             "value no command can carry, is refused by name (exit status 64, nothing sent)."),
          .options = {{"page", "common|z|d|interface", QT_TRANSLATE_NOOP("LabelBenchCli", "the page to write"),
                       true},
                      PasswordGateOption()},

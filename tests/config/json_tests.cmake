@@ -4,3 +4,6 @@ labelbench_add_test(tst_config_json
     LIBS labelbench_core labelbench_sim)
 target_compile_definitions(tst_config_json PRIVATE
     LABELBENCH_SIM_PROFILE_DIR="${PROJECT_SOURCE_DIR}/sim/profiles")
+labelbench_add_test(tst_config_json_cli
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_json_cli.cpp
+    LIBS labelbench_cli_app labelbench_core labelbench_sim)
