@@ -7,3 +7,6 @@ target_compile_definitions(tst_config_json PRIVATE
 labelbench_add_test(tst_config_json_cli
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_json_cli.cpp
     LIBS labelbench_cli_app labelbench_core labelbench_sim)
+labelbench_add_test(tst_config_diff
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_diff.cpp
+    LIBS labelbench_core)
