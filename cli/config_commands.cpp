@@ -6,6 +6,7 @@
 #include "cli/command_registry.h"
 #include "cli/file_output.h"
 #include "cli/password_gate.h"
+#include "config/config_diff.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "config/password.h"
@@ -14,7 +15,9 @@
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <map>
 
@@ -172,6 +175,45 @@ int RunWriteConfig(const CommandRun& run) {
         run, [&] { return RunPrinterOperation(kOpWriteConfiguration, run.kind(), &config, page->second); });
 }
 
+// The settings of two files, or of a file and the printer, that differ; prints one line or
+// one JSON object per setting.
+int RunDiffConfig(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    std::optional<LengthUnit> given;
+    if (const std::optional<int> failed = ReadUnit(run, given)) return *failed;
+    const LengthUnit unit = given.value_or(LengthUnit::Inch);
+    PrinterConfig a{}, b{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    // Both files are loaded before the printer is asked anything.
+    if (const std::optional<int> failed = LoadConfig(run, run.arguments().at(0), a, status, unitItem))
+        return *failed;
+    if (run.arguments().size() > 1) {
+        if (const std::optional<int> failed = LoadConfig(run, run.arguments().at(1), b, status, unitItem))
+            return *failed;
+    } else if (const int result = ReadConfigAndSave(run.kind(), unit, std::nullopt, b)) {
+        return Fail(s, result);
+    }
+    const QList<ConfigDifference> differences = ConfigDifferences(a, b, unit);
+    if (run.isSet("json")) {
+        const auto value = [](const std::optional<QString>& text) {
+            return text ? QJsonValue(*text) : QJsonValue();
+        };
+        QJsonArray list;
+        for (const ConfigDifference& d : differences)
+            list.append(
+                QJsonObject{{"key", d.key}, {"caption", d.caption}, {"a", value(d.a)}, {"b", value(d.b)}});
+        *s.out << JsonText(QJsonDocument(list), QJsonDocument::Indented);
+    } else {
+        const QString absent = QStringLiteral("(absent)");
+        for (const ConfigDifference& d : differences)
+            *s.out << d.caption << ": " << Printable(d.a.value_or(absent)) << QStringLiteral(" \u2192 ")
+                   << Printable(d.b.value_or(absent)) << '\n';
+    }
+    s.out->flush();
+    return differences.isEmpty() ? 0 : kExitDiffers;
+}
+
 const CommandOption kJsonOption = {
     "json", nullptr,
     QT_TRANSLATE_NOOP("LabelBenchCli", "print every field of the record by its name instead, null for\n"
@@ -284,6 +326,33 @@ std::vector<Command> ConfigCommands() {
                      PasswordGateOption()},
          .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the configuration file")}},
          .run = RunWriteConfig},
+        {.name = "diff-config",
+         .summary = QT_TRANSLATE_NOOP(
+             "LabelBenchCli", "show the settings in which two configurations differ (exit status 10)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Compares two configuration files (.dcf or text form, see show-config), or with one file\n"
+             "the file against the configuration read from the printer the link options select (as\n"
+             "read-config reads it). Prints one line per setting that differs: the caption of its\n"
+             "label on the configuration page, then both values as the panel shows them, lengths in\n"
+             "the unit (\"Gap: 0.12 in \u2192 0.24 in\"), \"(absent)\" for a setting only one side has.\n"
+             "The unit, the resolution and the printer information are not compared.\n"
+             "Exit status: 0 when the settings match, 10 when they differ, 1-6 on a printer error, 4\n"
+             "when a file cannot be opened, 64 on bad usage or a file show-config refuses."),
+         .options = {{"unit", "inch|mm",
+                      QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default inch)")},
+                     {"json", nullptr,
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "print the differences as a JSON list instead: objects with key,\n"
+                                        "caption, a (A's value) and b (B's or the printer's), null when\n"
+                                        "absent")}},
+         .arguments = {{"A", QT_TRANSLATE_NOOP("LabelBenchCli", "a configuration file")},
+                       {"B",
+                        QT_TRANSLATE_NOOP(
+                            "LabelBenchCli",
+                            "another configuration file; without it, the printer's configuration"),
+                        true}},
+         .run = RunDiffConfig},
     };
 }
 

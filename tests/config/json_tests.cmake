@@ -10,3 +10,6 @@ labelbench_add_test(tst_config_json_cli
 labelbench_add_test(tst_config_diff
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_diff.cpp
     LIBS labelbench_core)
+labelbench_add_test(tst_diff_config_cli
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_diff_config_cli.cpp
+    LIBS labelbench_cli_app labelbench_core labelbench_sim)
