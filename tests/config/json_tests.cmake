@@ -13,3 +13,7 @@ labelbench_add_test(tst_config_diff
 labelbench_add_test(tst_diff_config_cli
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_diff_config_cli.cpp
     LIBS labelbench_cli_app labelbench_core labelbench_sim)
+# The configuration page's Save and Load with the text form, and the captions of diff-config.
+labelbench_add_test(tst_config_page_files
+    SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_page_files.cpp
+    LIBS labelbench_config_ui labelbench_core)
