@@ -14,6 +14,7 @@ class QTextStream;
 namespace lb::cli {
 
 constexpr int kExitUsage = 64;            // bad usage or bad input; nothing was sent
+constexpr int kExitDiffers = 10;          // diff-config found settings that differ
 constexpr int kExitPasswordRefused = 7;   // the password gate said no
 
 struct CliStreams {

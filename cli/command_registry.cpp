@@ -68,12 +68,23 @@ QString OptionText(const CommandOption& option) {
     return text;
 }
 
+// "B" or, when it may be left out, "[B]".
+QString ArgumentText(const CommandArgument& argument) {
+    const QString name = QLatin1String(argument.name);
+    return argument.optional ? '[' + name + ']' : name;
+}
+
+qsizetype RequiredArguments(const Command& c) {
+    return std::count_if(c.arguments.begin(), c.arguments.end(),
+                         [](const CommandArgument& argument) { return !argument.optional; });
+}
+
 // "show-config FILE [--unit inch|mm] [--json]": the arguments, then the options as declared.
 QString Synopsis(const Command& c, const QString& path) {
     QString text = path;
     if (!c.subcommands.empty()) return text + ' ' + CliText::tr("COMMAND");
     for (const CommandArgument& argument : c.arguments)
-        text += ' ' + QLatin1String(argument.name);
+        text += ' ' + ArgumentText(argument);
     for (const CommandOption& option : c.options)
         text += ' ' + (option.required ? OptionText(option) : '[' + OptionText(option) + ']');
     return text;
@@ -142,8 +153,15 @@ QString ArgumentCountProblem(const Command& c, const QString& path) {
     if (count == 0) return CliText::tr("%1 takes no argument").arg(path);
     QStringList names;
     for (const CommandArgument& argument : c.arguments)
-        names.append(argument.name);
+        names.append(ArgumentText(argument));
     if (count == 1) return CliText::tr("%1 takes one argument, %2").arg(path, names.first());
+    const qsizetype required = RequiredArguments(c);
+    if (required < count)
+        return CliText::tr("%1 takes %2 to %3 arguments: %4")
+            .arg(path)
+            .arg(required)
+            .arg(count)
+            .arg(names.join(' '));
     return CliText::tr("%1 takes %2 arguments: %3").arg(path).arg(count).arg(names.join(' '));
 }
 
@@ -191,7 +209,7 @@ int RunCommand(const Command& c, const QString& path, const QStringList& argumen
             return Usage(s, CliText::tr("%1 needs %2").arg(path, OptionText(option)), helpOf);
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != qsizetype(c.arguments.size()))
+    if (positional.size() < RequiredArguments(c) || positional.size() > qsizetype(c.arguments.size()))
         return Usage(s, ArgumentCountProblem(c, path), helpOf);
 
     RegisterLinkOptions(d.link);

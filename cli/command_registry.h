@@ -25,6 +25,7 @@ struct CommandOption {
 struct CommandArgument {
     const char* name = nullptr;   // "FILE"
     const char* description = nullptr;
+    bool optional = false;   // may be left out; only arguments after every required one
 };
 
 class CommandRun;
@@ -35,7 +36,7 @@ struct Command {
     const char* summary = nullptr;   // the line in labelbench-cli --help
     const char* help = nullptr;      // what COMMAND --help says below the synopsis
     std::vector<CommandOption> options{};
-    std::vector<CommandArgument> arguments{};   // each given exactly once, in this order
+    std::vector<CommandArgument> arguments{};   // each given once, in this order, unless optional
     CommandFunction run = nullptr;
     // A command with subcommands ("memory list") runs none of its own: its first argument
     // names the subcommand, which has its own options, arguments and help.

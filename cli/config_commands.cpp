@@ -6,6 +6,7 @@
 #include "cli/command_registry.h"
 #include "cli/file_output.h"
 #include "cli/password_gate.h"
+#include "config/config_diff.h"
 #include "config/config_file.h"
 #include "config/config_text.h"
 #include "config/password.h"
@@ -14,7 +15,9 @@
 #include "link/dispatcher.h"
 #include "link/link_error.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 #include <map>
 
@@ -81,23 +84,28 @@ int RunPasswordSetup(const CommandRun& run) {
     return 0;
 }
 
-// Loads a configuration file. Returns the exit status of a failure, after its message: "File
-// Open Error" (4), or "File Data Error" (64) for a file that is not a configuration file;
+// Loads a configuration file of either form. Returns the exit status of a failure, after its
+// message: "File Open Error" (4), or "File Data Error" (64) for a file that is not a
+// configuration file, with the file and what is wrong with a text form on a second line;
 // nullopt to go on.
-std::optional<int> LoadConfig(const CommandRun& run, PrinterConfig& config, PrinterStatus& status,
-                              int32_t& unitItem) {
+std::optional<int> LoadConfig(const CommandRun& run, const QString& path, PrinterConfig& config,
+                              PrinterStatus& status, int32_t& unitItem, ConfigFileForm* form = nullptr) {
     const CliStreams& s = run.streams();
     QString error;
-    switch (LoadConfigFile(run.arguments().first(), config, status, unitItem, &error)) {
+    ConfigFileDetail detail;
+    switch (LoadConfigFile(path, config, status, unitItem, &error, &detail)) {
     case ConfigFileResult::OpenError:
-        return FileOpenFailure(s, run.arguments().first(), error);
+        return FileOpenFailure(s, path, error);
     case ConfigFileResult::DataError:
+        // The same in every language, for scripts.
         *s.err << kFileDataError << '\n';
+        if (!error.isEmpty()) *s.err << Printable(path) << ": " << Printable(error) << '\n';
         s.err->flush();
         return kExitUsage;
     case ConfigFileResult::Ok:
         break;
     }
+    if (form) *form = detail.form;
     return std::nullopt;
 }
 
@@ -122,10 +130,14 @@ int RunShowConfig(const CommandRun& run) {
     PrinterConfig config{};
     PrinterStatus status{};
     int32_t unitItem = kUnitInch;
-    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
-    // The selector has two items; a saved item other than mm is shown as inch.
+    ConfigFileForm form = ConfigFileForm::Binary;
+    if (const std::optional<int> failed =
+            LoadConfig(run, run.arguments().first(), config, status, unitItem, &form))
+        return *failed;
+    // The selector has two items; a saved item other than mm is shown as inch. The text form
+    // keeps no status, so none is shown for it.
     PrintConfig(config, unit.value_or(unitItem == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch),
-                run.isSet("json"), run.streams(), &status);
+                run.isSet("json"), run.streams(), form == ConfigFileForm::Binary ? &status : nullptr);
     return 0;
 }
 
@@ -154,12 +166,52 @@ int RunWriteConfig(const CommandRun& run) {
     PrinterConfig config{};
     PrinterStatus status{};
     int32_t unitItem = kUnitInch;
-    if (const std::optional<int> failed = LoadConfig(run, config, status, unitItem)) return *failed;
+    if (const std::optional<int> failed = LoadConfig(run, run.arguments().first(), config, status, unitItem))
+        return *failed;
     // A damaged or crafted file's value is refused before the printer is asked anything.
     const QString problem = ConfigurationProblem(config, page->second);
     if (!problem.isEmpty()) return BadInput(run.streams(), problem);
     return RunGated(
         run, [&] { return RunPrinterOperation(kOpWriteConfiguration, run.kind(), &config, page->second); });
+}
+
+// The settings of two files, or of a file and the printer, that differ; prints one line or
+// one JSON object per setting.
+int RunDiffConfig(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    std::optional<LengthUnit> given;
+    if (const std::optional<int> failed = ReadUnit(run, given)) return *failed;
+    const LengthUnit unit = given.value_or(LengthUnit::Inch);
+    PrinterConfig a{}, b{};
+    PrinterStatus status{};
+    int32_t unitItem = kUnitInch;
+    // Both files are loaded before the printer is asked anything.
+    if (const std::optional<int> failed = LoadConfig(run, run.arguments().at(0), a, status, unitItem))
+        return *failed;
+    if (run.arguments().size() > 1) {
+        if (const std::optional<int> failed = LoadConfig(run, run.arguments().at(1), b, status, unitItem))
+            return *failed;
+    } else if (const int result = ReadConfigAndSave(run.kind(), unit, std::nullopt, b)) {
+        return Fail(s, result);
+    }
+    const QList<ConfigDifference> differences = ConfigDifferences(a, b, unit);
+    if (run.isSet("json")) {
+        const auto value = [](const std::optional<QString>& text) {
+            return text ? QJsonValue(*text) : QJsonValue();
+        };
+        QJsonArray list;
+        for (const ConfigDifference& d : differences)
+            list.append(
+                QJsonObject{{"key", d.key}, {"caption", d.caption}, {"a", value(d.a)}, {"b", value(d.b)}});
+        *s.out << JsonText(QJsonDocument(list), QJsonDocument::Indented);
+    } else {
+        const QString absent = QStringLiteral("(absent)");
+        for (const ConfigDifference& d : differences)
+            *s.out << d.caption << ": " << Printable(d.a.value_or(absent)) << QStringLiteral(" \u2192 ")
+                   << Printable(d.b.value_or(absent)) << '\n';
+    }
+    s.out->flush();
+    return differences.isEmpty() ? 0 : kExitDiffers;
 }
 
 const CommandOption kJsonOption = {
@@ -189,6 +241,8 @@ int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<Q
     if (save) {
         const PrinterStatus noStatus{};
         const int32_t unitItem = unit == LengthUnit::Inch ? kUnitInch : kUnitMm;
+        // A read holds only finite numbers, so the text form can always carry it; were it
+        // refused, saveError would name the value.
         if (SaveConfigFile(*save, config, noStatus, unitItem, saveError) != ConfigFileResult::Ok)
             return kFileOpenError;
     }
@@ -238,7 +292,8 @@ std::vector<Command> ConfigCommands() {
                      kJsonOption,
                      {"save", "FILE",
                       QT_TRANSLATE_NOOP("LabelBenchCli",
-                                        "also write the configuration file (.dcf) with that unit; a read\n"
+                                        "also write the configuration file with that unit: as text (the\n"
+                                        "JSON of --json) when FILE ends in .json, as .dcf otherwise; a read\n"
                                         "that fails writes no file and leaves an existing one as it was")}},
          .run = RunReadConfig},
         {.name = "show-config",
@@ -246,9 +301,12 @@ std::vector<Command> ConfigCommands() {
              QT_TRANSLATE_NOOP("LabelBenchCli", "print a saved configuration file (no printer needed)"),
          .help = QT_TRANSLATE_NOOP(
              "LabelBenchCli",
-             "Prints a configuration file (.dcf) as read-config prints a read, plus the saved status.\n"
-             "A file that is not a configuration file gives \"File Data Error\" and exit status 64; one\n"
-             "that cannot be opened gives \"File Open Error\" (4)."),
+             "Prints a configuration file as read-config prints a read, plus the saved status of a\n"
+             ".dcf. The file is either a .dcf or the text form, the JSON that --json prints (a file\n"
+             "whose text starts with '{'). A file that is not a configuration file, or a text form\n"
+             "with an unknown or missing key, a value of the wrong type, out of range or too long,\n"
+             "gives \"File Data Error\" (the text form's key named on the next line) and exit status\n"
+             "64; a file that cannot be opened gives \"File Open Error\" (4)."),
          .options = {{"unit", "inch|mm",
                       QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default: the file's unit)")},
                      kJsonOption},
@@ -259,14 +317,42 @@ std::vector<Command> ConfigCommands() {
              QT_TRANSLATE_NOOP("LabelBenchCli", "write one page of a configuration file to the printer"),
          .help = QT_TRANSLATE_NOOP(
              "LabelBenchCli",
-             "Writes one page of a configuration file (.dcf) to the printer: the settings present in\n"
-             "the file, as the panel's Set button sends them. A value no command can carry is refused\n"
-             "by name (exit status 64, nothing sent)."),
+             "Writes one page of a configuration file (.dcf or text form, see show-config) to the\n"
+             "printer: the settings present in the file, as the panel's Set button sends them; the\n"
+             "two forms of one configuration send the same bytes. A file show-config refuses, or a\n"
+             "value no command can carry, is refused by name (exit status 64, nothing sent)."),
          .options = {{"page", "common|z|d|interface", QT_TRANSLATE_NOOP("LabelBenchCli", "the page to write"),
                       true},
                      PasswordGateOption()},
          .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the configuration file")}},
          .run = RunWriteConfig},
+        {.name = "diff-config",
+         .summary = QT_TRANSLATE_NOOP(
+             "LabelBenchCli", "show the settings in which two configurations differ (exit status 10)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Compares two configuration files (.dcf or text form, see show-config), or with one file\n"
+             "the file against the configuration read from the printer the link options select (as\n"
+             "read-config reads it). Prints one line per setting that differs: the caption of its\n"
+             "label on the configuration page, then both values as the panel shows them, lengths in\n"
+             "the unit (\"Gap: 0.12 in \u2192 0.24 in\"), \"(absent)\" for a setting only one side has.\n"
+             "The unit, the resolution and the printer information are not compared.\n"
+             "Exit status: 0 when the settings match, 10 when they differ, 1-6 on a printer error, 4\n"
+             "when a file cannot be opened, 64 on bad usage or a file show-config refuses."),
+         .options = {{"unit", "inch|mm",
+                      QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default inch)")},
+                     {"json", nullptr,
+                      QT_TRANSLATE_NOOP("LabelBenchCli",
+                                        "print the differences as a JSON list instead: objects with key,\n"
+                                        "caption, a (A's value) and b (B's or the printer's), null when\n"
+                                        "absent")}},
+         .arguments = {{"A", QT_TRANSLATE_NOOP("LabelBenchCli", "a configuration file")},
+                       {"B",
+                        QT_TRANSLATE_NOOP(
+                            "LabelBenchCli",
+                            "another configuration file; without it, the printer's configuration"),
+                        true}},
+         .run = RunDiffConfig},
     };
 }
 

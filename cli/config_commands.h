@@ -17,7 +17,8 @@ namespace lb::cli {
 std::optional<int> ReadUnit(const CommandRun& run, std::optional<LengthUnit>& unit);
 
 // Reads the printer's configuration with lengths in unit into config and, when save is given,
-// writes it as a configuration file (.dcf) with that unit. Returns 0, the read's LinkError
+// writes it as a configuration file with that unit, in the form the name's extension says
+// (.json: text; otherwise .dcf). Returns 0, the read's LinkError
 // (nothing saved), or kFileOpenError when the file cannot be written (an existing one is left
 // as it was; saveError, when given, then tells the system's reason). Prints nothing.
 int ReadConfigAndSave(InterfaceKind kind, LengthUnit unit, const std::optional<QString>& save,

@@ -310,10 +310,11 @@ std::vector<Command> FileCommands() {
                                         "the printer file name, at most 12 Latin-1 characters without\n"
                                         "double quote or control character")},
                      kMemoryOption,
-                     {"backup", "FILE.dcf",
+                     {"backup", "FILE",
                       QT_TRANSLATE_NOOP("LabelBenchCli",
                                         "with --type firmware: first save the printer's configuration\n"
-                                        "in this file; the firmware is sent only when that succeeded")},
+                                        "in this file (as text when it ends in .json, as .dcf otherwise);\n"
+                                        "the firmware is sent only when that succeeded")},
                      PasswordGateOption()},
          .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the file to download")}},
          .run = RunDownload},

@@ -1,7 +1,10 @@
 #pragma once
 // The configuration file (.dcf): a fixed 683-byte image of the stored PrinterConfig and
-// PrinterStatus plus the panel's unit. It carries no checksum and no length field.
+// PrinterStatus plus the panel's unit. It carries no checksum and no length field. A
+// configuration file may also be kept in the text form (config/config_json.h): a name ending
+// in .json is written so, and a file whose text starts with '{' is read so.
 
+#include "config/config_json.h"
 #include "config/printer_config.h"
 #include "config/printer_status.h"
 
@@ -50,16 +53,29 @@ bool ParseConfigFile(const QByteArray& data, PrinterConfig& config, PrinterStatu
 enum class ConfigFileResult {
     Ok,
     OpenError,   // the file cannot be created, written or opened
-    DataError,   // not a configuration file: "File Data Error"
+    DataError,   // not a configuration file: "File Data Error"; or a text form that is refused
 };
 
-// Writes the image through a temporary file renamed over the target, so a failed write
-// leaves an existing file as it was. On OpenError, error (when given) tells the system's reason.
+enum class ConfigFileForm { Binary, Text };
+
+// What a save or load found beyond its result.
+struct ConfigFileDetail {
+    ConfigFileForm form = ConfigFileForm::Binary;
+    ConfigTextProblem problem;   // a DataError of the text form: what, and which key
+};
+
+// Writes the file through a temporary file renamed over the target, so a failed write leaves
+// an existing file as it was: the text form when IsConfigTextName(path), which carries the
+// unit in the record's UnitIsInch and no status, the image otherwise. On OpenError, error
+// (when given) tells the system's reason; on DataError (a value the text form cannot carry,
+// nothing written) the problem, naming the key.
 ConfigFileResult SaveConfigFile(const QString& path, const PrinterConfig& config, const PrinterStatus& status,
-                                int32_t unit, QString* error = nullptr);
-// Reads at most the image size; the outputs change only on Ok. On OpenError, error (when
-// given) tells the system's reason.
+                                int32_t unit, QString* error = nullptr, ConfigFileDetail* detail = nullptr);
+// Reads the text form when LooksLikeConfigText, the image otherwise (at most its size counts);
+// the outputs change only on Ok. The text form gives a cleared status and the unit of the
+// record's UnitIsInch. On OpenError, error (when given) tells the system's reason; on a
+// DataError of the text form the problem, naming the key (empty for a foreign binary file).
 ConfigFileResult LoadConfigFile(const QString& path, PrinterConfig& config, PrinterStatus& status,
-                                int32_t& unit, QString* error = nullptr);
+                                int32_t& unit, QString* error = nullptr, ConfigFileDetail* detail = nullptr);
 
 }   // namespace lb

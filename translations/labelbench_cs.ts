@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Stav tiskárny: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Položka %1 je neznámá, chybí nebo obsahuje nepoužitelnou hodnotu.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 obsahuje hodnotu, kterou soubor .json nemůže obsahovat; nic nebylo uloženo.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Druckerstatus: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Der Eintrag %1 ist unbekannt, fehlt oder enthält einen unbrauchbaren Wert.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 enthält einen Wert, den eine .json-Datei nicht aufnehmen kann; nichts wurde gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

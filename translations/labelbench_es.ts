@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Estado de la impresora: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>La entrada %1 es desconocida, falta o contiene un valor que no se puede usar.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 contiene un valor que un archivo .json no puede guardar; no se guardó nada.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>État de l&apos;imprimante&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>L&apos;entrée %1 est inconnue, manquante ou contient une valeur inutilisable.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 contient une valeur qu&apos;un fichier .json ne peut pas contenir&#xa0;; rien n&apos;a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

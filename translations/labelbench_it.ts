@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Stato stampante: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>La voce %1 è sconosciuta, mancante o contiene un valore non utilizzabile.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 contiene un valore che un file .json non può contenere; non è stato salvato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

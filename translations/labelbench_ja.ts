@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>プリンター状態: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>項目 %1 は不明か、欠けているか、使用できない値を含んでいます。</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 の値は .json ファイルに保存できません。何も保存されませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

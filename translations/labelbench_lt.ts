@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Spausdintuvo būsena: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Įrašas %1 nežinomas, jo trūksta arba jame yra netinkama reikšmė.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 turi reikšmę, kurios .json failas negali išsaugoti; niekas neįrašyta.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

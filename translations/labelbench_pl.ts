@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Stan drukarki: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Wpis %1 jest nieznany, brakuje go lub zawiera wartość, której nie można użyć.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 zawiera wartość, której plik .json nie może przechować; nic nie zapisano.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Status da impressora: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>A entrada %1 é desconhecida, está ausente ou contém um valor que não pode ser usado.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 contém um valor que um arquivo .json não pode conter; nada foi salvo.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Статус принтера: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Запись %1 неизвестна, отсутствует или содержит непригодное значение.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 содержит значение, которое нельзя записать в файл .json; ничего не сохранено.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

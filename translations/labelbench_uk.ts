@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>Стан принтера: %1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>Запис %1 невідомий, відсутній або містить непридатне значення.</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 містить значення, яке неможливо записати у файл .json; нічого не збережено.</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

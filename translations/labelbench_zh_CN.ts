@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>打印机状态：%1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>条目 %1 未知、缺失或包含无法使用的值。</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 的值无法保存到 .json 文件中；未保存任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

@@ -1495,6 +1495,14 @@
         <source>Printer status: %1</source>
         <translation>印表機狀態：%1</translation>
     </message>
+    <message>
+        <source>The entry %1 is unknown, missing or holds a value that cannot be used.</source>
+        <translation>項目 %1 未知、缺少或包含無法使用的值。</translation>
+    </message>
+    <message>
+        <source>%1 holds a value a .json file cannot hold; nothing was saved.</source>
+        <translation>%1 的值無法儲存至 .json 檔案；未儲存任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>lb::PrinterFiles</name>

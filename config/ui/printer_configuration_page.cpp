@@ -20,7 +20,10 @@ namespace lb {
 namespace {
 
 constexpr int kUnitLabelCount = 9;
-const char* const kConfigFileFilter = "*.dcf (*.dcf)";
+// Saved as the extension says: .json as text, anything else (the default) as .dcf. Either
+// form loads whatever its name: the content tells.
+const char* const kSaveFileFilter = "*.dcf (*.dcf);;*.json (*.json)";
+const char* const kOpenFileFilter = "*.dcf *.json (*.dcf *.json);;*.dcf (*.dcf);;*.json (*.json)";
 
 }   // namespace
 
@@ -139,16 +142,27 @@ void PrinterConfigurationPage::ButtonConfigSetClick() {
 void PrinterConfigurationPage::ButtonSaveClick() {
     const QString path = FileDialog::getSaveFileName(
         m_context.dialogParent, {true, QStringLiteral("SaveDialog1"), m_saveDirectory,
-                                 QString::fromLatin1(kConfigFileFilter), QStringLiteral("dcf")});
+                                 QString::fromLatin1(kSaveFileFilter), QStringLiteral("dcf")});
     if (path.isEmpty()) return;
     m_saveDirectory = QFileInfo(path).absolutePath();
     // Collected before the file is touched: a bad entry leaves an existing file as it was.
     if (!CollectConfig(*m_context.printerConfig)) return;
     const int32_t unit = m_context.unit() == LengthUnit::Mm ? kUnitMm : kUnitInch;
-    if (SaveConfigFile(path, *m_context.printerConfig, *m_context.printerStatus, unit) !=
-        ConfigFileResult::Ok) {
+    ConfigFileDetail detail;
+    switch (
+        SaveConfigFile(path, *m_context.printerConfig, *m_context.printerStatus, unit, nullptr, &detail)) {
+    case ConfigFileResult::OpenError:
         ShowLinkError(kFileOpenError, m_context.dialogParent);
         return;
+    case ConfigFileResult::DataError:
+        // Only a resolution loaded from a damaged file can be such a value: the panel takes
+        // no other.
+        MessageBox::warning(
+            m_context.dialogParent, MessageBox::defaultTitle(),
+            tr("%1 holds a value a .json file cannot hold; nothing was saved.").arg(detail.problem.key));
+        return;
+    case ConfigFileResult::Ok:
+        break;
     }
     const QString name = QFileInfo(path).fileName();
     TellOutcome([this, name] { return tr("Configuration saved to %1").arg(name); });
@@ -157,28 +171,36 @@ void PrinterConfigurationPage::ButtonSaveClick() {
 void PrinterConfigurationPage::ButtonLoadClick() {
     const QString path = FileDialog::getOpenFileName(
         m_context.dialogParent,
-        {false, QStringLiteral("OpenDialog1"), m_openDirectory, QString::fromLatin1(kConfigFileFilter), {}});
+        {false, QStringLiteral("OpenDialog1"), m_openDirectory, QString::fromLatin1(kOpenFileFilter), {}});
     if (path.isEmpty()) return;
     m_openDirectory = QFileInfo(path).absolutePath();
     PrinterConfig config{};
     PrinterStatus status{};
     int32_t unit = kUnitInch;
-    switch (LoadConfigFile(path, config, status, unit)) {
+    ConfigFileDetail detail;
+    switch (LoadConfigFile(path, config, status, unit, nullptr, &detail)) {
     case ConfigFileResult::OpenError:
         ShowLinkError(kFileOpenError, m_context.dialogParent);
         return;
-    case ConfigFileResult::DataError:
-        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(),
-                          QString::fromLatin1(kFileDataError));
+    case ConfigFileResult::DataError: {
+        QString text = QString::fromLatin1(kFileDataError);
+        if (!detail.problem.key.isEmpty())
+            text += "\n\n" + tr("The entry %1 is unknown, missing or holds a value that cannot be used.")
+                                 .arg(detail.problem.key);
+        MessageBox::plain(m_context.dialogParent, MessageBox::defaultTitle(), text);
         return;
+    }
     case ConfigFileResult::Ok:
         break;
     }
     // The unit first, so that the lengths are shown in the unit they were saved in.
     m_context.setUnit(unit == kUnitMm ? LengthUnit::Mm : LengthUnit::Inch);
     *m_context.printerConfig = config;
-    *m_context.printerStatus = status;
-    ShowStatus(*m_context.printerStatus);
+    // The text form keeps no status: the one shown stays.
+    if (detail.form == ConfigFileForm::Binary) {
+        *m_context.printerStatus = status;
+        ShowStatus(*m_context.printerStatus);
+    }
     ShowConfig(*m_context.printerConfig);
     const QString name = QFileInfo(path).fileName();
     TellOutcome([this, name] { return tr("Configuration loaded from %1").arg(name); });

@@ -30,6 +30,11 @@ const std::vector<Command>& MemoryTable() {
                           .help = "Formats.",
                           .options = {{"all", nullptr, "every file"}},
                           .arguments = {{"DEVICE", "dram, flash or card"}},
+                          .run = RecordRun},
+                         {.name = "compare",
+                          .summary = "compare two memories",
+                          .help = "Compares.",
+                          .arguments = {{"A", "a memory"}, {"B", "another memory", true}},
                           .run = RecordRun}}},
     };
     return table;
@@ -101,6 +106,19 @@ private slots:
                                           << "";
         QTest::newRow("option of another subcommand") << QStringList{"memory", "list", "--all"} << 64 << ""
                                                       << "";
+        QTest::newRow("optional argument left out") << QStringList{"memory", "compare", "dram"} << 0 << "dram"
+                                                    << "";
+        QTest::newRow("optional argument given")
+            << QStringList{"memory", "compare", "dram", "card"} << 0 << "dram card"
+            << "";
+        QTest::newRow("optional argument in brackets")
+            << QStringList{"memory", "compare", "--help"} << 0 << ""
+            << "memory compare A [B]\nCompares.";
+        QTest::newRow("one argument too many")
+            << QStringList{"memory", "compare", "dram", "card", "flash"} << 64 << ""
+            << "";
+        QTest::newRow("required argument missing") << QStringList{"memory", "compare"} << 64 << ""
+                                                   << "";
         QTest::newRow("link option after the command")
             << QStringList{"memory", "list", "--host", "127.0.0.1"} << 64 << ""
             << "";
@@ -117,6 +135,9 @@ private slots:
         QCOMPARE(g_ran, runs ? QStringList{ran} : QStringList{});
         if (!out.isEmpty()) QVERIFY2(r.out.startsWith(out), qPrintable(r.out));
         if (exitCode == 64) QVERIFY2(r.err.startsWith("labelbench-cli: "), qPrintable(r.err));
+        if (exitCode == 64 && args.value(1) == "compare")
+            QVERIFY2(r.err.startsWith("labelbench-cli: memory compare takes 1 to 2 arguments: A [B]\n"),
+                     qPrintable(r.err));
         if (args.endsWith("--help") && args.size() == 2) {
             QVERIFY(r.out.contains("  list"));
             QVERIFY(r.out.contains("  format DEVICE [--all]"));
