@@ -65,7 +65,10 @@ struct Bench {
         page = std::make_unique<PrinterConfigurationPage>(context);
         page->ShowConfig(config);
     }
-    QString text(const char* control) const { return page->panelText(control); }
+    QString text(const char* control) const {
+        const auto* edit = page->findChild<QLineEdit*>(QString::fromLatin1(control));
+        return edit ? edit->text() : QString();
+    }
 };
 
 }   // namespace
