@@ -148,6 +148,8 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch
     if (!parser.parse(WithoutToolkitOptions(arguments))) return UsageError(parser.errorText());
     if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(versionOption)) parser.showVersion();
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(WithoutToolkitOptions(arguments));   // prints and exits
     if (!parser.positionalArguments().isEmpty())
         return UsageError(
             QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));

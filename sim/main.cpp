@@ -46,6 +46,7 @@ constexpr int kUsageError = 64;
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELBENCH_VERSION_TEXT));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
         "on at each reading pass (see --under-sensor), and the linked printer announces itself\n"
         "over UDP at 127.0.0.1, the address it serves on."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("TCP port (0: any free port)."), QStringLiteral("N"),
                                         QStringLiteral("9100"));
@@ -115,6 +117,8 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")))
+        parser.process(QCoreApplication::arguments());   // prints and exits
     if (!parser.positionalArguments().isEmpty())
         return Fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()),
                     kUsageError);
