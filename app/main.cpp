@@ -207,6 +207,8 @@ int main(int argc, char** argv) {
 
     Application app(argc, argv);
     SetApplicationNames();
+    // The desktop entry: Wayland compositors and docks find the window's icon and name by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LABELBENCH_APP_ID));
     lb::StartOptions options = launch.options;
     std::unique_ptr<lb::sim::SimServer> demoPrinter;
     std::unique_ptr<lb::sim::UdpResponder> demoResponder;
