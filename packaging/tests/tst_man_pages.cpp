@@ -41,7 +41,7 @@ Output Run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(PathOf(program), arguments);
     Output output;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
         process.waitForFinished();
         return output;
@@ -234,6 +234,19 @@ private slots:
         const Output version = Run(program, {QStringLiteral("--version")});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out.trimmed().section(u' ', -1), QStringLiteral(LABELBENCH_VERSION_TEXT));
+    }
+
+    // What the pages say of --help-all where --help lists it: it prints and exits, as --help
+    // does, rather than starting the window or the simulated printer.
+    void helpAllPrints_data() { versions_data(); }
+    void helpAllPrints() {
+        QFETCH(QString, program);
+        if (!ReadHelp(Run(program, {QStringLiteral("--help")}).out)
+                 .options.contains(QStringLiteral("--help-all")))
+            QSKIP("no --help-all");
+        const Output help = Run(program, {QStringLiteral("--help-all")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(ReadHelp(help.out).options.contains(QStringLiteral("--version")), qPrintable(help.out));
     }
 
     // The options before any command: a program's OPTIONS section against its --help.
