@@ -148,6 +148,8 @@ std::optional<int> ParseCommandLine(const QStringList& arguments, Launch& launch
     if (!parser.parse(WithoutToolkitOptions(arguments))) return UsageError(parser.errorText());
     if (parser.isSet(helpOption)) parser.showHelp(0);
     if (parser.isSet(versionOption)) parser.showVersion();
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(WithoutToolkitOptions(arguments));   // prints and exits
     if (!parser.positionalArguments().isEmpty())
         return UsageError(
             QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
@@ -205,6 +207,8 @@ int main(int argc, char** argv) {
 
     Application app(argc, argv);
     SetApplicationNames();
+    // The desktop entry: Wayland compositors and docks find the window's icon and name by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LABELBENCH_APP_ID));
     lb::StartOptions options = launch.options;
     std::unique_ptr<lb::sim::SimServer> demoPrinter;
     std::unique_ptr<lb::sim::UdpResponder> demoResponder;

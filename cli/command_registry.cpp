@@ -98,8 +98,9 @@ Rows CommandRows(const std::vector<Command>& commands) {
 }
 
 QString OverallHelp(const std::vector<Command>& commands) {
-    QString text = CliText::tr("Usage: labelbench-cli [LINK OPTIONS] COMMAND [ARGS]") + "\n\n" +
-                   CliText::tr("Link options:") + '\n' + Columns(LinkOptionsHelp(), 34) + '\n' +
+    QString text = CliText::tr("Usage: labelbench-cli [LINK OPTIONS] COMMAND [ARGS]\n"
+                               "       labelbench-cli --help | --version") +
+                   "\n\n" + CliText::tr("Link options:") + '\n' + Columns(LinkOptionsHelp(), 34) + '\n' +
                    CliText::tr("Commands:") + '\n' + Columns(CommandRows(commands), 13) + '\n';
     text += CliText::tr("COMMAND --help describes a command.\n"
                         "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
@@ -251,6 +252,7 @@ const std::vector<Command>& Commands() {
 int RunCommandLine(const std::vector<Command>& commands, const QStringList& arguments, const CliStreams& s) {
     const LinkCommandLine line = ParseLinkOptions(arguments);
     if (!line.problem.isEmpty()) return Usage(s, line.problem);
+    if (line.version) return PrintHelp(s, kProgram + QStringLiteral(" " LABELBENCH_VERSION_TEXT "\n"));
     if (line.command.isEmpty()) {
         if (line.help) return PrintHelp(s, OverallHelp(commands));
         return Usage(s, CliText::tr("no command given"));

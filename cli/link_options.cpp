@@ -182,11 +182,13 @@ LinkCommandLine ParseLinkOptions(const QStringList& arguments) {
     // The command's own options follow it; none of them is a link option.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
     for (const LinkOption& option : kLinkOptions)
         parser.addOption(option.valueName ? QCommandLineOption(option.name, QString(), option.valueName)
                                           : QCommandLineOption(option.name));
     const bool parsed = parser.parse(QStringList{"labelbench-cli"} + arguments);
     line.help = parser.isSet("help");
+    line.version = parser.isSet("version");
     line.command = parser.positionalArguments();
     if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();

@@ -24,6 +24,7 @@ struct LinkOptions {
 struct LinkCommandLine {
     LinkOptions link;
     bool help = false;     // --help or -h before the command
+    bool version = false;   // --version before the command
     QStringList command;   // the command and everything after it
     QString problem;       // what was wrong; empty when the options are fine
 };

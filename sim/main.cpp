@@ -115,6 +115,7 @@ struct SimCommandLine {
             "on at each reading pass (see --under-sensor), and the linked printer announces itself\n"
             "over UDP at 127.0.0.1, the address it serves on."));
         parser.addHelpOption();
+        parser.addVersionOption();
         parser.addOptions({port, profile, edition, password, transcript, delay, segments, noise, malformed,
                            silent, closeAfter, underSensor, pty, udpPort, udpPrinters});
     }
@@ -212,6 +213,8 @@ int ParseSimOptions(const QStringList& arguments, SimOptions& options) {
         std::fputs(qPrintable(p.helpText()), stdout);
         return 0;
     }
+    if (p.isSet(QStringLiteral("help-all")) || p.isSet(QStringLiteral("version")))
+        p.process(arguments);   // prints and exits
     if (!p.positionalArguments().isEmpty())
         return Fail(QStringLiteral("unexpected argument %1").arg(p.positionalArguments().first()),
                     kUsageError);
@@ -305,6 +308,7 @@ int RunTcp(const SimOptions& options) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("labelbench-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LABELBENCH_VERSION_TEXT));
 
     SimOptions options;
     if (const int status = ParseSimOptions(QCoreApplication::arguments(), options); status >= 0)
