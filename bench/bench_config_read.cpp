@@ -44,7 +44,8 @@ double RawRead(int port, const std::vector<Exchange>& exchanges) {
     if (connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return -1;
     char buffer[4096];
     for (const Exchange& e : exchanges) {
-        if (send(s, e.command.constData(), size_t(e.command.size()), MSG_NOSIGNAL) != e.command.size()) return -1;
+        if (send(s, e.command.constData(), size_t(e.command.size()), MSG_NOSIGNAL) != e.command.size())
+            return -1;
         int got = 0;
         while (got < e.replyLength) {
             const ssize_t n = recv(s, buffer, sizeof buffer, 0);
@@ -65,7 +66,7 @@ double LabelBenchRead() {
     return r == 0 ? timer.nsecsElapsed() / 1e6 : -1;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -91,7 +92,8 @@ int main(int argc, char** argv) {
     std::vector<Exchange> exchanges;
     for (const lb::sim::Command& c : server.commands().first()) {
         Exchange e{c.kind == lb::sim::Command::Kind::TextLine ? c.bytes + "\r\n" : c.bytes, 0};
-        for (const QByteArray& segment : session.feed(e.command).segments) e.replyLength += int(segment.size());
+        for (const QByteArray& segment : session.feed(e.command).segments)
+            e.replyLength += int(segment.size());
         exchanges.push_back(e);
     }
 
@@ -101,7 +103,8 @@ int main(int argc, char** argv) {
         rawTimes.push_back(RawRead(server.port(), exchanges));
     }
     const double tl = Median(lbTimes), tr = Median(rawTimes);
-    std::printf("configuration read, edition 104, %zu exchanges, %d rounds, median\n", exchanges.size(), rounds);
+    std::printf("configuration read, edition 104, %zu exchanges, %d rounds, median\n", exchanges.size(),
+                rounds);
     std::printf("labelbench operation 1: %8.3f ms\n", tl);
     std::printf("raw socket client:      %8.3f ms\n", tr);
     std::printf("ratio labelbench / raw: %.2f (goal <= 1.5)\n", tl / tr);

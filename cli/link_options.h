@@ -23,10 +23,10 @@ struct LinkOptions {
 
 struct LinkCommandLine {
     LinkOptions link;
-    bool help = false;     // --help or -h before the command
+    bool help = false;      // --help or -h before the command
     bool version = false;   // --version before the command
-    QStringList command;   // the command and everything after it
-    QString problem;       // what was wrong; empty when the options are fine
+    QStringList command;    // the command and everything after it
+    QString problem;        // what was wrong; empty when the options are fine
 };
 
 // Parses the link options in front of the command; the first argument that is not an option

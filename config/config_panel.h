@@ -26,7 +26,8 @@ enum class PanelKind {
     List,          // list position = value
 };
 
-using PanelItem = std::variant<IntItem PrinterConfig::*, FloatItem PrinterConfig::*, ByteItem PrinterConfig::*>;
+using PanelItem =
+    std::variant<IntItem PrinterConfig::*, FloatItem PrinterConfig::*, ByteItem PrinterConfig::*>;
 
 struct PanelField {
     const char* control;   // the widget's object name ("EditWidth")
@@ -34,7 +35,7 @@ struct PanelField {
     int32_t page;          // ConfigPage: 0 Common, 1 Z, 2 D, 3 Interface
     PanelKind kind;
     PanelItem item;
-    int maxLength = 0;     // edits: longest text the control takes, 0 for no limit
+    int maxLength = 0;                         // edits: longest text the control takes, 0 for no limit
     std::span<const char* const> items = {};   // lists: the English items after the empty one
 };
 

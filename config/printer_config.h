@@ -202,5 +202,4 @@ int32_t TableIndex(const std::array<const char*, N>& table, const char* reply, s
     return TableIndex(table.data(), N, reply, length);
 }
 
-
 }   // namespace lb

@@ -26,7 +26,8 @@ QByteArray DumpTextCommand(const DumpTextSettings& settings) {
     case kDumpPrint:
         return QByteArrayLiteral("DUMP_TEXT PRINT,");
     case kDumpToCard: {
-        const QByteArray name(settings.FileName, qsizetype(strnlen(settings.FileName, sizeof settings.FileName)));
+        const QByteArray name(settings.FileName,
+                              qsizetype(strnlen(settings.FileName, sizeof settings.FileName)));
         // A quote or a line end would end the command early, and the printer takes no
         // longer name.
         if (name.size() > kMaxDumpFileName || !IsQuotableText(name)) return QByteArray();
@@ -41,7 +42,8 @@ int DumpText(InterfaceKind kind, const DumpTextSettings* settings) {
     if (!settings) return kUnknownError;
     const QByteArray command = DumpTextCommand(*settings);
     if (command.isEmpty()) return kUnknownError;
-    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(command.constData()), uint32_t(command.size()));
+    return SendOneCommand(kind, reinterpret_cast<const uint8_t*>(command.constData()),
+                          uint32_t(command.size()));
 }
 
 }   // namespace lb

@@ -23,9 +23,9 @@ constexpr char kDumpFileName[] = "Dump.txt";
 
 #pragma pack(push, 1)
 struct DumpTextSettings {
-    int32_t Mode;           // DumpTextMode
-    char FileName[16];      // the card file name, zero-terminated
-    uint8_t Confirmed;      // 1 when the dialog was closed with Set
+    int32_t Mode;        // DumpTextMode
+    char FileName[16];   // the card file name, zero-terminated
+    uint8_t Confirmed;   // 1 when the dialog was closed with Set
 };
 #pragma pack(pop)
 static_assert(sizeof(DumpTextSettings) == 21);

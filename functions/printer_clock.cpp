@@ -28,8 +28,8 @@ int ReadPrinterClock(InterfaceKind kind, RtcSettings* settings) {
     int result = SendInterfaceAnnouncement(handle, kind, reply, sizeof reply);
 
     static const char* const kReports[] = {
-        "DIAGNOSTIC REPORT YEAR\r\n",   "DIAGNOSTIC REPORT MONTH\r\n",  "DIAGNOSTIC REPORT DATE\r\n",
-        "DIAGNOSTIC REPORT HOUR\r\n",   "DIAGNOSTIC REPORT MINUTE\r\n", "DIAGNOSTIC REPORT SECOND\r\n",
+        "DIAGNOSTIC REPORT YEAR\r\n",      "DIAGNOSTIC REPORT MONTH\r\n",  "DIAGNOSTIC REPORT DATE\r\n",
+        "DIAGNOSTIC REPORT HOUR\r\n",      "DIAGNOSTIC REPORT MINUTE\r\n", "DIAGNOSTIC REPORT SECOND\r\n",
         "DIAGNOSTIC REPORT RTCFORMAT\r\n",
     };
     // The record is packed: its fields are set by value, in the order of the reports.

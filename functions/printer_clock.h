@@ -18,13 +18,13 @@ constexpr int32_t kRtcFormatCount = 5;   // 0 "Disable Timestamp" .. 4 "yyyy-mm-
 
 #pragma pack(push, 1)
 struct RtcSettings {
-    int32_t Year;     // the full year (2012)
-    int32_t Month;    // 1..12
-    int32_t Date;     // day of the month
-    int32_t Hour;     // 0..23
+    int32_t Year;    // the full year (2012)
+    int32_t Month;   // 1..12
+    int32_t Date;    // day of the month
+    int32_t Hour;    // 0..23
     int32_t Minute;
     int32_t Second;
-    int32_t Format;   // the time-stamp format number
+    int32_t Format;      // the time-stamp format number
     uint8_t Confirmed;   // 1 when the dialog was closed with Set
 };
 #pragma pack(pop)

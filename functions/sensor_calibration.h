@@ -70,9 +70,9 @@ int CalibrateSensor(InterfaceKind kind, const SensorCalibration* calibration);
 
 // The assisted calibration's proposal.
 struct SensorProposal {
-    bool ok = false;        // false: "Can't calibration"
-    int32_t intensity = 0;  // the level to set
-    int32_t threshold = 0;  // the reference value to set
+    bool ok = false;            // false: "Can't calibration"
+    int32_t intensity = 0;      // the level to set
+    int32_t threshold = 0;      // the reference value to set
     int32_t labelReading = 0;   // the readings at that level (two passes only)
     int32_t linerReading = 0;
 };

@@ -134,7 +134,8 @@ int ReadNetworkSettings(InterfaceKind kind, EthernetSettings* settings) {
         SetEthernetText(settings->MacText, {});
         if (report("DIAGNOSTIC REPORT NETNAME\r\n") == kLinkOk) {
             SetEthernetText(settings->PrinterName, text());
-            if (report("DIAGNOSTIC REPORT MACADDR\r\n") == kLinkOk) SetEthernetText(settings->MacText, text());
+            if (report("DIAGNOSTIC REPORT MACADDR\r\n") == kLinkOk)
+                SetEthernetText(settings->MacText, text());
         }
     }
     CloseLink(kind, handle);

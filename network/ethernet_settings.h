@@ -27,15 +27,15 @@ constexpr uint32_t kNetworkReplyBufferSize = 2048;
 
 #pragma pack(push, 1)
 struct EthernetSettings {
-    uint8_t Dhcp;            // 1: the printer takes its address by DHCP; 0: static
-    char IpAddress[64];      // configured address, dotted text
+    uint8_t Dhcp;         // 1: the printer takes its address by DHCP; 0: static
+    char IpAddress[64];   // configured address, dotted text
     char SubnetMask[64];
     char Gateway[64];
-    char CurrentIp[64];      // the address in use (the last one the printer used)
-    char PrinterName[64];    // the printer's network name
-    char MacText[64];        // for display only
-    int32_t Action;          // EthernetAction
-    uint8_t Confirmed;       // 1 when the dialog was closed with "Set IP" or "Set Printer Name"
+    char CurrentIp[64];     // the address in use (the last one the printer used)
+    char PrinterName[64];   // the printer's network name
+    char MacText[64];       // for display only
+    int32_t Action;         // EthernetAction
+    uint8_t Confirmed;      // 1 when the dialog was closed with "Set IP" or "Set Printer Name"
 };
 #pragma pack(pop)
 static_assert(sizeof(EthernetSettings) == 390);

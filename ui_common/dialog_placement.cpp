@@ -20,8 +20,10 @@ void PlaceDialogOnScreen(QWidget* dialog, int left, int top) {
     const QScreen* screen = QGuiApplication::screenAt(at) ? QGuiApplication::screenAt(at) : dialog->screen();
     if (screen) {
         const QRect area = screen->availableGeometry();
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - dialog->width() - kFrameAllowance)));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - dialog->height() - kTitleAllowance)));
+        at.setX(
+            std::max(area.left(), std::min(at.x(), area.right() + 1 - dialog->width() - kFrameAllowance)));
+        at.setY(
+            std::max(area.top(), std::min(at.y(), area.bottom() + 1 - dialog->height() - kTitleAllowance)));
     }
     dialog->move(at);
 }

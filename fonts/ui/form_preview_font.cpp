@@ -141,7 +141,8 @@ void TFormPreviewFont::showBuiltFontText() {
                    .arg(int(m_header.cellWidth))
                    .arg(int(m_header.cellHeight))
                    .arg(pitch, codes);
-        if (m_sheetTooLarge) text += QLatin1Char('\n') + tr("Its glyphs are too many and too large to be drawn here.");
+        if (m_sheetTooLarge)
+            text += QLatin1Char('\n') + tr("Its glyphs are too many and too large to be drawn here.");
         break;
     }
     }

@@ -66,7 +66,8 @@ void TFormDumpTextSetup::ButtonOKClick() {
     // the command early is refused here, and the dialog stays open.
     if (mode == kDumpToCard) {
         QString problem = PrinterFileNameProblem(name);
-        if (problem.isEmpty() && name.size() > kMaxDumpFileName) problem = QStringLiteral("File name too long");   // English in every language
+        if (problem.isEmpty() && name.size() > kMaxDumpFileName)
+            problem = QStringLiteral("File name too long");   // English in every language
         if (!problem.isEmpty()) {
             MessageBox::warning(this, MessageBox::defaultTitle(), problem);
             return;

@@ -69,7 +69,8 @@ private slots:
         // The dialog's discovery goes to a socket of this test's that never answers.
         QUdpSocket silent;
         QVERIFY(silent.bind(QHostAddress::LocalHost, 0));
-        lb::DiscoveryEndpoint endpoint = lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
+        lb::DiscoveryEndpoint endpoint =
+            lb::SingleDestinationEndpoint(QHostAddress::LocalHost, silent.localPort());
         endpoint.quietMs = endpoint.replyWaitMs = 10;
         lb::ScopedDiscoveryEndpoint scoped(endpoint);
         lb::test::WhenModal<lb::TFormNetSetup> whenModal([&](lb::TFormNetSetup* editor) {

@@ -67,7 +67,8 @@ private slots:
         QFETCH(int, unit);
         QFETCH(QString, text);
         PrinterConfig c = At203();
-        c.Speed = {1, control == "EditSpeed" && QTest::currentDataTag() == QByteArray("speed 2.2f") ? 2.2f : 3.0f};
+        c.Speed = {1, control == "EditSpeed" && QTest::currentDataTag() == QByteArray("speed 2.2f") ? 2.2f
+                                                                                                    : 3.0f};
         c.PaperWidth = {1, 812.0f};
         c.ZPrintWidth = {1, 812};
         c.DensityBase = {1, 0};
@@ -188,17 +189,39 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters in an integer") << "EditReferenceX" << "12a" << "'12a' is not a valid integer value";
-        QTest::newRow("a fraction for an integer") << "EditGapInten" << "1.5" << "'1.5' is not a valid integer value";
-        QTest::newRow("beyond int32") << "EditGapInten" << "2147483648" << "'2147483648' is not a valid integer value";
-        QTest::newRow("hexadecimal") << "EditOffset" << "0x10" << "'0x10' is not a valid integer value";
-        QTest::newRow("blank only") << "EditOffset" << " " << "' ' is not a valid integer value";
-        QTest::newRow("comma outside speed") << "EditWidth" << "4,0" << "'4,0' is not a valid floating point value";
-        QTest::newRow("two commas in speed") << "EditSpeed" << "2,5,1" << "'2,5,1' is not a valid floating point value";
-        QTest::newRow("inf") << "EditHeight" << "inf" << "'inf' is not a valid floating point value";
-        QTest::newRow("nan") << "EditPrintSpeedD" << "nan" << "'nan' is not a valid floating point value";
-        QTest::newRow("beyond float32") << "EditMaximumLength" << "1e39" << "'1e39' is not a valid floating point value";
-        QTest::newRow("dots beyond int32") << "EditLabelWidthD" << "1e8" << "'1e8' is not a valid floating point value";
+        QTest::newRow("letters in an integer") << "EditReferenceX"
+                                               << "12a"
+                                               << "'12a' is not a valid integer value";
+        QTest::newRow("a fraction for an integer") << "EditGapInten"
+                                                   << "1.5"
+                                                   << "'1.5' is not a valid integer value";
+        QTest::newRow("beyond int32") << "EditGapInten"
+                                      << "2147483648"
+                                      << "'2147483648' is not a valid integer value";
+        QTest::newRow("hexadecimal") << "EditOffset"
+                                     << "0x10"
+                                     << "'0x10' is not a valid integer value";
+        QTest::newRow("blank only") << "EditOffset"
+                                    << " "
+                                    << "' ' is not a valid integer value";
+        QTest::newRow("comma outside speed") << "EditWidth"
+                                             << "4,0"
+                                             << "'4,0' is not a valid floating point value";
+        QTest::newRow("two commas in speed") << "EditSpeed"
+                                             << "2,5,1"
+                                             << "'2,5,1' is not a valid floating point value";
+        QTest::newRow("inf") << "EditHeight"
+                             << "inf"
+                             << "'inf' is not a valid floating point value";
+        QTest::newRow("nan") << "EditPrintSpeedD"
+                             << "nan"
+                             << "'nan' is not a valid floating point value";
+        QTest::newRow("beyond float32") << "EditMaximumLength"
+                                        << "1e39"
+                                        << "'1e39' is not a valid floating point value";
+        QTest::newRow("dots beyond int32") << "EditLabelWidthD"
+                                           << "1e8"
+                                           << "'1e8' is not a valid floating point value";
     }
     void collectRefusesBadNumbers() {
         QFETCH(QString, control);
@@ -228,9 +251,11 @@ private slots:
     void characterBeyondLatin1() {
         PrinterConfig c = At203();
         QString error;
-        QVERIFY(CollectPanelText(c, Field("EditFormatPrefixZ"), QString(QChar(0x20AC)), LengthUnit::Inch, &error));
+        QVERIFY(CollectPanelText(c, Field("EditFormatPrefixZ"), QString(QChar(0x20AC)), LengthUnit::Inch,
+                                 &error));
         QCOMPARE(c.ZFormatPrefix.value, '?');
-        QVERIFY(CollectPanelText(c, Field("EditFormatPrefixZ"), QString(QChar(0xE9)), LengthUnit::Inch, &error));
+        QVERIFY(
+            CollectPanelText(c, Field("EditFormatPrefixZ"), QString(QChar(0xE9)), LengthUnit::Inch, &error));
         QCOMPARE(uchar(c.ZFormatPrefix.value), uchar(0xE9));
     }
 };

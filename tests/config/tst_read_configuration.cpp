@@ -568,9 +568,9 @@ private slots:
     void shippedOldFirmwareProfile() {
         Profile p;
         QString error;
-        QVERIFY2(
-            Profile::LoadFromFile(QStringLiteral(LABELBENCH_TEST_PROFILE_DIR "/old-firmware.json"), p, &error),
-            qPrintable(error));
+        QVERIFY2(Profile::LoadFromFile(QStringLiteral(LABELBENCH_TEST_PROFILE_DIR "/old-firmware.json"), p,
+                                       &error),
+                 qPrintable(error));
         use(p);
         PrinterConfig c = Cleared();
         QCOMPARE(ReadConfiguration(InterfaceKind::Usb, &c), int(kLinkOk));

@@ -2,11 +2,11 @@
 // configurations written to the simulated printer reading back through operation 1.
 
 #include "config/config_panel.h"
-#include "link/number_text.h"
 #include "config/printer_config.h"
 #include "config/read_configuration.h"
 #include "config/write_configuration.h"
 #include "functions/test_page.h"
+#include "link/number_text.h"
 #include "link/printer_link.h"
 #include "link/transport.h"
 #include "sim/in_process_transport.h"

@@ -39,7 +39,8 @@ using lb::TFormRTCSetup;
 namespace {
 
 constexpr int kWaitMs = 10000;   // only a bound for a broken run
-const char* const kClockEdits[] = {"EditYear", "EditMonth", "EditDate", "EditHour", "EditMinute", "EditSecond"};
+const char* const kClockEdits[] = {"EditYear", "EditMonth",  "EditDate",
+                                   "EditHour", "EditMinute", "EditSecond"};
 
 RtcSettings Clock(int y, int mo, int d, int h, int mi, int s, int format) {
     RtcSettings r{};
@@ -78,14 +79,12 @@ QStringList ClockTexts(QWidget* dialog) {
     return texts;
 }
 
-
 // The main window on a simulated printer; the first contact is over.
 struct Bench {
     Bench() : timing(lb::test::ShortLinkTiming(2000)) {
         printer.start(0);
-        form = std::make_unique<lb::TFormMain>(
-            lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1", printer.port(),
-                             lb::test::TestWindowSize()});
+        form = std::make_unique<lb::TFormMain>(lb::StartOptions{InterfaceKind::Ethernet, "127.0.0.1",
+                                                                printer.port(), lb::test::TestWindowSize()});
         form->RunFirstContact();
         printer.waitForClosedConnections(3, kWaitMs);
         before = printer.connectionCount();
@@ -127,8 +126,8 @@ private slots:
                               << QByteArray("DUMP_TEXT SAVE 1000,E,\"LOG1.TXT\",");
         QTest::newRow("file mode names Dump.txt") << lb::DumpTextCommand(Dump(lb::kDumpToFile, "LOG1.TXT"))
                                                   << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",");
-        QTest::newRow("an unknown mode too") << lb::DumpTextCommand(Dump(7, "X"))
-                                             << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",");
+        QTest::newRow("an unknown mode too")
+            << lb::DumpTextCommand(Dump(7, "X")) << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",");
         for (const QByteArray& bad : {QByteArray("A\"B.TXT"), QByteArray("A\r\nB"), QByteArray("A\x1b!R"),
                                       QByteArray("ABCDEFGH.TXTX")})
             QTest::newRow(("card name refused: " + bad.toPercentEncoding()).constData())
@@ -159,23 +158,26 @@ private slots:
         lb::sim::SimulatedPrinter printer;
         printer.apply({lb::sim::Command::Kind::TextLine, "SET RTCFORMAT 3"});
         QList<std::shared_ptr<lb::sim::PrinterSession>> sessions;
-        lb::SetTransport(InterfaceKind::Usb, lb::sim::MakeInProcessTransport(&printer, faults, nullptr, &sessions));
+        lb::SetTransport(InterfaceKind::Usb,
+                         lb::sim::MakeInProcessTransport(&printer, faults, nullptr, &sessions));
 
         RtcSettings read = Clock(-1, -1, -1, -1, -1, -1, -1);
         const int got = lb::RunPrinterOperation(lb::kOpReadClock, InterfaceKind::Usb, &read, 0);
         lb::SetTransport(InterfaceKind::Usb, nullptr);
         QCOMPARE(got, result);
-        const int32_t fields[] = {read.Year, read.Month, read.Date, read.Hour, read.Minute, read.Second, read.Format};
+        const int32_t fields[] = {read.Year,   read.Month,  read.Date,  read.Hour,
+                                  read.Minute, read.Second, read.Format};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(fields[i] != -1, i < fieldsRead);
         QVERIFY(read.Year >= 2026);
         if (fieldsRead == 7) QCOMPARE(read.Format, 3);
         QCOMPARE(sessions.size(), 1);
         QVERIFY(sessions.first()->transcript().endsWith(
-            fieldsRead == 7 ? "DIAGNOSTIC REPORT YEAR\r\nDIAGNOSTIC REPORT MONTH\r\nDIAGNOSTIC REPORT DATE\r\n"
-                              "DIAGNOSTIC REPORT HOUR\r\nDIAGNOSTIC REPORT MINUTE\r\nDIAGNOSTIC REPORT SECOND\r\n"
-                              "DIAGNOSTIC REPORT RTCFORMAT\r\n"
-                            : "DIAGNOSTIC REPORT DATE\r\nDIAGNOSTIC REPORT HOUR\r\n"));
+            fieldsRead == 7
+                ? "DIAGNOSTIC REPORT YEAR\r\nDIAGNOSTIC REPORT MONTH\r\nDIAGNOSTIC REPORT DATE\r\n"
+                  "DIAGNOSTIC REPORT HOUR\r\nDIAGNOSTIC REPORT MINUTE\r\nDIAGNOSTIC REPORT SECOND\r\n"
+                  "DIAGNOSTIC REPORT RTCFORMAT\r\n"
+                : "DIAGNOSTIC REPORT DATE\r\nDIAGNOSTIC REPORT HOUR\r\n"));
     }
 
     void clockOffsetText_data() {
@@ -237,8 +239,8 @@ private slots:
             Choose(d, "RadioGroupFormatType4");
             Click(d, "ButtonSet");
         });
-        QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonRTCSetTime"); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            b.form.get(), [&] { Click(b.form.get(), "ButtonRTCSetTime"); }, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(answer.runs(), 1, kWaitMs);
         QVERIFY(b.waitForConnections(3));   // read, password, write
         QVERIFY(b.answers.shown().isEmpty());
@@ -261,8 +263,8 @@ private slots:
             Click(d, "ButtonSetSysTime");
             Click(d, "ButtonCancel");
         });
-        QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonRTCSetTime"); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            b.form.get(), [&] { Click(b.form.get(), "ButtonRTCSetTime"); }, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(answer.runs(), 1, kWaitMs);
         QCOMPARE(b.answers.shownTexts(), QStringList{"Port Open Error"});
         QCOMPARE(shown, QStringList(6, "0"));
@@ -300,19 +302,23 @@ private slots:
         QTest::addColumn<bool>("badFolder");
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("print") << "RadioGroupDumpMode0" << "" << 0 << false << QByteArray("DUMP_TEXT PRINT,")
-                               << QStringList();
-        QTest::newRow("card") << "RadioGroupDumpMode1" << "LOG1.TXT" << 0 << false
-                              << QByteArray("DUMP_TEXT SAVE 1000,E,\"LOG1.TXT\",") << QStringList();
-        QTest::newRow("file, fetched") << "RadioGroupDumpMode2" << "" << int(QMessageBox::Ok) << false
-                                       << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
-                                       << QStringList{"Press OK to load file."};
-        QTest::newRow("file, not fetched") << "RadioGroupDumpMode2" << "" << int(QMessageBox::Cancel) << false
-                                           << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
-                                           << QStringList{"Press OK to load file."};
-        QTest::newRow("file, not writable") << "RadioGroupDumpMode2" << "" << int(QMessageBox::Ok) << true
-                                            << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
-                                            << QStringList{"Press OK to load file.", "File Open Error"};
+        QTest::newRow("print") << "RadioGroupDumpMode0"
+                               << "" << 0 << false << QByteArray("DUMP_TEXT PRINT,") << QStringList();
+        QTest::newRow("card") << "RadioGroupDumpMode1"
+                              << "LOG1.TXT" << 0 << false << QByteArray("DUMP_TEXT SAVE 1000,E,\"LOG1.TXT\",")
+                              << QStringList();
+        QTest::newRow("file, fetched")
+            << "RadioGroupDumpMode2"
+            << "" << int(QMessageBox::Ok) << false << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
+            << QStringList{"Press OK to load file."};
+        QTest::newRow("file, not fetched")
+            << "RadioGroupDumpMode2"
+            << "" << int(QMessageBox::Cancel) << false << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
+            << QStringList{"Press OK to load file."};
+        QTest::newRow("file, not writable")
+            << "RadioGroupDumpMode2"
+            << "" << int(QMessageBox::Ok) << true << QByteArray("DUMP_TEXT SAVE 1000,\"Dump.txt\",")
+            << QStringList{"Press OK to load file.", "File Open Error"};
     }
     void dumpButton() {
         QFETCH(QString, mode);
@@ -333,7 +339,8 @@ private slots:
         b.answers.setOnShown([&](const lb::ShownMessage&) {
             windowDisabledAtBox = !b.form->isEnabled();
             QVERIFY(b.waitForConnections(1));   // the dump command has been served
-            b.printer.printer().edit([&](lb::sim::Profile& p) { p.memories[lb::sim::Memory::Dram].store("Dump.txt", dumped); });
+            b.printer.printer().edit(
+                [&](lb::sim::Profile& p) { p.memories[lb::sim::Memory::Dram].store("Dump.txt", dumped); });
         });
 
         lb::test::WhenModal<TFormDumpTextSetup> answer([&](TFormDumpTextSetup* d) {
@@ -342,7 +349,8 @@ private slots:
             if (name == "LOG1.TXT") lb::test::Shoot(d, "dump-text-setup");
             Click(d, "ButtonOK");
         });
-        QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(answer.runs(), 1, kWaitMs);
         const bool fetch = loadAnswer == int(QMessageBox::Ok);
         QVERIFY(b.waitForConnections(fetch ? 2 : 1));
@@ -372,7 +380,8 @@ private slots:
             QVERIFY(d->isVisible());
             Click(d, "ButtonCancel");
         });
-        QMetaObject::invokeMethod(b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            b.form.get(), [&] { Click(b.form.get(), "ButtonDump"); }, Qt::QueuedConnection);
         QTRY_COMPARE_WITH_TIMEOUT(answer.runs(), 1, kWaitMs);
         QTest::qWait(50);
         QCOMPARE(b.answers.shown().size(), 1);

@@ -93,9 +93,10 @@ void TestNetworkProtocol::requests_data() {
     QTest::newRow("factory default, sequence 2") << FactoryDefaultRequest(2, kMac)
                                                  << Hex("00 20 00 01 00 01 08 02 00 01 00 00 00 02 00 00"
                                                         "01 00 00 00 00 00 02 00 00 00 00 01 00 00 00 00");
-    QTest::newRow("read IP settings, sequence 2") << ChangeRequestBuffer(2, kMac).readIpSettings()
-                                                  << Hex("00 20 00 01 00 01 08 02 00 03 00 02 00 02 00 00"
-                                                         "01 00 00 00 00 00 02 00 00 00 00 01 00 00 00 00 04 00");
+    QTest::newRow("read IP settings, sequence 2")
+        << ChangeRequestBuffer(2, kMac).readIpSettings()
+        << Hex("00 20 00 01 00 01 08 02 00 03 00 02 00 02 00 00"
+               "01 00 00 00 00 00 02 00 00 00 00 01 00 00 00 00 04 00");
     // Only the low 16 bits of the counter go out.
     QTest::newRow("sequence beyond 16 bits") << DiscoverRequest(0x10005).mid(12, 2) << Hex("00 05");
 }
@@ -241,7 +242,8 @@ void TestNetworkProtocol::dottedAddress_data() {
     QTest::addColumn<bool>("sendable");      // may go out as typed
     QTest::newRow("multicast group") << QByteArray("224.0.0.251") << Hex("E0 00 00 FB") << true;
     QTest::newRow("leading zeros") << QByteArray("010.001.0.255") << Hex("0A 01 00 FF") << true;
-    QTest::newRow("text after the fourth number") << QByteArray("1.2.3.4 office") << Hex("01 02 03 04") << false;
+    QTest::newRow("text after the fourth number")
+        << QByteArray("1.2.3.4 office") << Hex("01 02 03 04") << false;
     QTest::newRow("256") << QByteArray("256.1.1.1") << QByteArray() << false;
     QTest::newRow("three numbers") << QByteArray("1.2.3") << QByteArray() << false;
     QTest::newRow("empty number") << QByteArray("1..2.3") << QByteArray() << false;
@@ -285,7 +287,8 @@ void TestNetworkProtocol::macText() {
 // cut at 63 characters.
 void TestNetworkProtocol::shortReplies() {
     QVERIFY(!ParseDiscoveryReply(QByteArray(31, '\x01')));
-    const std::optional<DiscoveredPrinter> bare = ParseDiscoveryReply(Reply(32, {{22, Hex("02 00 00 00 00 07")}}));
+    const std::optional<DiscoveredPrinter> bare =
+        ParseDiscoveryReply(Reply(32, {{22, Hex("02 00 00 00 00 07")}}));
     QVERIFY(bare);
     QCOMPARE(bare->macText(), QByteArray("02:00:00:00:00:07"));
     QVERIFY(!bare->state && !bare->address);
@@ -331,10 +334,15 @@ void TestNetworkProtocol::readNetworkSettings_data() {
     const QByteArray mac = "02:00:00:00:00:01";
     const QByteArray name = kLongName.left(63);   // cut to fit the record
     QTest::newRow("static") << false << QByteArray() << 0 << QByteArray("192.168.1.100") << name << mac;
-    QTest::newRow("DHCP: CONFIGIP 0.0.0.0") << true << QByteArray() << 0 << QByteArray("0.0.0.0") << name << mac;
-    QTest::newRow("no NETNAME: still read") << false << QByteArray("NETNAME") << 0 << QByteArray("192.168.1.100") << QByteArray() << QByteArray();
-    QTest::newRow("no MACADDR: still read") << false << QByteArray("MACADDR") << 0 << QByteArray("192.168.1.100") << name << QByteArray();
-    QTest::newRow("no GATEWAY: receive error") << false << QByteArray("GATEWAY") << 3 << QByteArray("192.168.1.100") << QByteArray("old") << QByteArray("old");
+    QTest::newRow("DHCP: CONFIGIP 0.0.0.0")
+        << true << QByteArray() << 0 << QByteArray("0.0.0.0") << name << mac;
+    QTest::newRow("no NETNAME: still read")
+        << false << QByteArray("NETNAME") << 0 << QByteArray("192.168.1.100") << QByteArray() << QByteArray();
+    QTest::newRow("no MACADDR: still read")
+        << false << QByteArray("MACADDR") << 0 << QByteArray("192.168.1.100") << name << QByteArray();
+    QTest::newRow("no GATEWAY: receive error")
+        << false << QByteArray("GATEWAY") << 3 << QByteArray("192.168.1.100") << QByteArray("old")
+        << QByteArray("old");
 }
 
 void TestNetworkProtocol::readNetworkSettings() {
@@ -375,15 +383,20 @@ void TestNetworkProtocol::setCommands_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("sent");   // empty: refused with 5
     const QByteArray ip = "10.0.0.5";
-    QTest::newRow("DHCP sends only NET DHCP") << int(kOpSetAddress) << 1 << QByteArray("junk") << QByteArray() << QByteArray("NET DHCP\r\n");
+    QTest::newRow("DHCP sends only NET DHCP")
+        << int(kOpSetAddress) << 1 << QByteArray("junk") << QByteArray() << QByteArray("NET DHCP\r\n");
     QTest::newRow("static") << int(kOpSetAddress) << 0 << ip << QByteArray()
                             << QByteArray("NET IP \"10.0.0.5\",\"255.0.0.0\",\"10.0.0.1\"\r\n");
-    QTest::newRow("address that does not parse") << int(kOpSetAddress) << 0 << QByteArray("10.0.0") << QByteArray() << QByteArray();
-    QTest::newRow("quote after the address") << int(kOpSetAddress) << 0 << QByteArray("10.0.0.5\",\"x") << QByteArray() << QByteArray();
+    QTest::newRow("address that does not parse")
+        << int(kOpSetAddress) << 0 << QByteArray("10.0.0") << QByteArray() << QByteArray();
+    QTest::newRow("quote after the address")
+        << int(kOpSetAddress) << 0 << QByteArray("10.0.0.5\",\"x") << QByteArray() << QByteArray();
     QTest::newRow("name of 15") << int(kOpSetPrinterName) << 0 << ip << QByteArray("ABCDEFGHIJKLMNO")
                                 << QByteArray("NET NAME \"ABCDEFGHIJKLMNO\"\r\n");
-    QTest::newRow("name with a quote") << int(kOpSetPrinterName) << 0 << ip << QByteArray("A\"B") << QByteArray();
-    QTest::newRow("name with CR LF") << int(kOpSetPrinterName) << 0 << ip << QByteArray("A\r\nSELFTEST") << QByteArray();
+    QTest::newRow("name with a quote")
+        << int(kOpSetPrinterName) << 0 << ip << QByteArray("A\"B") << QByteArray();
+    QTest::newRow("name with CR LF") << int(kOpSetPrinterName) << 0 << ip << QByteArray("A\r\nSELFTEST")
+                                     << QByteArray();
 }
 
 void TestNetworkProtocol::setCommands() {

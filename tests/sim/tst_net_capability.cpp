@@ -68,13 +68,15 @@ void TestNetCapability::netCommands_data() {
                              << QByteArray("255.255.255.0") << QByteArray("LABELPRINTER");
     QTest::newRow("DHCP") << QByteArray("NET DHCP") << QByteArray("0.0.0.0") << QByteArray("192.168.1.57")
                           << QByteArray("255.255.255.0") << QByteArray("LABELPRINTER");
-    QTest::newRow("static") << QByteArray("NET IP \"10.0.0.5\",\"255.0.0.0\",\"10.0.0.1\"") << QByteArray("10.0.0.5")
-                            << QByteArray("10.0.0.5") << QByteArray("255.0.0.0") << QByteArray("LABELPRINTER");
+    QTest::newRow("static") << QByteArray("NET IP \"10.0.0.5\",\"255.0.0.0\",\"10.0.0.1\"")
+                            << QByteArray("10.0.0.5") << QByteArray("10.0.0.5") << QByteArray("255.0.0.0")
+                            << QByteArray("LABELPRINTER");
     QTest::newRow("an address that is none changes nothing")
         << QByteArray("NET IP \"10.0.0\",\"255.0.0.0\",\"10.0.0.1\"") << QByteArray("192.168.1.100")
         << QByteArray("192.168.1.100") << QByteArray("255.255.255.0") << QByteArray("LABELPRINTER");
     QTest::newRow("name") << QByteArray("NET NAME \"DOCK-3\"") << QByteArray("192.168.1.100")
-                          << QByteArray("192.168.1.100") << QByteArray("255.255.255.0") << QByteArray("DOCK-3");
+                          << QByteArray("192.168.1.100") << QByteArray("255.255.255.0")
+                          << QByteArray("DOCK-3");
 }
 
 void TestNetCapability::netCommands() {
@@ -119,7 +121,8 @@ void TestNetCapability::responderAsTwoPrinters() {
     QCOMPARE(read.size(), 1);
     QCOMPARE(read[0].mid(22, 6), QByteArray::fromHex("020000000002"));
     QCOMPARE(read[0].mid(69, 12).toHex(), QByteArray("c0a80165ffffff00c0a80101"));
-    QCOMPARE(ParseAddressModeReply(client.send(change.readAddressMode()).value(0)), std::optional<bool>(false));
+    QCOMPARE(ParseAddressModeReply(client.send(change.readAddressMode()).value(0)),
+             std::optional<bool>(false));
     client.send(change.writePrinterName("DOCK-3"));
     client.send(change.writeIpSettings({10, 0, 0, 5}, {255, 0, 0, 0}, {10, 0, 0, 1}));
     client.send(change.writeAddressMode(true));

@@ -474,9 +474,9 @@ private slots:
     void shippedOldFirmwareProfile() {
         Profile p;
         QString error;
-        QVERIFY2(
-            Profile::LoadFromFile(QStringLiteral(LABELBENCH_TEST_PROFILE_DIR "/old-firmware.json"), p, &error),
-            qPrintable(error));
+        QVERIFY2(Profile::LoadFromFile(QStringLiteral(LABELBENCH_TEST_PROFILE_DIR "/old-firmware.json"), p,
+                                       &error),
+                 qPrintable(error));
         SimulatedPrinter printer(p);
         PrinterSession session(printer, {});
         QCOMPARE(Joined(session.feed("DIAGNOSTIC REPORT DPI\r\n")), QByteArray("{3|300}"));

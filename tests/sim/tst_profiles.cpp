@@ -30,7 +30,8 @@ private slots:
                                     << QByteArrayList{"CUTCOUNTER", "MAXLENGTH", "THRESHOLD"};
         QTest::newRow("102") << 102 << 102 << QByteArray("LB-4600 V1.02")
                              << (emulations + QByteArrayList{"CUTCOUNTER", "MAXLENGTH"})
-                             << QByteArrayList{"RESETMILAGE", "RESETCUTCOUNTER", "AUTOTHRESHOLD", "THRESHOLD"};
+                             << QByteArrayList{"RESETMILAGE", "RESETCUTCOUNTER", "AUTOTHRESHOLD",
+                                               "THRESHOLD"};
         QTest::newRow("103") << 103 << 103 << QByteArray("LB-4200 V1.03")
                              << (emulations + QByteArrayList{"RESETMILAGE", "AUTOTHRESHOLD", "RIBBONENCODER"})
                              << QByteArrayList{"THRESHOLD"};

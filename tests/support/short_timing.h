@@ -5,7 +5,8 @@
 
 namespace lb::test {
 
-// Every read wait and device write bound set to waitMs (plus 1 ms a byte), connects bounded at 2 s, no list, progress or file-read pauses.
+// Every read wait and device write bound set to waitMs (plus 1 ms a byte), connects bounded at 2 s, no list,
+// progress or file-read pauses.
 inline LinkTiming ShortLinkTiming(int waitMs) {
     LinkTiming t;
     t.usbReadTimeoutMs = t.comReadTimeoutMs = t.tcpTimeoutMs = waitMs;
