@@ -11,6 +11,8 @@ scdoc"
 if [ "$1" = "--test" ]; then
     # locales: the tests run the command builders under a decimal-comma locale.
     packages="$packages socat xvfb xauth locales"
+    # CI checks that every source is formatted as .clang-format says.
+    packages="$packages clang-format"
     # The Debian package: made (dpkg-shlibdeps, file), checked, installed and its man page read.
     packages="$packages dpkg-dev fakeroot file lintian desktop-file-utils appstream man-db"
 fi
