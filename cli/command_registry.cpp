@@ -1,6 +1,7 @@
 #include "cli/command_registry.h"
 
 #include "cli/cli_output.h"
+#include "cli/fleet.h"
 #include "cli/link_options.h"
 #include "link/link_observer.h"
 
@@ -104,8 +105,10 @@ QString OverallHelp(const std::vector<Command>& commands) {
                    CliText::tr("Commands:") + '\n' + Columns(CommandRows(commands), 13) + '\n';
     text += CliText::tr("COMMAND --help describes a command.\n"
                         "Exit status: 0 success; 1-6 the printer error shown on stderr; 7 password refused;\n"
-                        "8 an assisted calibration found no usable level; 64 bad usage or bad input\n"
-                        "(nothing sent); 130 interrupted by Ctrl-C (the link closed, no output file).\n");
+                        "8 an assisted calibration found no usable level; 9 with --hosts, some printer\n"
+                        "failed (each printer's line or block tells its own status); 10 diff-config found\n"
+                        "differences; 64 bad usage or bad input (nothing sent); 74 the output could not\n"
+                        "be written; 130 interrupted by Ctrl-C (the link closed, no output file).\n");
     return text;
 }
 
@@ -172,12 +175,89 @@ struct Dispatch {
 };
 
 int RunCommand(const Command& c, const QString& path, const QStringList& arguments, bool help,
+               const Dispatch& d);
+
+bool HasOption(const Command& c, const char* name) {
+    return std::any_of(c.options.begin(), c.options.end(),
+                       [name](const CommandOption& option) { return qstrcmp(option.name, name) == 0; });
+}
+
+// The options whose value names a file the command writes.
+constexpr const char* kOutputFileOptions[] = {"save", "out", "backup"};
+
+// The command's arguments for one printer: each output file named for it.
+QStringList PrinterArguments(const QStringList& arguments, const HostPort& printer) {
+    QStringList result = arguments;
+    for (qsizetype i = 0; i < result.size(); ++i)
+        for (const char* name : kOutputFileOptions) {
+            const QString option = QStringLiteral("--") + QLatin1String(name);
+            if (result[i] == option && i + 1 < result.size()) {
+                result[i + 1] = PrinterFileName(result[i + 1], printer);
+                ++i;
+                break;
+            }
+            if (result[i].startsWith(option + '='))
+                result[i] = option + '=' + PrinterFileName(result[i].mid(option.size() + 1), printer);
+        }
+    return result;
+}
+
+// The command on every printer of --hosts, once its command line has been found sound and
+// nothing would stop it before the printer: what cannot work on a fleet is refused here, before
+// any printer is contacted.
+int RunOnFleet(const Command& c, const QString& path, const QStringList& arguments, bool fleetJson,
+               const QCommandLineParser& parser, const Dispatch& d) {
+    const CliStreams& s = d.streams;
+    const QString helpOf = kProgram + ' ' + path;
+    const LinkOptions& link = d.link;
+    if (c.printerless || (path == QLatin1String("diff-config") && parser.positionalArguments().size() == 2))
+        return Usage(s, CliText::tr("%1 does not talk to a printer: --hosts does not apply").arg(path),
+                     helpOf);
+    if (c.asksUnless && (!*c.asksUnless || !parser.isSet(c.asksUnless))) {
+        if (!*c.asksUnless)
+            return Usage(s, CliText::tr("%1 asks questions: it cannot run with --hosts").arg(path), helpOf);
+        return Usage(s,
+                     CliText::tr("%1 asks first: give --%2 to run it with --hosts").arg(path, c.asksUnless),
+                     helpOf);
+    }
+    for (const char* name : kOutputFileOptions) {
+        if (!HasOption(c, name) || !parser.isSet(name) || link.hosts.size() < 2) continue;
+        if (!parser.value(name).contains(QLatin1String("{host}")))
+            return Usage(s,
+                         CliText::tr("--%1 must name a file for each printer: put {host} (and {port} if you "
+                                     "like) in it, as in before-{host}.dcf")
+                             .arg(name),
+                         helpOf);
+    }
+    const bool readsInput = parser.positionalArguments().contains(QStringLiteral("-"));
+    return RunFleet(
+        link.hosts, link.jobs, fleetJson, readsInput ? s.in : nullptr,
+        [&](const HostPort& printer, const CliStreams& streams) {
+            LinkOptions one = link;
+            one.hosts.clear();
+            one.host = printer.host;
+            one.port = printer.port;
+            return RunCommand(c, path, PrinterArguments(arguments, printer), false, {streams, one});
+        },
+        s);
+}
+
+int RunCommand(const Command& c, const QString& path, const QStringList& givenArguments, bool help,
                const Dispatch& d) {
     const CliStreams& s = d.streams;
     const QString helpOf = kProgram + ' ' + path;
+    // On a fleet, --json asks for the JSON lines also of a command that prints no JSON.
+    QStringList arguments = givenArguments;
+    const bool fleet = !d.link.hosts.isEmpty() && c.subcommands.empty();
+    const bool fleetJson =
+        fleet && (HasOption(c, "json") ? arguments.contains(QStringLiteral("--json"))
+                                       : arguments.removeAll(QStringLiteral("--json")) > 0);
     QCommandLineParser parser;
     parser.addOption(kHelpOption);
     if (!c.subcommands.empty()) {
+        if (c.printerless && !d.link.hosts.isEmpty() && !help)
+            return Usage(s, CliText::tr("%1 does not talk to a printer: --hosts does not apply").arg(path),
+                         helpOf);
         // Everything after the subcommand's name is the subcommand's.
         parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
         const bool parsed = parser.parse(QStringList{kProgram} + arguments);
@@ -213,6 +293,7 @@ int RunCommand(const Command& c, const QString& path, const QStringList& argumen
     if (positional.size() < RequiredArguments(c) || positional.size() > qsizetype(c.arguments.size()))
         return Usage(s, ArgumentCountProblem(c, path), helpOf);
 
+    if (fleet) return RunOnFleet(c, path, arguments, fleetJson, parser, d);
     RegisterLinkOptions(d.link);
     ProgressBarObserver bar(s.err);
     ScopedObserver observer(s.progressBar ? static_cast<LinkObserver*>(&bar) : nullptr);

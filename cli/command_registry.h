@@ -41,6 +41,10 @@ struct Command {
     // A command with subcommands ("memory list") runs none of its own: its first argument
     // names the subcommand, which has its own options, arguments and help.
     std::vector<Command> subcommands{};
+    // With --hosts: a command that works without a printer is refused, and so is one that
+    // would ask a question: always (asksUnless ""), or unless its option asksUnless is given.
+    bool printerless = false;
+    const char* asksUnless = nullptr;
 };
 
 // What a command's run function gets: the streams, the selected link and its parsed

@@ -11,6 +11,7 @@
 #include "config/config_text.h"
 #include "config/password.h"
 #include "config/printer_status.h"
+#include "config/read_configuration.h"
 #include "config/write_configuration.h"
 #include "link/dispatcher.h"
 #include "link/link_error.h"
@@ -29,7 +30,43 @@ int RunStatus(const CommandRun& run) {
     PrinterStatus status{};
     const int result = RunPrinterOperation(kOpQueryStatus, run.kind(), &status, 0);
     if (result != kLinkOk) return Fail(s, result);
-    *s.out << StatusText(status) << '\n';
+    if (run.isSet("json"))
+        *s.out << JsonText(QJsonDocument(QJsonObject{{"Status", StatusText(status)}}),
+                           QJsonDocument::Indented);
+    else
+        *s.out << StatusText(status) << '\n';
+    s.out->flush();
+    return 0;
+}
+
+// The identity and the wear of the printer, and its status: a site's inventory, one printer
+// at a time.
+int RunInfo(const CommandRun& run) {
+    const CliStreams& s = run.streams();
+    PrinterStatus status{};
+    int result = RunPrinterOperation(kOpQueryStatus, run.kind(), &status, 0);
+    if (result != kLinkOk) return Fail(s, result);
+    PrinterConfig config{};
+    result = ReadPrinterIdentity(run.kind(), &config);
+    if (result != kLinkOk) return Fail(s, result);
+    // The keys and values of read-config --json.
+    const QJsonObject all = ConfigJson(config);
+    QJsonObject info;
+    for (const char* key : {"Version", "Edition", "SerialNumber", "Checksum", "Milage", "ResetMilage",
+                            "CutCounter", "ResetCutCounter"})
+        info.insert(QLatin1String(key), all.value(QLatin1String(key)));
+    info.insert(QStringLiteral("Status"), StatusText(status));
+    if (run.isSet("json")) {
+        *s.out << JsonText(QJsonDocument(info), QJsonDocument::Indented);
+    } else {
+        for (const char* key : {"Version", "Edition", "SerialNumber", "Checksum", "Milage", "ResetMilage",
+                                "CutCounter", "ResetCutCounter", "Status"}) {
+            const QJsonValue value = info.value(QLatin1String(key));
+            *s.out << key << ": "
+                   << Printable(value.isString() ? value.toString() : QString::number(value.toInteger()))
+                   << '\n';
+        }
+    }
     s.out->flush();
     return 0;
 }
@@ -218,6 +255,8 @@ const CommandOption kJsonOption = {
     "json", nullptr,
     QT_TRANSLATE_NOOP("LabelBenchCli", "print every field of the record by its name instead, null for\n"
                                        "settings not read")};
+const CommandOption kJsonObjectOption = {"json", nullptr,
+                                         QT_TRANSLATE_NOOP("LabelBenchCli", "print it as a JSON object")};
 
 }   // namespace
 
@@ -259,7 +298,19 @@ std::vector<Command> ConfigCommands() {
              "Asks the printer for its status bytes and prints the status as the first line:\n"
              "Ready, Printing, Pause, Paper Jam, Out of Paper, Ribbon Encoder Err., Out of Ribbon,\n"
              "Other Error or Head Open (the most important condition when several apply)."),
+         .options = {kJsonObjectOption},
          .run = RunStatus},
+        {.name = "info",
+         .summary = QT_TRANSLATE_NOOP("LabelBenchCli",
+                                      "print the printer's identity, wear and status (not its settings)"),
+         .help = QT_TRANSLATE_NOOP(
+             "LabelBenchCli",
+             "Reads the version, edition, serial number, checksum, mileage and cut counters (from the\n"
+             "editions that keep them) and the status, in about a dozen exchanges rather than a whole\n"
+             "configuration read; --json uses the keys of read-config --json, plus Status. With\n"
+             "--hosts-file it is a site's inventory."),
+         .options = {kJsonObjectOption},
+         .run = RunInfo},
         {.name = "password",
          .summary =
              QT_TRANSLATE_NOOP("LabelBenchCli", "change the printer's password (edition 101 and later)"),
@@ -311,7 +362,8 @@ std::vector<Command> ConfigCommands() {
                       QT_TRANSLATE_NOOP("LabelBenchCli", "the unit of lengths (default: the file's unit)")},
                      kJsonOption},
          .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the configuration file")}},
-         .run = RunShowConfig},
+         .run = RunShowConfig,
+         .printerless = true},
         {.name = "write-config",
          .summary =
              QT_TRANSLATE_NOOP("LabelBenchCli", "write one page of a configuration file to the printer"),

@@ -329,7 +329,8 @@ std::vector<Command> FileCommands() {
                       true},
                      {"yes", nullptr, QT_TRANSLATE_NOOP("LabelBenchCli", "format without asking")},
                      PasswordGateOption()},
-         .run = RunFormat},
+         .run = RunFormat,
+         .asksUnless = "yes"},
         {.name = "fetch",
          .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "read a file back from the printer"),
          .help = QT_TRANSLATE_NOOP(

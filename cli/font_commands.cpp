@@ -394,7 +394,8 @@ std::vector<Command> FontCommands() {
              "A font without the script of its character set is built all the same, with a\n"
              "warning on stderr."),
          .options = build,
-         .run = RunBuildFont},
+         .run = RunBuildFont,
+         .printerless = true},
         {.name = "download-font",
          .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "build a bitmap font and store it in the printer"),
          .help = QT_TRANSLATE_NOOP(
@@ -420,7 +421,8 @@ std::vector<Command> FontCommands() {
                       QT_TRANSLATE_NOOP("LabelBenchCli",
                                         "also write a picture of every glyph's bits to this PNG file")}},
          .arguments = {{"FILE", QT_TRANSLATE_NOOP("LabelBenchCli", "the bitmap font file")}},
-         .run = RunShowFont},
+         .run = RunShowFont,
+         .printerless = true},
     };
 }
 

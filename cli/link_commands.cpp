@@ -118,7 +118,8 @@ std::vector<Command> LinkCommands() {
              "LabelBenchCli",
              "Prints one line per USB device present: its identity (usb#vid_xxxx&pid_yyyy#...), a tab\n"
              "and its name. Devices whose vendor identifier is accepted are marked with '*'."),
-         .run = RunUsbList},
+         .run = RunUsbList,
+         .printerless = true},
         {.name = "send",
          .summary =
              QT_TRANSLATE_NOOP("LabelBenchCli", "send a file's bytes unchanged ('-' reads standard input)"),

@@ -1,6 +1,7 @@
 #include "cli/link_options.h"
 
 #include "cli/cli_output.h"
+#include "link/link_timing.h"
 #include "link/printer_link.h"
 #include "link/serial_port_settings.h"
 #include "link/usb_backend.h"
@@ -8,6 +9,10 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
 #include <map>
 
 namespace lb::cli {
@@ -62,6 +67,39 @@ QString ApplyPort(const QString& v, LinkOptions& o) {
     bool ok = false;
     o.port = v.toInt(&ok);
     if (!ok || o.port < 1 || o.port > 65535) return CliText::tr("--port takes a number from 1 to 65535");
+    return {};
+}
+
+QString ApplyHosts(const QString& v, LinkOptions& o) {
+    if (v.isEmpty()) return CliText::tr("--hosts takes HOST[:PORT],…");
+    return ReadHostList(v, false, o.hosts);
+}
+
+QString ApplyHostsFile(const QString& v, LinkOptions& o) {
+    if (v.isEmpty()) return CliText::tr("--hosts-file takes a file name");
+    QFile file(v);
+    // A site's list of printers, not a firmware image: a few MiB is plenty.
+    constexpr qint64 kMaxBytes = 4 << 20;
+    if (!file.open(QIODevice::ReadOnly))
+        return CliText::tr("--hosts-file: cannot open %1: %2").arg(v, file.errorString());
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (bytes.size() > kMaxBytes) return CliText::tr("--hosts-file: %1 is larger than 4 MiB").arg(v);
+    const QString problem = ReadHostList(QString::fromUtf8(bytes), true, o.hosts);
+    return problem.isEmpty() ? problem : CliText::tr("--hosts-file %1: %2").arg(v, problem);
+}
+
+QString ApplyJobs(const QString& v, LinkOptions& o) {
+    bool ok = false;
+    o.jobs = v.toInt(&ok);
+    if (!ok || o.jobs < 1 || o.jobs > 256) return CliText::tr("--jobs takes a number from 1 to 256");
+    return {};
+}
+
+QString ApplyReplyTimeout(const QString& v, LinkOptions& o) {
+    bool ok = false;
+    o.replyTimeoutMs = v.toInt(&ok);
+    if (!ok || o.replyTimeoutMs < 1 || o.replyTimeoutMs > 600000)
+        return CliText::tr("--reply-timeout takes milliseconds from 1 to 600000");
     return {};
 }
 
@@ -146,6 +184,19 @@ const LinkOption kLinkOptions[] = {
     {"host", "HOST",
      QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's host name or address (selects ethernet)"), ApplyHost},
     {"port", "N", QT_TRANSLATE_NOOP("LabelBenchCli", "the printer's TCP port (default 9100)"), ApplyPort},
+    {"hosts", "HOST[:PORT],…",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "run the command on each of these printers over ethernet,\n"
+                                        "several at once (see --jobs); exit status 9 when any failed"),
+     ApplyHosts},
+    {"hosts-file", "FILE",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "as --hosts, the printers listed in FILE: one HOST[:PORT] a line\n"
+                                        "(# comments), or the JSON that discover --json prints"),
+     ApplyHostsFile},
+    {"jobs", "N", QT_TRANSLATE_NOOP("LabelBenchCli", "printers served at once with --hosts (default 16)"),
+     ApplyJobs},
+    {"reply-timeout", "MS",
+     QT_TRANSLATE_NOOP("LabelBenchCli", "how long to wait for an ethernet printer (default 30000)"),
+     ApplyReplyTimeout},
     {"com", "COMn|PATH",
      QT_TRANSLATE_NOOP("LabelBenchCli", "serial port (COM1..COM30, or a device path; selects com)"),
      ApplyCom},
@@ -211,6 +262,20 @@ LinkCommandLine ParseLinkOptions(const QStringList& arguments) {
             if (!line.problem.isEmpty()) return line;
         }
     }
+    for (HostPort& h : line.link.hosts)
+        if (h.port == 0) h.port = line.link.port;
+    if (!line.link.hosts.isEmpty()) {
+        // The fleet is reached over Ethernet only, each printer by its own address.
+        if (parser.isSet("host") || parser.isSet("com") || parser.isSet("lpt") ||
+            (parser.isSet("interface") && line.link.kind != InterfaceKind::Ethernet)) {
+            line.problem =
+                CliText::tr("--hosts and --hosts-file reach printers over ethernet: give no --host, "
+                            "--com, --lpt or other --interface");
+            return line;
+        }
+        line.link.kind = InterfaceKind::Ethernet;
+        return line;
+    }
     // A link's own option alone selects that link, as --host does.
     if (!parser.isSet("interface")) {
         const bool host = parser.isSet("host"), com = parser.isSet("com"), lpt = parser.isSet("lpt");
@@ -230,15 +295,98 @@ bool IsLinkOptionName(const QString& name) {
 }
 
 void RegisterLinkOptions(const LinkOptions& options) {
-    static SerialSettings serial = DefaultSerialSettings();
-    static ParallelPortName parallel = DefaultParallelPortName();
-    static NetworkTarget network = DefaultNetworkTarget();
+    thread_local SerialSettings serial = DefaultSerialSettings();
+    thread_local ParallelPortName parallel = DefaultParallelPortName();
+    thread_local NetworkTarget network = DefaultNetworkTarget();
     serial = options.serial;
     parallel = options.parallel;
     CopyToField(network.host, options.host.constData(), std::size_t(options.host.size()));
     network.port = options.port;
-    SetAcceptedUsbVendorIds(options.usbVendorIds);
+    // The vendor identifiers are the process's: the threads of a fleet (Ethernet, none given)
+    // leave them alone.
+    if (options.kind != InterfaceKind::Ethernet || !options.usbVendorIds.isEmpty())
+        SetAcceptedUsbVendorIds(options.usbVendorIds);
     RegisterLinkSettings(&serial, &parallel, &network);
+    if (options.replyTimeoutMs > 0) {
+        LinkTiming timing = CurrentLinkTiming();
+        timing.tcpTimeoutMs = options.replyTimeoutMs;
+        timing.tcpConnectTimeoutMs = std::min(timing.tcpConnectTimeoutMs, options.replyTimeoutMs);
+        SetLinkTiming(timing);
+    }
+}
+
+namespace {
+
+// "HOST", "HOST:PORT", "[v6]" or "[v6]:PORT"; the port 0 stands for --port's.
+QString ReadHostPort(const QString& text, HostPort& out) {
+    QString host = text, port;
+    if (host.startsWith('[')) {
+        const qsizetype close = host.indexOf(']');
+        if (close < 0) return CliText::tr("%1: an IPv6 address ends with ]").arg(Printable(text));
+        port = host.mid(close + 1);
+        host = host.mid(1, close - 1);
+        if (!port.isEmpty() && !port.startsWith(':'))
+            return CliText::tr("%1 is not HOST[:PORT]").arg(Printable(text));
+        port = port.mid(1);
+    } else if (host.count(':') == 1) {
+        port = host.section(':', 1);
+        host = host.section(':', 0, 0);
+    }
+    if (!IsNetworkHostText(host))
+        return CliText::tr("%1 is not a host name or address of 1 to 63 characters of plain ASCII")
+            .arg(Printable(host));
+    out.host = host.toLatin1();
+    out.port = 0;
+    if (!port.isEmpty() || text.endsWith(':')) {
+        bool ok = false;
+        out.port = port.toInt(&ok);
+        if (!ok || out.port < 1 || out.port > 65535)
+            return CliText::tr("%1: the port is a number from 1 to 65535").arg(Printable(text));
+    }
+    return {};
+}
+
+void AddHost(QList<HostPort>& hosts, const HostPort& h) {
+    if (!hosts.contains(h)) hosts.append(h);
+}
+
+}   // namespace
+
+QString ReadHostList(const QString& text, bool file, QList<HostPort>& hosts) {
+    const QString trimmed = text.trimmed();
+    if (file && trimmed.startsWith('[')) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(trimmed.toUtf8(), &error);
+        if (!document.isArray())
+            return CliText::tr("not a JSON list of printers: %1").arg(error.errorString());
+        for (const QJsonValue& printer : document.array()) {
+            const QJsonValue address = printer.toObject().value(QStringLiteral("ipAddress"));
+            if (!address.isString()) return CliText::tr("a printer without an \"ipAddress\" text");
+            HostPort h;
+            const QString problem = ReadHostPort(address.toString(), h);
+            if (!problem.isEmpty()) return problem;
+            AddHost(hosts, h);
+        }
+        return hosts.isEmpty() ? CliText::tr("no printer listed") : QString();
+    }
+    const QStringList items = file ? text.split('\n') : text.split(',', Qt::KeepEmptyParts);
+    int lineNumber = 0;
+    for (QString item : items) {
+        ++lineNumber;
+        if (file) {
+            const qsizetype hash = item.indexOf('#');
+            if (hash >= 0) item.truncate(hash);
+            item = item.trimmed();
+            if (item.isEmpty()) continue;
+        }
+        HostPort h;
+        const QString problem = ReadHostPort(item.trimmed(), h);
+        if (!problem.isEmpty())
+            return file ? CliText::tr("line %1: %2").arg(lineNumber).arg(problem) : problem;
+        AddHost(hosts, h);
+    }
+    if (hosts.isEmpty()) return CliText::tr("no printer listed");
+    return {};
 }
 
 QList<std::pair<QString, QString>> LinkOptionsHelp() {

@@ -486,7 +486,8 @@ std::vector<Command> NetworkCommands() {
              "name, MAC, IP address, model and status. A printer that answers both is listed\n"
              "twice, as it is when --to sends both requests to one address. No link is used."),
          .options = {kJsonOption, kToOption},
-         .run = RunDiscover},
+         .run = RunDiscover,
+         .printerless = true},
         {.name = "remote",
          .summary = QT_TRANSLATE_NOOP("LabelBenchCli", "reach a printer by its MAC address (UDP)"),
          .help = QT_TRANSLATE_NOOP(
@@ -532,7 +533,8 @@ std::vector<Command> NetworkCommands() {
                        kToOption},
                   .arguments = {kMacArgument},
                   .run = RunRemoteSet},
-             }},
+             },
+         .printerless = true},
     };
 }
 

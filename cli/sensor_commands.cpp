@@ -365,7 +365,8 @@ std::vector<Command> SensorCommands() {
                                QT_TRANSLATE_NOOP("LabelBenchCli",
                                                  "then send the proposal as a manual setup")},
                               PasswordGateOption()},
-                  .run = RunCalibrateAssisted},
+                  .run = RunCalibrateAssisted,
+                  .asksUnless = ""},
              }},
     };
 }

@@ -200,6 +200,47 @@ int QueryOptionalInt(Reports& r, const char* keyword, IntItem& item, Optional& o
     return result;
 }
 
+// Version, mileage, checksum and serial number.
+int ReadNameplate(Reports& r, InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
+    LB_TRY(r.queryText("VERSION", c.Version));
+    LB_TRY(r.queryText("MILAGE", c.Milage));
+    LB_TRY(r.queryText("CHECKSUM", c.Checksum));
+
+    // The serial number comes as a plain line, not as a frame.
+    DiscardStaleInput(handle, kind);
+    LB_TRY(SendCommand(handle, kind, "OUT _SERIAL$\r\n"));
+    char line[kReplyLineMax + 1];
+    uint32_t lineLength = 0;
+    if (!ReadReplyLine(handle, kind, line, lineLength)) return kDataReceivingError;
+    CopyToField(c.SerialNumber, line, lineLength);   // cut to the field's 63 characters
+    return kLinkOk;
+}
+
+// The identity and the wear, without the settings: the nameplate, the edition (0 from a
+// firmware that does not answer it) and the counters that edition has.
+int ReadIdentitySteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
+    Reports r(kind, handle);
+    LB_TRY(r.announce());
+    LB_TRY(ReadNameplate(r, kind, handle, c));
+    const int editionResult = r.query("EDITION");
+    if (editionResult == kDataReceivingError && LastReplyTimedOut()) {
+        c.Edition = 0;
+        return kLinkOk;
+    }
+    LB_TRY(editionResult);
+    c.Edition = LeadingInt(r.text());
+    if (c.Edition >= kCutterEdition) {
+        LB_TRY(r.query("CUTCOUNTER"));
+        c.CutCounter = std::max(LeadingInt(r.text()), 0);
+    }
+    if (c.Edition >= kRibbonEdition) {
+        LB_TRY(r.queryText("RESETMILAGE", c.ResetMilage));
+        LB_TRY(r.query("RESETCUTCOUNTER"));
+        c.ResetCutCounter = std::max(LeadingInt(r.text()), 0);
+    }
+    return kLinkOk;
+}
+
 int ReadSteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     Reports r(kind, handle);
     LB_TRY(r.announce());
@@ -212,17 +253,7 @@ int ReadSteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     c.ConfigRead = 1;
     c.Dpi = dpi;
 
-    LB_TRY(r.queryText("VERSION", c.Version));
-    LB_TRY(r.queryText("MILAGE", c.Milage));
-    LB_TRY(r.queryText("CHECKSUM", c.Checksum));
-
-    // The serial number comes as a plain line, not as a frame.
-    DiscardStaleInput(handle, kind);
-    LB_TRY(SendCommand(handle, kind, "OUT _SERIAL$\r\n"));
-    char line[kReplyLineMax + 1];
-    uint32_t lineLength = 0;
-    if (!ReadReplyLine(handle, kind, line, lineLength)) return kDataReceivingError;
-    CopyToField(c.SerialNumber, line, lineLength);   // cut to the field's 63 characters
+    LB_TRY(ReadNameplate(r, kind, handle, c));
 
     LB_TRY(r.queryFloat("SPEED", c.Speed));
     LB_TRY(r.queryInt("DENSITY", c.Density));
@@ -312,6 +343,15 @@ bool DotsPerMmFromDpi(float dpi, float& dotsPerMm) {
     v = ((v + 5) / 10) * 10;
     dotsPerMm = static_cast<float>(double(v) * 0.01);
     return true;
+}
+
+int ReadPrinterIdentity(InterfaceKind kind, PrinterConfig* config) {
+    if (!config) return kUnknownError;
+    const LinkHandle handle = OpenLink(kind);
+    if (handle == kNoLink) return kPortOpenError;
+    const int result = ReadIdentitySteps(kind, handle, *config);
+    CloseLink(kind, handle);
+    return result;
 }
 
 int ReadConfiguration(InterfaceKind kind, PrinterConfig* config) {

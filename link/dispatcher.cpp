@@ -9,8 +9,9 @@
 namespace lb {
 namespace {
 
-bool g_running = false;
-bool g_lastCancelled = false;
+// Per thread, as the link state is.
+thread_local bool g_running = false;
+thread_local bool g_lastCancelled = false;
 
 class RunningGuard {
 public:

@@ -39,10 +39,14 @@ struct LinkState {
     bool replyTimedOut = false;
 };
 
+// Each thread has a link of its own, so that several printers can be served at once, one per
+// thread. The rings are 64 KiB each: the state lives on the heap, made at first use; the
+// main thread's lives as long as the process.
+thread_local LinkState* t_state = nullptr;
+
 LinkState& State() {
-    // The rings are 64 KiB each: keep them off the stack and out of static-init order trouble.
-    static LinkState* state = new LinkState;
-    return *state;
+    if (!t_state) t_state = new LinkState;
+    return *t_state;
 }
 
 int Index(InterfaceKind kind) {
@@ -152,6 +156,11 @@ void NotifyProgress() {
 }
 
 }   // namespace
+
+void ReleaseThreadLink() {
+    delete t_state;
+    t_state = nullptr;
+}
 
 const LinkTiming& CurrentLinkTiming() {
     return State().timing;

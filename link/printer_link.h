@@ -32,6 +32,10 @@ constexpr int kMaxReplyListFrames = 4096;
 
 // The main window's three settings records; read at every OpenLink.
 void RegisterLinkSettings(SerialSettings* serial, ParallelPortName* parallel, NetworkTarget* network);
+// The link state (settings, transports, timing, observer, last error) belongs to the calling
+// thread. A thread that served a printer calls this before it ends: it closes and drops its
+// transports and forgets its settings.
+void ReleaseThreadLink();
 
 LinkHandle OpenLink(InterfaceKind kind);
 // Before a query that reads a reply: what arrived before it was sent (a reply sent twice, an
