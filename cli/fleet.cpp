@@ -111,8 +111,16 @@ int RunFleet(const QList<HostPort>& hosts, int jobs, bool json, QIODevice* input
         threads.back()->start();
     }
 
-    // Each printer's output as soon as it and every printer before it are done.
+    // Each printer's output as soon as it and every printer before it are done. A command that
+    // every printer's run refuses alike before sending anything (a value the command's own
+    // checks refuse) is bad usage, told once: such outputs wait until another result comes.
     int succeeded = 0;
+    bool allRefusedAlike = true;
+    QList<PrinterRun> refusals;
+    auto print = [&](qsizetype i, const PrinterRun& r) {
+        *s.out << (json ? Line(hosts[i], r) : Block(hosts[i], r));
+        s.out->flush();
+    };
     for (qsizetype i = 0; i < hosts.size(); ++i) {
         PrinterRun r;
         {
@@ -122,11 +130,24 @@ int RunFleet(const QList<HostPort>& hosts, int jobs, bool json, QIODevice* input
             r = std::move(runs[std::size_t(i)]);
         }
         if (r.exit == 0) ++succeeded;
-        *s.out << (json ? Line(hosts[i], r) : Block(hosts[i], r));
-        s.out->flush();
+        if (allRefusedAlike && r.exit == kExitUsage && r.out.isEmpty() &&
+            (refusals.isEmpty() || refusals.first().err == r.err)) {
+            refusals.append(r);
+            continue;
+        }
+        allRefusedAlike = false;
+        for (qsizetype k = 0; k < refusals.size(); ++k)
+            print(k, refusals[k]);
+        refusals.clear();
+        print(i, r);
     }
     for (const auto& thread : threads)
         thread->wait();
+    if (allRefusedAlike) {
+        *s.err << refusals.first().err;
+        s.err->flush();
+        return kExitUsage;
+    }
     if (!json) {
         *s.out << CliText::tr("%1 of %2 printers succeeded").arg(succeeded).arg(hosts.size()) << '\n';
         s.out->flush();

@@ -70,6 +70,10 @@ QString ApplyPort(const QString& v, LinkOptions& o) {
     return {};
 }
 
+void AddHost(QList<HostPort>& hosts, const HostPort& h) {
+    if (!hosts.contains(h)) hosts.append(h);
+}
+
 QString ApplyHosts(const QString& v, LinkOptions& o) {
     if (v.isEmpty()) return CliText::tr("--hosts takes HOST[:PORT],…");
     return ReadHostList(v, false, o.hosts);
@@ -262,8 +266,13 @@ LinkCommandLine ParseLinkOptions(const QStringList& arguments) {
             if (!line.problem.isEmpty()) return line;
         }
     }
-    for (HostPort& h : line.link.hosts)
+    // With the ports known, "host" and "host:9100" are one printer.
+    QList<HostPort> hosts;
+    for (HostPort h : std::as_const(line.link.hosts)) {
         if (h.port == 0) h.port = line.link.port;
+        AddHost(hosts, h);
+    }
+    line.link.hosts = hosts;
     if (!line.link.hosts.isEmpty()) {
         // The fleet is reached over Ethernet only, each printer by its own address.
         if (parser.isSet("host") || parser.isSet("com") || parser.isSet("lpt") ||
@@ -344,10 +353,6 @@ QString ReadHostPort(const QString& text, HostPort& out) {
             return CliText::tr("%1: the port is a number from 1 to 65535").arg(Printable(text));
     }
     return {};
-}
-
-void AddHost(QList<HostPort>& hosts, const HostPort& h) {
-    if (!hosts.contains(h)) hosts.append(h);
 }
 
 }   // namespace
