@@ -82,8 +82,8 @@ int RunFleet(const QList<HostPort>& hosts, int jobs, bool json, QIODevice* input
     std::atomic<qsizetype> next{0};
 
     auto work = [&] {
-        SetLinkTiming(timing);
         for (qsizetype i = next++; i < hosts.size(); i = next++) {
+            SetLinkTiming(timing);
             PrinterRun r;
             {
                 QTextStream out(&r.out), err(&r.err);
@@ -95,13 +95,11 @@ int RunFleet(const QList<HostPort>& hosts, int jobs, bool json, QIODevice* input
             }
             // The next printer on this thread starts from a closed link.
             ReleaseThreadLink();
-            SetLinkTiming(timing);
             QMutexLocker lock(&mutex);
             r.done = true;
             runs[std::size_t(i)] = std::move(r);
             finished.wakeAll();
         }
-        ReleaseThreadLink();
     };
     std::vector<std::unique_ptr<QThread>> threads;
     const int count = int(std::min<qsizetype>(jobs, hosts.size()));

@@ -76,9 +76,14 @@ HelpLists ReadHelp(const QString& help) {
     const QStringList lines = help.split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
+        // "Exit status: ..." runs to the next blank line; a command's help may go on after it.
         if (line.startsWith(u"Exit status:")) {
-            lists.exitStatusText = lines.mid(i).join(u' ').mid(int(qstrlen("Exit status:")));
-            break;
+            qsizetype end = i;
+            while (end < lines.size() && !lines[end].trimmed().isEmpty())
+                ++end;
+            lists.exitStatusText += lines.mid(i, end - i).join(u' ').mid(int(qstrlen("Exit status:")));
+            i = end;
+            continue;
         }
         if (line.startsWith(u"Usage:")) {
             usage = true;
