@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The user-interface language: one index for the whole program, 0..13 in the order of the
 // language list (0 English, 5 Portuguese, …).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The labelbench program: the main window over a real printer, or over the simulated one
 // with --demo.
 

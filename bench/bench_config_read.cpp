@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A full configuration read of the edition-104 simulated printer over TCP loopback, against a
 // minimal raw-socket client doing the same exchanges in the same run.
 //

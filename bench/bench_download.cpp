@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A file download (operation 13) over TCP loopback against a plain socket loop sending the
 // same header and bytes in 512-byte sends to the same sink in the same run; then the peak
 // memory of labelbench-cli downloading a large file to the simulated printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli --hosts … --jobs N read-config --json against one and against many simulated
 // printers on loopback, each answering every reply after a printer-like delay. The simulated
 // printers are served from this process, one thread each, so that the command line's own

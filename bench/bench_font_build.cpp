@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A full Traditional Chinese bitmap font, fixed 24 x 24 (96 half-width cells and the 94 x 157
 // grid), drawn with WenQuanYi Micro Hei and built to a file, against a bare loop that only
 // fills, draws and reads back the same cells by scan line with one QPainter, in the same run;

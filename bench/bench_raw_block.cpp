@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Throughput of a raw block send (operation 14) over TCP loopback, against a plain socket
 // write loop sending the same bytes to the same sink in the same run.
 //

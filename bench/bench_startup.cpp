@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Time from process start to the main window shown, with no printer attached, headless.
 // Starts labelbench with --exit-after-show on the offscreen platform and waits for its
 // "shown" line, printed once the window is up and before the printer is looked for; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What every command prints on failure, and texts made safe for a terminal.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The table of labelbench-cli's commands. Each subsystem's file returns its commands; the
 // registry lists those files once, parses every command's options with QCommandLineParser and

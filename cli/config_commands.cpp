@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration's commands: status, password, reading, showing and writing the
 // configuration.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the configuration's commands share with the other commands: a configuration read
 // kept as a configuration file, as read-config --save makes it (download --backup too).

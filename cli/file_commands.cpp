@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The file manager's commands: the memories and their files, downloading a file or the
 // firmware, formatting a memory, and reading a printer file back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the commands that write a printer's bytes share: reading a printer file back, the
 // bytes on standard output as they are, and the message of a file that cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/fleet.h"
 
 #include "cli/cli_output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // One command on many printers: each printer in a thread of its own, jobs at a time, its
 // output kept apart and printed in the order of the list.

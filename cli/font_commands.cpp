@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The bitmap font manager's commands: a desktop font built into a printer bitmap font file,
 // the same font downloaded into the printer, and a font file read back.
 

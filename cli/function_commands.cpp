@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer's one-shot functions, its real-time clock and its dump mode.
 
 #include "cli/cli_output.h"

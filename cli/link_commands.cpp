@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The link's own commands: is the printer there, which USB devices are, send a file (and
 // show what the printer answers to it).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/cli_app.h"
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer's network settings: over the link (net …, operations 18, 19 and 20), and over
 // the printers' own UDP protocol (discover, remote …), which reaches a printer by its MAC even
 // when its address cannot be reached from here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The media sensor's commands: its settings, its raw readings, and the three ways of
 // calibrating it (the printer's own, a manual setup, and the assisted two-pass reading).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/config_diff.h"
 
 #include "config/write_configuration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Two configurations compared setting by setting, in the words of the configuration page:
 // each setting's caption and the texts its control shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/config_file.h"
 
 #include "link/save_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration file (.dcf): a fixed 683-byte image of the stored PrinterConfig and
 // PrinterStatus plus the panel's unit. It carries no checksum and no length field. A

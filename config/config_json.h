@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration as text: the JSON object that ConfigJson makes (what show-config --json
 // and read-config --json print) read back into the record, so that a configuration file can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration panel without its widgets: which control shows which item of the record,
 // how a value becomes the control's text or list position, and how the user's text becomes a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/config_text.h"
 
 #include "config/config_panel.h"

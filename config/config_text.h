@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration as the panel shows it, as plain texts: for the command line and for
 // anything else that shows a record without the panel's controls.

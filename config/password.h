@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer's settings password: reading it (operation 2), setting it (operation 3), and
 // the decisions of the password gate and of Password Setup, shared by the windows and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration record: everything known about the connected printer's settings. The
 // configuration file stores it byte for byte, so its layout is a file format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/printer_status.h"
 
 #include "link/printer_link.h"

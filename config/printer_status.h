@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer's status flags: the ESC ! ? status byte and the ESC ! S detail bytes, and the
 // one status word the window and the command line show for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/read_configuration.h"
 
 #include "config/printer_config.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/write_configuration.h"
 
 #include "config/printer_config.h"

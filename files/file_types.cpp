@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/file_types.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The kinds of file the File Manager downloads, shared by the window and the command line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer's three memories and what operation 12 learns about them.
 

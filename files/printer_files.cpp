@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/printer_files.h"
 
 #include "files/source_file.h"

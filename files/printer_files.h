@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Files in the printer's memories: downloading one (operation 13), formatting a memory
 // (operation 15) and reading a file back (operation 22).

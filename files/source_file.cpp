@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/source_file.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A file on the computer whose bytes go to the printer: read once, mapped where the system
 // can (a firmware image is sent straight from the file), else read whole into memory.

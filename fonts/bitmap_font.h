@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer bitmap font file and its builder: each character drawn with a desktop font on
 // the hidden surface, its pixels read back and packed into rows of bits, one record per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fonts/font_charsets.h"
 
 #include "link/code_pages.h"

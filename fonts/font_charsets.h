@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The character sets offered beside the font choice: the code page in which the builder reads
 // a font's code bytes (one byte, or a lead and a trail byte), and the Asian code pages of the

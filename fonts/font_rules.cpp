@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fonts/font_rules.h"
 
 #include "fonts/glyph_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The Bitmap Font Manager page's rules without the page: the initial font, the probe that
 // proposes the cell size, a font that lacks its character set's script, the italic width, the

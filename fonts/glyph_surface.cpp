@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fonts/glyph_surface.h"
 
 #include "fonts/font_rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The hidden drawing surface the bitmap font builder draws on: a 2048 x 2048 image, the font
 // it draws with and the character set the code bytes are read in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/assisted_calibration.h"
 
 namespace lb {

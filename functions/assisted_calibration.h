@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The assisted sensor calibration's steps: what must lie under the sensor for the next
 // reading, the passes read over the liner (or black mark) and over the label, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/command_text.h"
 
 #include "link/code_pages.h"

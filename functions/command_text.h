@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The command tool's text and the printer's bytes: the encodings the editor's text goes out
 // in and files are read with, the editor's line ends as CR LF, and a reply made readable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/dump_text.h"
 
 #include "link/command_format.h"

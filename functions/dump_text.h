@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer's dump mode: what it receives next is printed or stored as plain text instead
 // of being executed (operation 6).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printer's real-time clock: reading it with its time-stamp format (operation 9) and
 // setting it (operation 8), and how far it is from the computer's clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/printer_functions.h"
 
 #include "link/printer_link.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The media sensor: reading its settings (operation 23) and its raw readings (operation 24),
 // the calibration commands (operation 10), and the evaluation of an assisted calibration.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Operation 16: the test page, a box with a Code 39 bar code and the word TEST inside it.
 

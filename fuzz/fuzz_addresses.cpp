@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The typed and received texts of network addresses: dotted IPv4 addresses, MAC addresses,
 // the host of the Ethernet link and the printer's network name.
 

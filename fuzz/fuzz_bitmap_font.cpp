@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A printer bitmap font file as the font command and the preview window read it: parsed
 // within its bytes, then drawn as the sheet of every glyph.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A configuration file (.dcf) as Load Config reads it, followed by everything a loaded
 // record goes on to: the panel's texts, the problems and commands of each page that Write
 // Config sends, the D settings list, the test page and the status word.

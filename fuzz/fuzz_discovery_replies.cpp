@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The datagrams a printer answers the discovery protocol with: the discover reply as the
 // TCP/IP Setup list shows it, and the replies to the reads of the IP settings and of the
 // address mode as a change of settings puts them into the record. No socket: the datagram

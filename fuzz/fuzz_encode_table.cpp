@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The bitmap font manager's encode table: read from a table file or taken from the memo's
 // text in a character set, cleaned of control bytes, checked as the builder's parameters,
 // and each of its cells decoded in the character set as the builder draws it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer operations that read replies, each through the dispatcher as a window or the
 // command line starts it, on whatever the printer sends back; then what the front ends do
 // with the record read (the panel's texts, the commands written back, the file names …).

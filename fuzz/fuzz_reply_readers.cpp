@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The link's reply readers on whatever a device may send: framed replies, reply lines, reply
 // lists, the announcement's reply and the free answer of a raw block.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A device whose replies are the fuzzer's bytes: the scripted transport of the link tests,
 // cut down to what a fuzz run needs. Every kind's transport is replaced once, so that no

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs every fuzz target on its seed corpus for SECONDS each and tells each one's executions
 # per second and total executions. Exits non-zero when a target crashes (or is missing); the
 # input that crashed it is kept under ARTIFACTS/<target>/.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Writes the seed corpora under fuzz/corpus/: what the simulated printer answers each reading
 // operation (recorded behind the in-process transport, so no socket is opened), configuration
 // files of its editions, fonts made by the builder, its discovery datagrams, and a few typed

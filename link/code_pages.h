@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The Windows code pages that printer bytes are read and written in, by the names Qt's
 // converters (ICU's, on Debian) know them. One table for the command tool's encodings and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Printer command texts, independent of the desktop's locale.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "link/link_error.h"
 
 #include "link/link_types.h"

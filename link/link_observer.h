@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // How the link layer reaches the front end: the progress window and the message loop.
 // The GUI implements it with TFormProcess and processEvents(), the CLI with a bar on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The link's waits, as named values. Tests shorten them so that no test sleeps through a
 // real time-out; the product always runs with the defaults.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Shared link-layer types: interface kinds, error codes, the three link settings records.
 

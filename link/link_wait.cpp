@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "link/link_wait.h"
 
 #include "link/link_observer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Long waits on the printer, made of short slices with the message loop run between them, so
 // that the window keeps painting, its clock keeps going and the user can cancel the wait.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The numbers a person types into an edit, as every window reads them, and the messages for
 // a text that is not one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The LPT link: a write-only device that takes each block in one synchronous write.
 
 #include "link/link_timing.h"

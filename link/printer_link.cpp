@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "link/printer_link.h"
 
 #include "link/link_timing.h"

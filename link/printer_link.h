@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The link-independent command exchange: opening and closing a link by interface kind,
 // chunked writes with progress and message pumping, the receive rings, the reply framing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The one way the program writes a file. The data goes to a temporary file beside the
 // target, every write and the final flush are checked, and only then is the temporary file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What a SerialSettings record means for the port: the line settings applied at every open,
 // and the device a port name stands for.

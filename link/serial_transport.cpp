@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The COM link: a serial port opened and configured from SerialSettings at every open.
 
 #include "link/link_timing.h"

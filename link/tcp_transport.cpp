@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The ETHERNET link: one TCP connection per operation, held here between open and close.
 
 #include "link/link_timing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The USB printer as the link sees it: a list of present devices with path-like
 // identities, and the bulk endpoints of one opened device. The libusb backend is the

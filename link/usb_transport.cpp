@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The USB link: the first present printer with an accepted vendor identifier, through the
 // program's USB backend, in 64-byte writes and reads of up to 64 bytes.
 

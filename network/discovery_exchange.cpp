@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "network/discovery_exchange.h"
 
 #include "link/link_observer.h"

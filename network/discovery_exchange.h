@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Sending the discovery protocol's requests and collecting the replies (UDP), synchronously on
 // the calling thread, as the TCP/IP Setup dialog and the command line need it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "network/discovery_protocol.h"
 
 #include <algorithm>

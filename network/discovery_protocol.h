@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The printers' own UDP protocol for finding them on the network and re-addressing them by
 // MAC: the request datagrams (pure functions, byte for byte), the sequence number, the reply

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A printer's network settings over the printer link: the EthernetSettings record shared
 // with the Ethernet Setup dialog, and operations 18 (set IP settings), 19 (set printer name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The texts of network addresses: dotted IPv4 addresses and MAC addresses, as the printers'
 // discovery datagrams and the NET commands carry them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The one place that knows every subsystem: which function each OperationCode runs. The
 // rules around every operation (busy, LPT, progress) are the link's own.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs what building LabelBench needs on Debian 12; with --test also what the tests and the
 # Debian package's checks need, with --fuzz what the fuzz targets need.
 # Runs apt-get as root, through sudo when started by another user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every capability of the simulated printer. A new one is a file with its Add…Capability
 // function, declared and listed here; the session and the other capabilities stay as they are.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the simulated printer can do, one capability per file: each registers the commands
 // it serves (by their first word, or their first two words), the report keywords whose data

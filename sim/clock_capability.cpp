@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The real-time clock: its date and time fields and its time-stamp format as reports, the
 // printer variables "@YEAR = "12"" … "@SECOND = "0"" that set one field each, and SET
 // RTCFORMAT. The clock runs on from what was set (RealTimeClock in sim/profile.h).

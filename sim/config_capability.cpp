@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The native configuration commands (SPEED, DENSITY, SIZE, GAP, BLINE, REFERENCE, DIRECTION,
 // OFFSET, SHIFT, CODEPAGE, COUNTRY, LIMITFEED, SET …): each changes the reports, so that a
 // written setting reads back; none answers. Lengths in inch or mm become dots at the

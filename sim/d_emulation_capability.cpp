@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The D emulation: lines behind STX or '~' set the emulation's reports (KZH heat, KZP speed,
 // Kc with LW, PS, CE, CC, CO, RO in hundredths of an inch).
 

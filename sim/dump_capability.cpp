@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The dump mode: after DUMP_TEXT the printer keeps every text line it receives as plain text
 // instead of executing it, printed or stored as a file, until it is reset (ESC ! R) or set
 // back to its factory settings (INITIALPRINTER), or, this simulator's choice, until the file

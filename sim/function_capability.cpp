@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The one-shot printer functions. The simulated printer recognises them; none of them
 // changes anything that can be read back.
 

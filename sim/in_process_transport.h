@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A transport that talks to a simulated printer in the same thread, for unit tests of the
 // link on any interface kind (64-byte USB/COM chunks, 1-byte COM fills) without a device.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-sim: the simulated printer on 127.0.0.1, for the demo and for trying LabelBench
 // without a printer. Runs until SIGTERM or SIGINT.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer's memories DRAM, FLASH and CARD: their sizes and file lists as reports,
 // DOWNLOAD of a file into one of them, KILL of their files, and DIAGNOSTIC FILE, which
 // reads a stored file back.

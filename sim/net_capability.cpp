@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The network interface over the printer link: NET DHCP, NET IP "ip","mask","gateway" and
 // NET NAME "name" change the printer's network settings (the same ones that the discovery
 // protocol's writes change over UDP, sim/udp_responder.cpp), and the reports CONFIGIP

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer password: firmware above edition 100 holds one, reads it back as the report
 // PASSWORD and sets it with DIAGNOSTIC PASSWORD "x".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // One connection to the simulated printer: it cuts what arrives into commands (ESC sequences
 // and text lines), hands each to the printer's capabilities, frames their replies and plays

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What a simulated printer is: its firmware edition and the data of its replies. The shipped
 // profiles are the JSON files of sim/profiles, built into the library as resources.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The simulated printer on a pseudo-terminal: the serial link opens the slave side as it
 // would open a COM port, and a thread runs the printer's byte interpreter on the master.

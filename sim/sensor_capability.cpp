@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The media sensor: its raw readings at every intensity level over what lies under it
 // (GAPSENSOR, BLINESENSOR), and the printer's own calibration (GAPDETECT, BLINEDETECT,
 // AUTODETECT), which measures the curves and stores the sensor mode, the intensity and the

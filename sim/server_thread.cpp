@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/server_thread.h"
 
 namespace lb::sim {

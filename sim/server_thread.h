@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A thread of its own for a simulated printer's sockets, so that LabelBench's blocking link on
 // the calling thread can talk to it in the same process: start() runs the opening on that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The simulated printer on TCP loopback, served from its own thread so that LabelBench's
 // blocking link on the calling thread can talk to it in the same process.

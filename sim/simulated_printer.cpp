@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/simulated_printer.h"
 
 #include "sim/capability.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The simulated printer: a profile, the state it implies, and the capabilities that serve
 // what LabelBench sends (sim/capability.h); a PrinterSession interprets one connection.

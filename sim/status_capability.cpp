@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Status and information: the status bytes, the interface announcement, the reports, the
 // edition and the serial number.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The simulator's transcript file: every connection's received bytes, appended as they end.
 

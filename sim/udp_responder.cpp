@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/udp_responder.h"
 
 #include "sim/server_thread.h"

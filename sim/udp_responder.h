@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The simulated printers' side of the discovery protocol: a UDP socket on a loopback address
 // that answers the discover request, the two reads and the four writes like one printer or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Z emulation: lines behind the control prefix 0x10 or the format prefix 0x1E set the
 // emulation's reports (SD, PR, TA, MM, PW, CT, CC, CD, MF, LT, LS).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The translations in step with the sources: lupdate run over copies of the .ts files must
 # change nothing (a new or changed text has landed with its translations), and no language
 # but English may leave a message unfinished.

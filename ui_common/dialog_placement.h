@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Where a dialog opened from the main window goes: at the point its caller names, but kept
 // on the screen (on a small screen a third of the main window's width leaves too little

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui_common/file_dialog.h"
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Every open and save dialog of the program goes through here: users get the platform's
 // dialogs, and tests answer with a path (or a cancel) without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The progress window of long printer exchanges, and the observer through which the link
 // layer drives it and lets the message loop run.

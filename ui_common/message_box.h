@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Every message box of the program goes through here, so that tests can answer modal
 // boxes without a person and see what would have been shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The outcome of the user's last action ("Clock set", "Data Receiving Error"), told in the main
 // window's status bar and replaced by the next one.

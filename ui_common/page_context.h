@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What a page of the main window may use of the shell: the printer actions run through the
 // shell's convention (window disabled, failure shown), the shared dialogs, and the records

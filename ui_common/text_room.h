@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Room for the words: a caption longer in another language than in English widens its control
 // instead of being cut.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui_common/wheel_guard.h"
 
 #include <QAbstractSpinBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Lists and number fields that take the mouse wheel only while they have the keyboard focus,
 // so that turning the wheel over a panel scrolls it instead of changing the value under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/ui/form_main.h"
 
 #include "app/language.h"

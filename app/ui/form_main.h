@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The main window: the interface choice, the pages, the status bar, and the convention by
 // which every printer action runs with the window disabled.

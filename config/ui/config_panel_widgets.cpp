@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/ui/config_panel_widgets.h"
 
 #include "config/config_panel.h"

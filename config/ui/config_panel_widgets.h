@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The configuration panel's controls: filling them from a record and reading them back.
 // The controls are found by their object names below root.

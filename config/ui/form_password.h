@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The password dialog in front of every action that changes the printer: the user types the
 // printer's password; a wrong entry says "Incorrect" and the dialog stays open.

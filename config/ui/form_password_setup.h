@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Password Setup: the old password (empty when none is set) and the new one. The old entry
 // must equal the printer's password before the dialog closes with OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/ui/printer_configuration_page.h"
 
 #include "config/config_file.h"

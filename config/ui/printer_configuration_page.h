@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The "Printer Configuration" page: the configuration panel with Get, Clear, Set, Save and
 // Load, the printer's information and its status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/ui/file_manager_page.h"
 
 #include "files/file_types.h"

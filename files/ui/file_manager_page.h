@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The "File Manager" page: files sent into the printer's memories, what the memories hold,
 // and the format that empties one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fonts/ui/bitmap_font_manager_page.h"
 
 #include "files/memory_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The "Bitmap Font Manager" page: a desktop font, its character set, the codes it is built
 // for and its cell, turned into a printer bitmap font that is saved or downloaded.

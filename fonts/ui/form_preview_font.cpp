@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fonts/ui/form_preview_font.h"
 
 #include "fonts/glyph_surface.h"

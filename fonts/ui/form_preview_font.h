@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "Preview Font": the desktop font's single-byte characters in a 16 x 16 chart, and the font
 // as it will be downloaded: a font file built from the page (or opened) and drawn glyph by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/ui/command_tool_page.h"
 
 #include "files/source_file.h"

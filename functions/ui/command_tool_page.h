@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The "Command Tool" page: commands typed or loaded and sent to the printer as they are,
 // from twelve editor pages or straight from a file; beyond the original, what the printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/ui/form_dump_text_setup.h"
 
 #include "files/printer_files.h"

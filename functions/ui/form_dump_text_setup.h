@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "Dump Text Setup": where the printer's dump mode puts what it receives — printed, a file
 // on the memory card, or the printer file "Dump.txt" fetched into a computer file. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/ui/form_rtc_setup.h"
 
 #include "link/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "RTC Setup": the printer's clock and time-stamp format as read, to be edited or replaced
 // by the computer's local time. The dialog only fills the caller's record; the caller

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "Sensor Calibration": the printer calibrates its media sensor itself (optionally told the
 // label height and gap), or the user sets intensity and threshold, or the dialog proposes

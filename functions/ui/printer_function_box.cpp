@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/ui/printer_function_box.h"
 
 #include "config/password.h"

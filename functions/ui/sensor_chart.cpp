@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "functions/ui/sensor_chart.h"
 
 #include <QEvent>

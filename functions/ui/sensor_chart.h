@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A picture of the media sensor's readings over its intensity levels: one curve per pass
 // (liner, black mark or continuous media, then label), the live reading as a marker and,

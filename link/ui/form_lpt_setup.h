@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "LPT Setup": chooses the parallel port, editing the main window's ParallelPortName in place.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "link/ui/form_rs232_setup.h"
 
 #include "link/serial_port_settings.h"

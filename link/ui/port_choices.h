@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the port lists of the setup dialogs offer: their fixed names first, then the devices
 // the system reports, and the check of a name the user types into them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "network/ui/form_ethernet_setup.h"
 
 #include "ui_common/dialog_placement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "Ethernet Setup": one printer's address mode, IP settings and network name, as read over
 // the printer link or by the TCP/IP Setup dialog's UDP requests. The dialog only fills the

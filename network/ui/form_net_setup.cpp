@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "network/ui/form_net_setup.h"
 
 #include "link/link_error.h"

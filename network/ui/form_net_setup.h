@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "TCP/IP Setup", the setup dialog of the ETHERNET interface: the host and port the TCP link
 // connects to, and the printers found on the network with their own UDP protocol, which can

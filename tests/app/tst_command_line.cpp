@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench's command line where there is no display: what only prints must still work.
 
 #include <QProcess>

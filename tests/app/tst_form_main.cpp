@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/language.h"
 #include "app/ui/form_main.h"
 #include "link/dispatcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Printer Configuration page driven by its controls against the simulated printer on
 // 127.0.0.1: read, units, set, clear, save and load, status, password gate, test page.
 

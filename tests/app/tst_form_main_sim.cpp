@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The main window against the simulated printer on 127.0.0.1.
 
 #include "app/ui/form_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window in the technician's language: the language a desktop starts in, the live switch,
 // and room for the words. A pseudo-translation lengthens every text by about 40 % and accents
 // it; then no text of the main window's pages or of a dialog may be cut, and every visible text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The pages on their own, without the main window: every control the configuration panel's
 // table names is in the page's form, of the kind the table expects, on the tab of its page.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli against the simulated printer: bytes sent, exit codes, messages.
 
 #include "cli/cli_app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The table of commands: every command's help, and commands with subcommands.
 
 #include "cli/command_registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli read-config and show-config: the printed configuration, the saved file's
 // bytes, and that failures write nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration's commands with the text form: read-config --save and download --backup
 // write it by the name, show-config and write-config read it, a text form sends what the
 // .dcf of the same read sends, and a refused text sends nothing.

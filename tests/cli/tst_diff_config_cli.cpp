@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli diff-config: the lines and JSON it prints for two files of either form or
 // for a file and the printer, and its exit statuses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli files, download, format and fetch against the simulated printer: the bytes
 // sent, what is refused before anything is sent, and what is written.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One command on several simulated printers at once: the bytes each printer gets, the JSON
 // lines in the order of the list, exit status 9, the refusals before any printer is
 // contacted, and the lists of printers --hosts and --hosts-file take.

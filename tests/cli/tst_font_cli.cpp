@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli build-font, download-font and show-font: the page's defaults, refusals that
 // leave no file and send nothing, the warning for a font without its character set's script,
 // the downloaded font as the printer stores it, and a font file read back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli rtc, dump and send --reply-ms against the simulated printer: the clock read
 // as JSON, the seven lines of a set over what was read, the gate and bad values that send
 // nothing, card names refused, the dump fetched into a file, and the printer's answer to a

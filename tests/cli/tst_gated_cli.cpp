@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The commands behind the password gate: write-config and factory-default.
 
 #include "cli/cli_app.h"

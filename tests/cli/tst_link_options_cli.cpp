@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli's serial, parallel and USB options, and usb-list.
 
 #include "link/transport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli's network commands against the simulated printer: net over the link, discover
 // and remote over UDP to its responder on 127.0.0.1 (--to, and a loopback endpoint besides),
 // refusals that send nothing, and a MAC that did not answer.

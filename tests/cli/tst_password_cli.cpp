@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli status and password against the simulated printer: exit codes, output and
 // the bytes that reach the printer.
 

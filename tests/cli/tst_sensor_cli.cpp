@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-cli's sensor commands against the simulated printer: the settings and readings
 // as JSON, the calibration commands on the wire, the assisted calibration with a person
 // pressing Enter, and numbers that are refused before anything is sent.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The configuration as text (the JSON form of a configuration file) and the comparison of two; their commands are tested under tests/cli.
 labelbench_add_test(tst_config_json
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tst_config_json.cpp

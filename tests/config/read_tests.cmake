@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The configuration record and operation 1 against the simulated printer.
 labelbench_add_test(tst_printer_config SOURCES tst_printer_config.cpp LIBS labelbench_core)
 labelbench_add_test(tst_read_configuration SOURCES tst_read_configuration.cpp LIBS labelbench_core labelbench_sim)

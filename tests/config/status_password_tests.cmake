@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Printer status (operation 0) and the printer password (operations 2 and 3); their
 # commands are tested under tests/cli.
 labelbench_add_test(tst_printer_status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Two configurations compared setting by setting: which settings differ, under which caption,
 // and with which texts.
 

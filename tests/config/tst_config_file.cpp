@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The 683-byte configuration file: the bytes it holds, what loading accepts, and that a
 // refused file changes nothing.
 

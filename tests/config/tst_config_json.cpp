@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration as text: every shipped printer's configuration round-trips exactly, a
 // text that is not a configuration is refused naming its key, and configuration files are
 // written by their name's extension and read by their content.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration page's Save and Load with both forms of a configuration file, and the
 // captions diff-config gives the settings against the page's labels.
 

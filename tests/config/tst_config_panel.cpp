@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The panel's conversions: what each kind of control shows for a record, and what the
 // user's text becomes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration as the panel shows it: lengths in the chosen unit, list texts, hidden
 // controls, and the JSON form with null for absent settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Operations 2 and 3 and the decisions of the password gate and of Password Setup.
 
 #include "config/password.h"

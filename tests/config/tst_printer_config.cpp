@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration record as bytes (it is also the configuration file's payload), its
 // cleared state, the reply tables and the leading-number rules of the replies.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Operation 0: the bytes sent, the status and detail bytes read, their flags and the status word.
 
 #include "config/printer_status.h"

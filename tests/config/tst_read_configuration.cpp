@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Operation 1 against the simulated printer: the exact report sequence of each firmware
 // edition, where every reply lands, the reply mappings, and every way a read can fail.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Configuration commands sent to the simulated printer change what operation 1 reads back.
 
 #include "config/printer_config.h"

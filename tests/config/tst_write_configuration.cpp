@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Operation 4: the command bytes of each configuration page, the failure results, and
 // configurations written to the simulated printer reading back through operation 1.
 

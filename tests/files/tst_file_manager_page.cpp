@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The File Manager page driven by its controls in the main window, against the simulated
 // printer on 127.0.0.1: Browse, Download, Get with the memory views, Format, Font View.
 

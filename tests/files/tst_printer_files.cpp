@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The file manager's operations on the link: the bytes of a download, a format and a file
 // read, the memory information sequence and its failures, and the printer file names.
 

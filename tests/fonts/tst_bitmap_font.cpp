@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The bitmap font builder: the file byte for byte, the index and its records, rows of bits,
 // centring and clipping, the full Asian grid, the limits and the refusals without a file,
 // the character sets' glyphs against the characters they must be, a font that lacks its

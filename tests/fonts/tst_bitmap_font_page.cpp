@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Bitmap Font Manager page driven by its controls in the main window, against the simulated
 // printer on 127.0.0.1: the presets, the font and its character set, the settings refused
 // before a build, encode tables, Save Font, Download Font and the preview window.

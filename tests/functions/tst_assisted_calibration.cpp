@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The assisted calibration's steps without a printer: what each media asks for next, which
 // reading becomes which pass, when it is finished and what it proposes, and starting over.
 

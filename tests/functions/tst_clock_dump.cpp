@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer's clock and dump mode: the command texts, operations 6, 8 and 9, the "RTC Setup"
 // and "Dump Text Setup" dialogs, and the main window's two buttons against the simulated
 // printer on 127.0.0.1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Tool page driven by its controls in the main window, against the simulated
 // printer on 127.0.0.1: editor pages, Send, Send File, Load and Save with their encodings,
 // the replies, and the buttons during a send.

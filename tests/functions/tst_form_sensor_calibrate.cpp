@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Sensor Calibration dialog against the simulated printer on 127.0.0.1: what Open shows,
 // the main window's flow around it, the assisted calibration's three clicks with the media
 // moved under the sensor between them, and ticks or clicks that arrive during a reading.

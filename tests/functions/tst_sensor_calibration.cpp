@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The media sensor's calibration: the command text of every branch, the settings read by
 // firmware edition, the readings list and its limits, and the assisted proposals.
 

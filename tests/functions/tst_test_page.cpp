@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The test page: its text for labels of every shape, and operation 16's bytes on the link.
 
 #include "config/printer_config.h"

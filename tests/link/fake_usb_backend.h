@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A USB backend with scripted devices, reads and write outcomes.
 

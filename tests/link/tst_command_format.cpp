@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command formatter on a German desktop, whose C library writes "4,00" for printf's
 // "%.2f": every conversion the commands use, rounding, widths and zero padding, negative and
 // huge numbers, checked against what printf writes in the C locale, and every byte a quoted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The dispatcher's rules and the operations of the link itself.
 
 #include "app/language.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The LPT link against a FIFO or a regular file standing in for the port.
 
 #include "link/dispatcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command exchange: framing, reply lines and lists, the rings, chunked writes and progress.
 
 #include "link/link_timing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The checked save: a write that fails at any point reports failure and leaves the old file
 // whole; only a complete write replaces it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The COM link against the simulated printer on a pseudo-terminal, faults included.
 
 #include "config/printer_config.h"

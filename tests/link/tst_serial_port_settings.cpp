@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The line settings a SerialSettings record stands for, and the devices port names open.
 
 #include "link/serial_port_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The ETHERNET link against the simulated printer on loopback, faults included.
 
 #include "link/dispatcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The USB link through a fake backend, and the libusb backend on this machine.
 
 #include "link/dispatcher.h"

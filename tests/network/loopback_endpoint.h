@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The discovery endpoint of every network test: both requests and every request to one
 // printer go to a responder on 127.0.0.1, never to the broadcast address or the multicast

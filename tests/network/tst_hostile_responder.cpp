@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Discovery and the change of settings against a responder that does not play fair: one that
 // keeps answering, one that answers too much, and replies that are short, stray or another
 // read's. A discovery ends on time and within its count; a settings field the printer did not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The TCP/IP Setup and Ethernet Setup dialogs driven by their controls: the discovery protocol
 // against two simulated printers behind one UDP responder on 127.0.0.1, and the main window's
 // Ethernet Setup button over the link to the simulated printer on TCP loopback. No datagram

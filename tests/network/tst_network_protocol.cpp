@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The network core: the discovery datagrams byte for byte, the change's one buffer, the
 // sequence numbers on the wire, the reply parsers on short and cut replies, the status texts,
 // the address texts, and operations 18 to 20 on the link. Every datagram goes to the

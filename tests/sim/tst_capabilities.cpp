@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The capability registry: a capability added beside the standard ones (as a later file
 // adds one) is served by an unchanged session: commands of one or two words, computed
 // report keywords, ESC sequences, and a command without line end that takes raw bytes.

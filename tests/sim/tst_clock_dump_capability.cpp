@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer's clock and dump mode: the seven clock reports, the @ lines and SET
 // RTCFORMAT that change them, the clock running on; what the dump mode keeps for each target,
 // what it still serves, and what ends it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The in-process transport: LabelBench's link on USB and COM talking to the simulated
 // printer without a device, and the printer's faults as the link's reader sees them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer's memories: space reports and file lists, DOWNLOAD into each memory
 // (binary data in any split), KILL, DIAGNOSTIC FILE, raw firmware transfers, and the
 // memories of a JSON profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer's network interface: the NET commands over the link and the reports
 // they change, and the UDP responder on loopback answering as two printers, each only to its
 // own MAC, applying a change at the final write and resetting at a factory default.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer's interpreter: commands in any split, ESC sequences, replies, faults,
 // and the printer profile.
 

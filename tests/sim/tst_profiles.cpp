@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The shipped printer profiles: Default() is the newest firmware, ForEdition(n) the nearest
 // shipped edition at or below n under n's own number, and each edition knows the report
 // keywords of its firmware and no others.

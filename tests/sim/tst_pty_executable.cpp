@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-sim --pty: prints the device it serves, and answers on it as the printer.
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer's media sensor: the readings over what lies under it (set, or
 // alternating as in the demo), a calibration the shipped curves allow, the calibration
 // commands read back, and the sensor of a JSON profile.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // labelbench-sim as a user starts it: options, the line that tells the port, replies over
 // TCP, the transcript file, and a clean end on SIGTERM.
 

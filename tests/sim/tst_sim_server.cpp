@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated printer on TCP loopback: replies, transcripts, faults per connection,
 // closing after N commands, large blocks, and the printer state shared by connections.
 

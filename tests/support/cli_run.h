@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Runs labelbench-cli in-process and keeps what it printed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A file-size limit for the running test, as a full disk would impose one: writes beyond it
 // fail with EFBIG (SIGXFSZ is ignored meanwhile). The old limit comes back at scope end.

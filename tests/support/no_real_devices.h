@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // For a test that runs the CLI or builds the main window without a simulator on USB, COM or
 // LPT: no real device is ever reached. USB goes through a backend that finds no device (so

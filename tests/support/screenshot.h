@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Pictures of the screen for looking at windows under a real display; no test depends on
 // them. Taken only when LABELBENCH_SHOTS names a folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Link waits short enough that no test sleeps through a real time-out.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Answers modal windows from a timer while the click that opened them waits in their event
 // loop. A check that fails inside the answer closes the window, so a failure ends the test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A device that is always present and takes every byte, recording what happens to it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The file dialog wrapper under its test hook: what the caller is given for each answer.
 
 #include "ui_common/file_dialog.h"

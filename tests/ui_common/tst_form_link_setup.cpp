@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The RS232 Setup and LPT Setup dialogs: what they load, what Set writes, what Cancel keeps.
 
 #include "link/ui/form_lpt_setup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/language.h"
 #include "link/dispatcher.h"
 #include "link/link_timing.h"
