@@ -201,6 +201,21 @@ int QueryOptionalInt(Reports& r, const char* keyword, IntItem& item, Optional& o
     return result;
 }
 
+// The firmware edition; a firmware too old to answer has edition 0 (NotKnown), and nothing
+// after it is asked.
+int ReadEdition(Reports& r, PrinterConfig& c, Optional& outcome) {
+    outcome = Optional::Answered;
+    const int result = r.query("EDITION");
+    if (result == kDataReceivingError && LastReplyTimedOut()) {
+        c.Edition = 0;
+        outcome = Optional::NotKnown;
+        return kLinkOk;
+    }
+    LB_TRY(result);
+    c.Edition = LeadingInt(r.text());
+    return kLinkOk;
+}
+
 // Version, mileage, checksum and serial number.
 int ReadNameplate(Reports& r, InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     LB_TRY(r.queryText("VERSION", c.Version));
@@ -223,13 +238,9 @@ int ReadIdentitySteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     Reports r(kind, handle);
     LB_TRY(r.announce());
     LB_TRY(ReadNameplate(r, kind, handle, c));
-    const int editionResult = r.query("EDITION");
-    if (editionResult == kDataReceivingError && LastReplyTimedOut()) {
-        c.Edition = 0;
-        return kLinkOk;
-    }
-    LB_TRY(editionResult);
-    c.Edition = LeadingInt(r.text());
+    Optional outcome = Optional::Answered;
+    LB_TRY(ReadEdition(r, c, outcome));
+    if (outcome == Optional::NotKnown) return kLinkOk;
     if (c.Edition >= kCutterEdition) {
         LB_TRY(r.query("CUTCOUNTER"));
         c.CutCounter = std::max(LeadingInt(r.text()), 0);
@@ -295,13 +306,8 @@ int ReadSteps(InterfaceKind kind, LinkHandle handle, PrinterConfig& c) {
     LB_TRY(QueryOptionalInt(r, "SHIFTXBASE", c.ShiftXBase, outcome));
     if (outcome == Optional::NotKnown) return kLinkOk;
 
-    const int editionResult = r.query("EDITION");
-    if (editionResult == kDataReceivingError && LastReplyTimedOut()) {
-        c.Edition = 0;
-        return kLinkOk;
-    }
-    LB_TRY(editionResult);
-    c.Edition = LeadingInt(r.text());
+    LB_TRY(ReadEdition(r, c, outcome));
+    if (outcome == Optional::NotKnown) return kLinkOk;
 
     if (c.Edition < kEmulationEdition)
         MarkEmulationsAbsent(c);

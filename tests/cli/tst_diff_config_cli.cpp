@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "link/link_error.h"
 #include "sim/sim_server.h"
+#include "tests/config/sample_config.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
 
@@ -29,18 +30,9 @@ Q_DECLARE_METATYPE(Edit)
 namespace {
 
 PrinterConfig Sample() {
-    PrinterConfig c{};
-    ClearConfig(c);
-    c.UnitIsInch = 1;
-    c.ConfigRead = 1;
-    c.Edition = 104;
-    c.Dpi = 203.0f;
-    c.DotsPerMm = 8.0f;
-    std::memcpy(c.Version, "LB-4203 V1.04", 14);
-    c.Speed = {1, 4.0f};
+    PrinterConfig c = lb::test::SampleConfig(1);
     c.GapSize = {1, 24.0f};
     c.SensorMode = {1, 0};
-    c.CodePage = {1, 10};
     return c;
 }
 

@@ -10,6 +10,7 @@
 #include "link/printer_link.h"
 #include "link/transport.h"
 #include "sim/in_process_transport.h"
+#include "tests/config/sample_config.h"
 #include "tests/support/short_timing.h"
 
 #include <QDir>
@@ -36,17 +37,8 @@ QByteArray Bytes(const PrinterConfig& c) {
 }
 
 PrinterConfig Sample() {
-    PrinterConfig c{};
-    ClearConfig(c);
-    c.UnitIsInch = 1;
-    c.ConfigRead = 1;
-    c.Edition = 104;
-    c.Dpi = 203.0f;
-    c.DotsPerMm = 8.0f;
-    std::memcpy(c.Version, "LB-4203 V1.04", 14);
-    c.Speed = {1, 4.0f};
+    PrinterConfig c = lb::test::SampleConfig(1);
     c.PaperWidth = {1, 812.0f};
-    c.CodePage = {1, 10};
     c.ZDelimiter = {1, ';'};
     return c;
 }

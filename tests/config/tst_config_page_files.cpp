@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "config/config_json.h"
 #include "config/ui/printer_configuration_page.h"
+#include "tests/config/sample_config.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
 
@@ -24,17 +25,8 @@ using namespace lb;
 namespace {
 
 PrinterConfig Sample() {
-    PrinterConfig c{};
-    ClearConfig(c);
-    c.UnitIsInch = 0;
-    c.ConfigRead = 1;
-    c.Edition = 104;
-    c.Dpi = 203.0f;
-    c.DotsPerMm = 8.0f;
-    std::memcpy(c.Version, "LB-4203 V1.04", 14);
-    c.Speed = {1, 4.0f};
+    PrinterConfig c = lb::test::SampleConfig(0);
     c.PaperWidth = {1, 812.0f};
-    c.CodePage = {1, 10};
     c.ZDelimiter = {1, ';'};
     return c;
 }
