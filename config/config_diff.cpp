@@ -133,13 +133,7 @@ const char* SettingLabel(const PanelField& field) {
 
 std::optional<QString> SettingText(const PrinterConfig& c, const PanelField& field, LengthUnit unit) {
     if (!Present(c, field)) return std::nullopt;
-    QString text;
-    if (IsPanelList(field)) {
-        const int index = PanelListIndex(c, field);
-        if (index > 0) text = QString::fromLatin1(field.items[std::size_t(index - 1)]);
-    } else {
-        text = PanelEditText(c, field, unit);
-    }
+    QString text = PanelShownText(c, field, unit);
     if (IsLength(field))
         return text.isEmpty() ? DotsText(c, field) : text + (unit == LengthUnit::Inch ? " in" : " mm");
     return text.isEmpty() ? ValueText(c, field) : text;

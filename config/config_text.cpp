@@ -46,16 +46,16 @@ QList<ConfigTextRow> ConfigInformationRows(const PrinterConfig& c) {
             {"ResetCutCounter", QString::number(c.ResetCutCounter)}};
 }
 
+QString PanelShownText(const PrinterConfig& c, const PanelField& field, LengthUnit unit) {
+    if (!IsPanelList(field)) return PanelEditText(c, field, unit);
+    const int index = PanelListIndex(c, field);
+    return index > 0 ? QString::fromLatin1(field.items[std::size_t(index - 1)]) : QString();
+}
+
 QList<ConfigTextRow> ConfigItemRows(const PrinterConfig& c, LengthUnit unit) {
     QList<ConfigTextRow> rows;
     for (const PanelField& field : PanelFields()) {
-        QString text;
-        if (IsPanelList(field)) {
-            const int index = PanelListIndex(c, field);
-            if (index > 0) text = QString::fromLatin1(field.items[std::size_t(index - 1)]);
-        } else {
-            text = PanelEditText(c, field, unit);
-        }
+        const QString text = PanelShownText(c, field, unit);
         if (!text.isEmpty()) rows.append({QString::fromLatin1(field.name), text});
     }
     return rows;

@@ -11,6 +11,8 @@
 
 namespace lb {
 
+struct PanelField;
+
 enum class LengthUnit { Inch, Mm };
 
 struct ConfigTextRow {
@@ -28,6 +30,9 @@ QString LengthText(double dots, const PrinterConfig& config, LengthUnit unit);
 // The "Printer Information" box: Version, Milage, ResetMilage, Checksum, SerialNumber,
 // CutCounter, ResetCutCounter. Texts end at their first NUL or at their field's end.
 QList<ConfigTextRow> ConfigInformationRows(const PrinterConfig& config);
+// What the panel's control of the field shows: a list's item text (empty for none), an
+// edit's text.
+QString PanelShownText(const PrinterConfig& config, const PanelField& field, LengthUnit unit);
 // Every setting whose control shows a text, in the panel's order. Absent items, list values
 // without an item, base values of 0 and a cutter piece not under "CUTTER" show nothing and
 // have no row.

@@ -12,6 +12,7 @@
 #include "tests/support/cli_run.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/short_timing.h"
+#include "tests/support/test_files.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +26,8 @@ using lb::sim::SimServer;
 namespace {
 
 using Run = lb::test::CliRun;
+using lb::test::ReadFile;
+using lb::test::WriteFile;
 
 Run RunWith(const QStringList& args) {
     return lb::test::RunCliWith(args);
@@ -32,17 +35,6 @@ Run RunWith(const QStringList& args) {
 
 QStringList Link(quint16 port) {
     return {"--host", "127.0.0.1", "--port", QString::number(port)};
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 PrinterConfig Sample() {

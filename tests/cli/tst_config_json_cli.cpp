@@ -9,6 +9,7 @@
 #include "sim/sim_server.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
+#include "tests/support/test_files.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,23 +24,14 @@ using lb::test::CliRun;
 using lb::test::RunCliWith;
 
 using Edit = std::function<void(QJsonObject&)>;
+using lb::test::ReadFile;
+using lb::test::WriteFile;
 Q_DECLARE_METATYPE(Edit)
 
 namespace {
 
 QStringList Link(const SimServer& server) {
     return {"--host", "127.0.0.1", "--port", QString::number(server.port())};
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // Saves the simulated printer's configuration under each name, in one read per name.

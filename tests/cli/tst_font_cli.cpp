@@ -10,6 +10,7 @@
 #include "sim/sim_server.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/short_timing.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -20,15 +21,9 @@
 using namespace lb;
 using lb::sim::Memory;
 using lb::sim::SimServer;
+using lb::test::ReadFile;
 
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}   // namespace
+namespace {}   // namespace
 
 class TestFontCli : public QObject {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "sim/in_process_transport.h"
 #include "tests/config/sample_config.h"
 #include "tests/support/short_timing.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,6 +28,8 @@ using namespace lb;
 using lb::sim::Profile;
 
 using Edit = std::function<void(QJsonObject&)>;
+using lb::test::ReadFile;
+using lb::test::WriteFile;
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(lb::ConfigTextError)
 
@@ -45,17 +48,6 @@ PrinterConfig Sample() {
 
 QJsonObject SampleObject() {
     return ConfigJson(Sample());
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 }   // namespace

@@ -7,6 +7,7 @@
 #include "config/config_json.h"
 #include "config/ui/printer_configuration_page.h"
 #include "tests/config/sample_config.h"
+#include "tests/support/test_files.h"
 #include "ui_common/file_dialog.h"
 #include "ui_common/message_box.h"
 
@@ -21,6 +22,7 @@
 #include <limits>
 
 using namespace lb;
+using lb::test::ReadFile;
 
 namespace {
 
@@ -33,11 +35,6 @@ PrinterConfig Sample() {
 
 QByteArray Bytes(const PrinterConfig& c) {
     return QByteArray(reinterpret_cast<const char*>(&c), sizeof c);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The page on its own, with the records and the unit a main window would keep.
